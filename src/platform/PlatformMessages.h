@@ -1,0 +1,9 @@
+// Message texts raised by the platform layer, each written once.
+#pragma once
+
+inline constexpr const char* SCannotOpenFile = "Cannot open file %s";
+inline constexpr const char* SCannotCreateFile = "Cannot create file %s";
+inline constexpr const char* SStreamReadError = "Stream read error";
+inline constexpr const char* SStreamWriteError = "Stream write error";
+inline constexpr const char* SOutOfResources = "Out of system resources";
+inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
