@@ -1,9 +1,239 @@
 #include "BmpReader.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
+
 #include "Exception.h"
+#include "PlatformMessages.h"
 #include "RasterMessages.h"
+#include "RleDecoder.h"
+
+namespace {
+
+constexpr std::uint16_t BmpSignature = 0x4D42;  // "BM"
+constexpr std::uint32_t FileHeaderSize = 14;
+constexpr std::uint32_t Os2HeaderSize = 12;
+// The shortest Windows-style header that still names width, height, planes
+// and depth (OS/2 2.x wrote such short ones; the fields it leaves out are 0).
+constexpr std::uint32_t MinInfoHeaderSize = 16;
+// Headers of this size and more (V2 to V5) hold the bit masks themselves; a
+// 40-byte header is followed by them.
+constexpr std::uint32_t MasksInHeaderSize = 52;
+// The header fields we use: the first 40 bytes and the masks of larger ones,
+// counted after the 4-byte header size.
+constexpr std::size_t UsedInfoBytes = MasksInHeaderSize - 4;
+
+constexpr std::uint32_t BI_RGB = 0;
+constexpr std::uint32_t BI_RLE8 = 1;
+constexpr std::uint32_t BI_RLE4 = 2;
+constexpr std::uint32_t BI_BITFIELDS = 3;
+
+struct TBmpHeader {
+  std::int64_t FileStart = 0;  // stream position of the "BM"
+  std::uint32_t OffBits = 0;
+  bool Os2 = false;
+  std::int64_t Width = 0;
+  std::int64_t Height = 0;  // negative: rows stored top-down
+  std::uint16_t Planes = 0;
+  std::uint16_t BitCount = 0;
+  std::uint32_t Compression = BI_RGB;
+  std::uint32_t SizeImage = 0;
+  std::uint32_t ClrUsed = 0;
+  std::optional<TBitFields> HeaderMasks;
+
+  bool RunLength() const { return Compression == BI_RLE8 || Compression == BI_RLE4; }
+  int Rows() const { return static_cast<int>(Height < 0 ? -Height : Height); }
+};
+
+[[noreturn]] void Invalid() { throw Exception(SInvalidBitmap); }
+
+std::uint16_t WordAt(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+
+std::uint32_t DWordAt(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::int64_t SignedDWordAt(const std::uint8_t* p) { return static_cast<std::int32_t>(DWordAt(p)); }
+
+// Moves past count bytes, raising "Stream read error" when the stream ends first.
+void Skip(TStream& stream, std::int64_t count) {
+  if (count > stream.Remaining()) throw Exception(SStreamReadError);
+  if (count > 0) stream.Seek(count, TSeekOrigin::soCurrent);
+}
+
+// Reads up to count bytes, as many as the stream still gives; returns how many.
+std::int64_t ReadAvailable(TStream& stream, std::uint8_t* buffer, std::int64_t count) {
+  std::int64_t done = 0;
+  while (done < count) {
+    const std::int64_t got = stream.Read(buffer + done, count - done);
+    if (got <= 0) break;
+    done += got;
+  }
+  return done;
+}
+
+void ReadOs2Header(TStream& stream, TBmpHeader& header) {
+  std::uint8_t b[Os2HeaderSize - 4];
+  stream.ReadBuffer(b, sizeof b);
+  header.Os2 = true;
+  header.Width = WordAt(b);
+  header.Height = WordAt(b + 2);
+  header.Planes = WordAt(b + 4);
+  header.BitCount = WordAt(b + 6);
+}
+
+void ReadInfoHeader(TStream& stream, TBmpHeader& header, std::uint32_t headerSize) {
+  if (headerSize < MinInfoHeaderSize) Invalid();
+  const std::int64_t rest = std::int64_t{headerSize} - 4;
+  if (rest > stream.Remaining()) throw Exception(SStreamReadError);
+  std::array<std::uint8_t, UsedInfoBytes> b{};
+  const std::int64_t used = std::min<std::int64_t>(rest, UsedInfoBytes);
+  stream.ReadBuffer(b.data(), used);
+  Skip(stream, rest - used);
+  header.Width = SignedDWordAt(&b[0]);
+  header.Height = SignedDWordAt(&b[4]);
+  header.Planes = WordAt(&b[8]);
+  header.BitCount = WordAt(&b[10]);
+  header.Compression = DWordAt(&b[12]);
+  header.SizeImage = DWordAt(&b[16]);
+  header.ClrUsed = DWordAt(&b[28]);
+  if (headerSize >= MasksInHeaderSize) header.HeaderMasks = TBitFields{DWordAt(&b[36]), DWordAt(&b[40]), DWordAt(&b[44])};
+}
+
+TBmpHeader ReadHeaders(TStream& stream) {
+  TBmpHeader header;
+  header.FileStart = stream.Position();
+  std::uint8_t file[FileHeaderSize];
+  stream.ReadBuffer(file, sizeof file);
+  if (WordAt(file) != BmpSignature) Invalid();
+  header.OffBits = DWordAt(file + 10);
+  const std::uint32_t headerSize = stream.ReadDWord();
+  if (headerSize == Os2HeaderSize)
+    ReadOs2Header(stream, header);
+  else
+    ReadInfoHeader(stream, header, headerSize);
+  return header;
+}
+
+bool CompressionFits(const TBmpHeader& header) {
+  switch (header.Compression) {
+    case BI_RGB: return true;
+    case BI_BITFIELDS: return header.BitCount == 16 || header.BitCount == 32;
+    // Run-length files are always stored bottom-up.
+    case BI_RLE8: return header.BitCount == 8 && header.Height >= 0;
+    case BI_RLE4: return header.BitCount == 4 && header.Height >= 0;
+    default: return false;
+  }
+}
+
+void Validate(const TBmpHeader& header) {
+  const int bits = header.BitCount;
+  const bool depthKnown = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+  if (header.Planes != 1 || !depthKnown || !CompressionFits(header)) Invalid();
+  if (header.Width < 0 || header.Height == std::numeric_limits<std::int32_t>::min()) Invalid();
+  // An indexed image cannot use more than 256 colours; a larger count is a broken field.
+  if (bits <= 8 && header.ClrUsed > MaxPaletteEntries) Invalid();
+}
+
+std::optional<TBitFields> ReadMasks(TStream& stream, const TBmpHeader& header) {
+  if (header.Compression != BI_BITFIELDS) return std::nullopt;
+  TBitFields fields;
+  if (header.HeaderMasks) {
+    fields = *header.HeaderMasks;
+  } else {
+    fields.Red = stream.ReadDWord();
+    fields.Green = stream.ReadDWord();
+    fields.Blue = stream.ReadDWord();
+  }
+  // Three empty masks leave no colour to show.
+  if (fields == TBitFields{}) Invalid();
+  return fields;
+}
+
+// The colour table of an indexed image. Deeper images may carry a table too
+// (a hint for displays with a palette); it is passed over, not kept.
+std::vector<TPaletteEntry> ReadColorTable(TStream& stream, const TBmpHeader& header) {
+  std::int64_t count = header.ClrUsed;
+  if (count == 0 && header.BitCount <= 8) count = std::int64_t{1} << header.BitCount;
+  const int entrySize = header.Os2 ? 3 : 4;
+  if (header.BitCount > 8) {
+    Skip(stream, count * entrySize);
+    return {};
+  }
+  std::vector<std::uint8_t> raw(static_cast<std::size_t>(count * entrySize));
+  stream.ReadBuffer(raw.data(), static_cast<std::int64_t>(raw.size()));
+  std::vector<TPaletteEntry> table(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const std::uint8_t* e = &raw[i * static_cast<std::size_t>(entrySize)];
+    table[i] = TPaletteEntry{e[2], e[1], e[0], 0};
+  }
+  return table;
+}
+
+// Puts the stream at the first pixel byte and returns how many pixel bytes to
+// read: the stored image size, or the given size when that field is 0, never
+// more than the stream still holds. The pixels normally follow the colour
+// table; a file that says they start further on is taken at its word.
+std::int64_t LocatePixelData(TStream& stream, const TBmpHeader& header, std::int64_t sizeWhenUnset) {
+  const std::int64_t tableEnd = stream.Position();
+  const std::int64_t offset = header.FileStart + header.OffBits;
+  if (offset > tableEnd && offset <= stream.Size()) stream.SetPosition(offset);
+  const std::int64_t size = header.SizeImage != 0 ? std::int64_t{header.SizeImage} : sizeWhenUnset;
+  return std::min(size, stream.Remaining());
+}
+
+// Uncompressed rows go straight into the image, a whole row per read; the
+// rows a short file does not supply stay zero (colour 0 of the table).
+TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table,
+                   std::optional<TBitFields> fields) {
+  const int rows = header.Rows();
+  TDib image(static_cast<int>(header.Width), rows, header.BitCount, std::move(table), fields);
+  const std::int64_t rowBytes = image.RowBytes();
+  std::int64_t budget = std::min(LocatePixelData(stream, header, rowBytes * rows), rowBytes * rows);
+  if (header.Height < 0) {
+    ReadAvailable(stream, image.Bits().data(), budget);
+    return image;
+  }
+  for (int y = rows - 1; y >= 0 && budget > 0; --y) {
+    const std::int64_t n = std::min(rowBytes, budget);
+    if (ReadAvailable(stream, image.ScanLine(y), n) < n) break;
+    budget -= n;
+  }
+  return image;
+}
+
+// Run-length files give a device image: full colour, 32 bits per pixel, the
+// indices resolved through the file's colour table (an index past its end is black).
+TDib ReadRunLength(TStream& stream, const TBmpHeader& header, const std::vector<TPaletteEntry>& table) {
+  const int width = static_cast<int>(header.Width);
+  const int rows = header.Rows();
+  TDib image(width, rows, 32);
+  std::vector<std::uint8_t> codes(static_cast<std::size_t>(LocatePixelData(stream, header, stream.Remaining())));
+  codes.resize(static_cast<std::size_t>(ReadAvailable(stream, codes.data(), static_cast<std::int64_t>(codes.size()))));
+  const TRleEncoding encoding = header.Compression == BI_RLE8 ? TRleEncoding::Rle8 : TRleEncoding::Rle4;
+  const std::vector<std::uint8_t> indices = DecodeRle(codes, width, rows, encoding);
+
+  std::array<std::array<std::uint8_t, 4>, 256> colours{};
+  for (std::size_t i = 0; i < table.size(); ++i) colours[i] = {table[i].peBlue, table[i].peGreen, table[i].peRed, 0};
+  std::uint8_t* out = image.Bits().data();
+  for (const std::uint8_t index : indices) {
+    std::copy(colours[index].begin(), colours[index].end(), out);
+    out += 4;
+  }
+  return image;
+}
+
+}  // namespace
 
 TBmpImage ReadBmp(TStream& stream) {
   if (stream.Remaining() <= 0) return {};
-  throw Exception(SInvalidBitmap);
+  const TBmpHeader header = ReadHeaders(stream);
+  Validate(header);
+  std::optional<TBitFields> fields = ReadMasks(stream, header);
+  std::vector<TPaletteEntry> table = ReadColorTable(stream, header);
+  if (header.RunLength()) return {ReadRunLength(stream, header, table), true};
+  return {ReadPixelRows(stream, header, std::move(table), fields), false};
 }
