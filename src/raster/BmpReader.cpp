@@ -100,7 +100,8 @@ void ReadInfoHeader(TStream& stream, TBmpHeader& header, std::uint32_t headerSiz
   header.Compression = DWordAt(&b[12]);
   header.SizeImage = DWordAt(&b[16]);
   header.ClrUsed = DWordAt(&b[28]);
-  if (headerSize >= MasksInHeaderSize) header.HeaderMasks = TBitFields{DWordAt(&b[36]), DWordAt(&b[40]), DWordAt(&b[44])};
+  if (headerSize >= MasksInHeaderSize)
+    header.HeaderMasks = TBitFields{DWordAt(&b[36]), DWordAt(&b[40]), DWordAt(&b[44])};
 }
 
 TBmpHeader ReadHeaders(TStream& stream) {

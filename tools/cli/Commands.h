@@ -1,0 +1,22 @@
+// The commands of korvane-cli, callable without a process so tests can run
+// them: each takes the words after its name and the output and error streams,
+// and returns the exit status.
+//
+//   dump [--format bmp|gif] FILE   one JSON line with the picture's pixels, or
+//                                  its read error (exit status 1)
+//   mono-bmp IN OUT                IN made black and white (white stays white,
+//                                  every other colour black) written as a 1-bit BMP
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 1;
+inline constexpr int ExitUsage = 2;
+
+int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Picks the command by the first word.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

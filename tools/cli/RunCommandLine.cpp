@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty()) {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "dump") return DumpCommand(rest, out, err);
+    if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
+  }
+  err << "usage: korvane-cli dump [--format bmp|gif] FILE\n"
+         "       korvane-cli mono-bmp IN OUT\n";
+  return ExitUsage;
+}
