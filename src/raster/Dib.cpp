@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "Exception.h"
+#include "PixelMemory.h"
 #include "PlatformMessages.h"
 
 namespace {
@@ -52,7 +53,7 @@ TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> color
   const std::int64_t rowBytes = RowBytesFor(width, bitCount);
   if (rowBytes > std::numeric_limits<int>::max()) throw EOutOfResources(SOutOfResources);
   FRowBytes = static_cast<int>(rowBytes);
-  FBits.assign(static_cast<std::size_t>(rowBytes * height), 0);
+  AllocatePixels(FBits, static_cast<std::size_t>(rowBytes * height));
 }
 
 void TDib::SetColorTable(std::vector<TPaletteEntry> colorTable) {
