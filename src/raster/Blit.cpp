@@ -1,0 +1,117 @@
+#include "Blit.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "RowCodec.h"
+
+namespace {
+
+// Where target positions of one axis take their source from: position t of
+// [targetStart, targetEnd) reads source position sourceStart + (t - targetStart)
+// * sourceLength / targetLength, rounded down. Computed in unsigned 64 bits:
+// both factors are below 2^32, so the product cannot overflow.
+struct TAxis {
+  std::int64_t TargetStart, TargetLength, SourceStart, SourceLength;
+
+  std::int64_t SourceOf(std::int64_t t) const {
+    const auto offset = static_cast<std::uint64_t>(t - TargetStart);
+    return SourceStart + static_cast<std::int64_t>(offset * static_cast<std::uint64_t>(SourceLength) /
+                                                   static_cast<std::uint64_t>(TargetLength));
+  }
+  // The target positions inside [0, targetSize) whose source lies inside
+  // [0, sourceSize), as a half-open range (empty when first >= last). The
+  // mapping only grows, so they form one run; its ends are solved directly
+  // (source offset o*SL/TL >= k exactly when o >= ceil(k*TL/SL)).
+  std::pair<int, int> Visible(int targetSize, int sourceSize) const {
+    const auto ceilScaled = [this](std::int64_t k) {
+      const auto product = static_cast<std::uint64_t>(k) * static_cast<std::uint64_t>(TargetLength);
+      const auto length = static_cast<std::uint64_t>(SourceLength);
+      return static_cast<std::int64_t>((product + length - 1) / length);
+    };
+    std::int64_t low = 0, high = TargetLength;  // offsets from TargetStart
+    if (SourceStart < 0) {
+      if (-SourceStart >= SourceLength) return {0, 0};
+      low = ceilScaled(-SourceStart);
+    }
+    const std::int64_t room = std::int64_t{sourceSize} - SourceStart;
+    if (room <= 0) return {0, 0};
+    if (room < SourceLength) high = ceilScaled(room);
+    const std::int64_t first = std::max<std::int64_t>(TargetStart + low, 0);
+    const std::int64_t last = std::min<std::int64_t>(TargetStart + high, targetSize);
+    if (first >= last) return {0, 0};
+    return {static_cast<int>(first), static_cast<int>(last)};
+  }
+};
+
+TAxis Horizontal(const TRect& target, const TRect& source) {
+  return {target.Left, std::int64_t{target.Right} - target.Left, source.Left, std::int64_t{source.Right} - source.Left};
+}
+
+TAxis Vertical(const TRect& target, const TRect& source) {
+  return {target.Top, std::int64_t{target.Bottom} - target.Top, source.Top, std::int64_t{source.Bottom} - source.Top};
+}
+
+// Turns source colours into what the target's kind takes (the colour rules).
+void ApplyColorRules(std::vector<TColor>& colors, bool sourceMono, bool targetMono, const TBlitColors& rules) {
+  if (sourceMono && !targetMono) {
+    const TColor text = ColorToRGB(rules.TargetText), background = ColorToRGB(rules.TargetBackground);
+    for (TColor& c : colors) c = c == clWhite ? background : text;
+  } else if (!sourceMono && targetMono) {
+    const TColor background = ColorToRGB(rules.SourceBackground);
+    for (TColor& c : colors) c = c == background ? clWhite : clBlack;
+  }
+}
+
+// target := mode(source, target), on the RGB bits.
+void Combine(TCopyMode mode, const std::vector<TColor>& source, std::vector<TColor>& target) {
+  const std::size_t n = target.size();
+  switch (mode) {
+    case TCopyMode::cmSrcCopy: std::copy(source.begin(), source.end(), target.begin()); break;
+    case TCopyMode::cmSrcAnd: for (std::size_t i = 0; i < n; ++i) target[i] &= source[i]; break;
+    case TCopyMode::cmSrcPaint: for (std::size_t i = 0; i < n; ++i) target[i] |= source[i]; break;
+    case TCopyMode::cmSrcInvert: for (std::size_t i = 0; i < n; ++i) target[i] ^= source[i]; break;
+    case TCopyMode::cmNotSrcCopy: for (std::size_t i = 0; i < n; ++i) target[i] = ~source[i] & 0xFFFFFF; break;
+  }
+}
+
+}  // namespace
+
+void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, const TRect& sourceRect,
+                 const TBlitColors& colors, TCopyMode mode) {
+  if (targetRect.Right <= targetRect.Left || targetRect.Bottom <= targetRect.Top ||
+      sourceRect.Right <= sourceRect.Left || sourceRect.Bottom <= sourceRect.Top || target.Empty() || source.Empty())
+    return;
+  if (&target == &source) {
+    // Overlapping areas of one image: read from a snapshot.
+    const TDib snapshot = source;
+    StretchBlit(target, targetRect, snapshot, sourceRect, colors, mode);
+    return;
+  }
+  const TAxis across = Horizontal(targetRect, sourceRect), down = Vertical(targetRect, sourceRect);
+  const auto [x1, x2] = across.Visible(target.Width(), source.Width());
+  const auto [y1, y2] = down.Visible(target.Height(), source.Height());
+  if (x1 >= x2 || y1 >= y2) return;
+
+  const auto count = static_cast<std::size_t>(x2 - x1);
+  std::vector<int> columns(count);
+  for (std::size_t i = 0; i < count; ++i) columns[i] = static_cast<int>(across.SourceOf(x1 + static_cast<int>(i)));
+
+  const TRowCodec reader(source);
+  TRowCodec writer(target);
+  const bool sourceMono = source.BitCount() == 1, targetMono = target.BitCount() == 1;
+  std::vector<TColor> converted(count), result(count);
+  std::int64_t lastSourceRow = -1;
+  for (int y = y1; y < y2; ++y) {
+    const std::int64_t sourceRow = down.SourceOf(y);
+    if (sourceRow != lastSourceRow) {
+      reader.Gather(source.ScanLine(static_cast<int>(sourceRow)), columns.data(), static_cast<int>(count), converted.data());
+      ApplyColorRules(converted, sourceMono, targetMono, colors);
+      lastSourceRow = sourceRow;
+    }
+    if (mode != TCopyMode::cmSrcCopy) writer.Decode(target.ScanLine(y), x1, static_cast<int>(count), result.data());
+    Combine(mode, converted, result);
+    writer.Encode(target.ScanLine(y), x1, static_cast<int>(count), result.data());
+  }
+}
