@@ -1,0 +1,157 @@
+#include "Canvas.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "Bitmap.h"
+#include "Coverage.h"
+#include "FontRenderer.h"
+#include "RowCodec.h"
+
+namespace {
+
+// x + delta, held inside the int range (pen positions and graphic bounds far
+// off the surface must not overflow).
+int SaturatedAdd(int x, int delta) {
+  const std::int64_t sum = std::int64_t{x} + delta;
+  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+TRect SafeBounds(int x, int y, int width, int height) {
+  return TRect{x, y, SaturatedAdd(x, width), SaturatedAdd(y, height)};
+}
+
+TFontSpec SpecOf(const TFont& font) {
+  TFontSpec spec;
+  spec.Name = font.Name;
+  spec.Size = font.Size;
+  spec.Bold = font.Bold;
+  spec.Italic = font.Italic;
+  spec.Underline = font.Underline;
+  spec.StrikeOut = font.StrikeOut;
+  spec.PixelsPerInch = font.PixelsPerInch;
+  return spec;
+}
+
+}  // namespace
+
+TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(bitmap), FAlive(std::make_shared<const int>(0)) {}
+
+TCanvas::~TCanvas() = default;
+
+TRect TCanvas::ClipRect() const { return TRect{0, 0, FBitmap.Width(), FBitmap.Height()}; }
+
+TColor TCanvas::PixelColor(int x, int y) const {
+  if (x < 0 || y < 0 || x >= FBitmap.Width() || y >= FBitmap.Height()) return clNoColor;
+  return FBitmap.Image().GetPixel(x, y);
+}
+
+void TCanvas::SetPixelColor(int x, int y, TColor color) {
+  if (x < 0 || y < 0 || x >= FBitmap.Width() || y >= FBitmap.Height()) return;
+  FBitmap.MutableImage().SetPixel(x, y, ColorToRGB(color));
+  FBitmap.Modified();
+}
+
+void TCanvas::MoveTo(int x, int y) { PenPos = TPoint{x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+  const TPoint to{x, y};
+  Cover(LineCoverage(ClipRect(), PenPos, to, Pen.Width, Pen.Style), Pen.Color, Pen.Mode);
+  PenPos = to;
+  FBitmap.Modified();
+}
+
+// A pen that draws has a width of at least 1, so that outline and interior
+// never share a pixel; 0 tells the rasteriser that there is no outline.
+int TCanvas::OutlineWidth() const { return Pen.Style == TPenStyle::psClear ? 0 : std::max(1, Pen.Width); }
+
+void TCanvas::Figure(const TCoverage& interior, const TCoverage& outline) {
+  if (Brush.Style == TBrushStyle::bsSolid) Cover(interior, Brush.Color, Pen.Mode);
+  Cover(outline, Pen.Color, Pen.Mode);
+  FBitmap.Modified();
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  const TRect box{x1, y1, x2, y2};
+  Figure(RectangleInterior(ClipRect(), box, OutlineWidth()),
+         RectangleOutline(ClipRect(), box, OutlineWidth(), Pen.Style));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  const TRect box{x1, y1, x2, y2};
+  Figure(EllipseInterior(ClipRect(), box, OutlineWidth()), EllipseOutline(ClipRect(), box, OutlineWidth(), Pen.Style));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
+  const TRect box{x1, y1, x2, y2};
+  Figure(RoundRectInterior(ClipRect(), box, cornerWidth, cornerHeight, OutlineWidth()),
+         RoundRectOutline(ClipRect(), box, cornerWidth, cornerHeight, OutlineWidth(), Pen.Style));
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+  const TTextRun run = RenderText(SpecOf(Font), text, TPoint{x, y}, ClipRect());
+  if (Brush.Style == TBrushStyle::bsSolid) FillArea(SafeBounds(x, y, run.Width, run.Height), Brush.Color);
+  Cover(run.Ink, Font.Color, TPenMode::pmCopy);
+  PenPos = TPoint{SaturatedAdd(x, run.Width), y};
+  FBitmap.Modified();
+}
+
+TPoint TCanvas::TextExtent(const std::string& text) const { return ::TextExtent(SpecOf(Font), text); }
+
+void TCanvas::FillRect(const TRect& rect) {
+  if (Brush.Style == TBrushStyle::bsClear) return;
+  FillArea(rect, Brush.Color);
+  FBitmap.Modified();
+}
+
+void TCanvas::Draw(int x, int y, TGraphic* graphic) {
+  if (graphic == nullptr || graphic->Empty()) return;
+  graphic->Draw(*this, SafeBounds(x, y, graphic->Width(), graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
+  if (graphic == nullptr || graphic->Empty()) return;
+  graphic->Draw(*this, rect);
+}
+
+void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect& sourceRect) {
+  // Held while copying: the source may be this very canvas.
+  const std::shared_ptr<const TDib> pixels = source.FBitmap.SharedImage();
+  CopyImage(destRect, *pixels, sourceRect, ColorToRGB(source.Brush.Color));
+}
+
+void TCanvas::CopyImage(const TRect& destRect, const TDib& image, const TRect& sourceRect, TColor sourceBackground) {
+  const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
+  StretchBlit(FBitmap.MutableImage(), destRect, image, sourceRect, colors, CopyMode);
+  FBitmap.Modified();
+}
+
+void TCanvas::FillArea(const TRect& rect, TColor color) {
+  const TRect area = IntersectRect(rect, ClipRect());
+  if (area.IsEmpty()) return;
+  TDib& image = FBitmap.MutableImage();
+  TRowCodec codec(image);
+  const std::uint32_t raw = codec.RawOf(ColorToRGB(color));
+  for (int y = area.Top; y < area.Bottom; ++y) codec.Fill(image.ScanLine(y), area.Left, area.Width(), raw);
+}
+
+void TCanvas::Cover(const TCoverage& coverage, TColor color, TPenMode mode) {
+  if (coverage.Empty()) return;
+  TDib& image = FBitmap.MutableImage();
+  TRowCodec codec(image);
+  const TColor rgb = ColorToRGB(color);
+  if (mode == TPenMode::pmCopy) {
+    const std::uint32_t raw = codec.RawOf(rgb);
+    coverage.ForEachSpan([&](int y, int x1, int x2) { codec.Fill(image.ScanLine(y), x1, x2 - x1, raw); });
+    return;
+  }
+  std::vector<TColor> pixels;
+  coverage.ForEachSpan([&](int y, int x1, int x2) {
+    pixels.resize(static_cast<std::size_t>(x2 - x1));
+    codec.Decode(image.ScanLine(y), x1, x2 - x1, pixels.data());
+    for (TColor& c : pixels) c = ~(c ^ rgb) & 0xFFFFFF;
+    codec.Encode(image.ScanLine(y), x1, x2 - x1, pixels.data());
+  });
+}
