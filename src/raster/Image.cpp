@@ -1,0 +1,115 @@
+#include "Image.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Canvas.h"
+#include "SurfaceMessages.h"
+
+TImage::TImage(int width, int height) {
+  FSurface.SetSize(std::max(0, width), std::max(0, height));
+  FSurface.OnChange = [this](TGraphic&) {
+    if (!FPainting) Report();
+  };
+  FPicture.OnChange = [this] { Invalidate(); };
+}
+
+TImage::~TImage() {
+  FPicture.OnChange = nullptr;
+  FSurface.OnChange = nullptr;
+}
+
+void TImage::SetWidth(int width) { SetSize(width, Height()); }
+void TImage::SetHeight(int height) { SetSize(Width(), height); }
+
+void TImage::SetSize(int width, int height) {
+  FSurface.SetSize(std::max(0, width), std::max(0, height));
+  Invalidate();
+}
+
+void TImage::SetStretch(bool stretch) {
+  FStretch = stretch;
+  Invalidate();
+}
+
+void TImage::SetProportional(bool proportional) {
+  FProportional = proportional;
+  Invalidate();
+}
+
+void TImage::SetColor(TColor color) {
+  FColor = color;
+  Invalidate();
+}
+
+TCanvas& TImage::Canvas() {
+  if (FPicture.Graphic() == nullptr) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(Width(), Height());
+    TBitmap& held = *bitmap;
+    FPicture.SetGraphic(std::move(bitmap));
+    return held.Canvas();
+  }
+  if (auto* bitmap = dynamic_cast<TBitmap*>(FPicture.Graphic())) return bitmap->Canvas();
+  throw EInvalidGraphicOperation(SImageNeedsBitmap);
+}
+
+TRect TImage::DestRect() const {
+  const int w = FPicture.Width(), h = FPicture.Height();
+  const int cw = Width(), ch = Height();
+  if (!(FStretch || (FProportional && (w > cw || h > ch)))) return TRect{0, 0, w, h};
+  if (!FProportional || w <= 0 || h <= 0) return TRect{0, 0, cw, ch};
+  const double aspect = static_cast<double>(w) / h;
+  int width = 0, height = 0;
+  if (w > h) {
+    width = cw;
+    height = static_cast<int>(std::trunc(cw / aspect));
+    if (height > ch) {
+      height = ch;
+      width = static_cast<int>(std::trunc(ch * aspect));
+    }
+  } else {
+    height = ch;
+    width = static_cast<int>(std::trunc(ch * aspect));
+    if (width > cw) {
+      width = cw;
+      height = static_cast<int>(std::trunc(cw / aspect));
+    }
+  }
+  return TRect{0, 0, width, height};
+}
+
+const TBitmap& TImage::Surface() {
+  if (FOutOfDate) Paint();
+  return FSurface;
+}
+
+void TImage::Paint() {
+  // The surface's own change reports are held back: painting is the answer
+  // to a report, not a new one.
+  struct TPaintingScope {
+    bool& Flag;
+    explicit TPaintingScope(bool& flag) : Flag(flag) { Flag = true; }
+    ~TPaintingScope() { Flag = false; }
+  } scope(FPainting);
+  FOutOfDate = false;
+  TCanvas& canvas = FSurface.Canvas();
+  TGraphic* graphic = FPicture.Graphic();
+  const bool shown = graphic != nullptr && !graphic->Empty();
+  const TRect dest = shown ? DestRect() : TRect{};
+  const TBrush brush = canvas.Brush;
+  canvas.Brush = TBrush{FColor, TBrushStyle::bsSolid};
+  canvas.FillRect(TRect{dest.Right, 0, Width(), Height()});
+  canvas.FillRect(TRect{0, dest.Bottom, std::min(dest.Right, Width()), Height()});
+  canvas.Brush = brush;
+  if (shown) canvas.StretchDraw(dest, graphic);
+}
+
+void TImage::Invalidate() {
+  FOutOfDate = true;
+  Report();
+}
+
+void TImage::Report() {
+  if (OnInvalidate) OnInvalidate(TRect{0, 0, Width(), Height()});
+}

@@ -1,0 +1,77 @@
+// TImage: the model of an image view. It owns the view's picture holder and
+// a screen surface, a full-colour bitmap of the view's own size that stands
+// for the view's area on the display. Painting draws the picture into its
+// destination rectangle on that surface; the GIF painter paints animation
+// frames onto the same surface. A window shows the surface 1:1 and repaints
+// when OnInvalidate says so, so everything a user sees can be checked pixel
+// by pixel without a display.
+//
+// Repainting is lazy: a change marks the surface out of date and reports it;
+// the surface is painted again when it is next asked for.
+#pragma once
+
+#include <functional>
+
+#include "Bitmap.h"
+#include "Color.h"
+#include "Geometry.h"
+#include "Picture.h"
+
+class TCanvas;
+
+class TImage {
+public:
+  TImage(int width = 105, int height = 105);
+  ~TImage();
+  TImage(const TImage&) = delete;
+  TImage& operator=(const TImage&) = delete;
+
+  int Width() const { return FSurface.Width(); }
+  int Height() const { return FSurface.Height(); }
+  // Negative sizes count as 0.
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetSize(int width, int height);
+
+  TPicture& Picture() { return FPicture; }
+  const TPicture& Picture() const { return FPicture; }
+  bool Stretch() const { return FStretch; }
+  void SetStretch(bool stretch);
+  bool Proportional() const { return FProportional; }
+  void SetProportional(bool proportional);
+  // The colour shown where the picture does not reach.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+
+  // The canvas of the held bitmap. With nothing held, a white full-colour
+  // bitmap of the view's size is put in first; with anything but a bitmap,
+  // raises "Can only modify an image if it contains a bitmap".
+  TCanvas& Canvas();
+
+  // Where the picture is shown: top-left at (0, 0), its size by Stretch and
+  // Proportional.
+  TRect DestRect() const;
+
+  // The view's area on the display, painted first when it is out of date.
+  const TBitmap& Surface();
+  // The canvas painters draw the view's frames on.
+  TCanvas& SurfaceCanvas() { return FSurface.Canvas(); }
+  // Draws the picture into DestRect on the surface, the rest in Color.
+  void Paint();
+  // Marks the surface out of date and reports the whole view.
+  void Invalidate();
+
+  // Called with the area of the view that has to be shown again.
+  std::function<void(const TRect&)> OnInvalidate;
+
+private:
+  void Report();
+
+  TBitmap FSurface;
+  TPicture FPicture;  // after the surface: released first, while the surface still lives
+  bool FStretch = false;
+  bool FProportional = false;
+  TColor FColor = clBtnFace;
+  bool FOutOfDate = true;
+  bool FPainting = false;
+};
