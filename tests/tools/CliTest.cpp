@@ -98,6 +98,12 @@ TEST(CliMonoBmp, WhiteStaysWhiteEveryOtherColourTurnsBlack) {
   EXPECT_EQ(out[28], 1);  // bits per pixel
   EXPECT_EQ(std::vector<std::uint8_t>(out.begin() + 62, out.end()), (std::vector<std::uint8_t>{0x90, 0, 0, 0}));
 
+  // An empty picture gives an empty file.
+  WriteWholeFile(dir.File("empty.bmp"), {});
+  ASSERT_EQ(Cli({"mono-bmp", dir.File("empty.bmp"), dir.File("empty-out.bmp")}).Status, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("empty-out.bmp")));
+  EXPECT_TRUE(ReadWholeFile(dir.File("empty-out.bmp")).empty());
+
   const TRun failed = Cli({"mono-bmp", dir.File("missing.bmp"), dir.File("never.bmp")});
   EXPECT_EQ(failed.Status, 1);
   EXPECT_NE(failed.Err.find("Cannot open file " + dir.File("missing.bmp")), std::string::npos);
