@@ -206,24 +206,14 @@ TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPalet
   return image;
 }
 
-// Run-length files give a device image: full colour, 32 bits per pixel, the
-// indices resolved through the file's colour table (an index past its end is black).
-TDib ReadRunLength(TStream& stream, const TBmpHeader& header, const std::vector<TPaletteEntry>& table) {
-  const int width = static_cast<int>(header.Width);
-  const int rows = header.Rows();
-  TDib image(width, rows, 32);
+// Run-length files give their colour-table indices as an 8-bit image with the
+// file's table; the caller treats it as a device image (DeviceDependent).
+TDib ReadRunLength(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table) {
+  TDib image(static_cast<int>(header.Width), header.Rows(), 8, std::move(table));
   std::vector<std::uint8_t> codes(static_cast<std::size_t>(LocatePixelData(stream, header, stream.Remaining())));
-  codes.resize(static_cast<std::size_t>(ReadAvailable(stream, codes.data(), static_cast<std::int64_t>(codes.size()))));
-  const TRleEncoding encoding = header.Compression == BI_RLE8 ? TRleEncoding::Rle8 : TRleEncoding::Rle4;
-  const std::vector<std::uint8_t> indices = DecodeRle(codes, width, rows, encoding);
-
-  std::array<std::array<std::uint8_t, 4>, 256> colours{};
-  for (std::size_t i = 0; i < table.size(); ++i) colours[i] = {table[i].peBlue, table[i].peGreen, table[i].peRed, 0};
-  std::uint8_t* out = image.Bits().data();
-  for (const std::uint8_t index : indices) {
-    std::copy(colours[index].begin(), colours[index].end(), out);
-    out += 4;
-  }
+  const std::int64_t got = ReadAvailable(stream, codes.data(), static_cast<std::int64_t>(codes.size()));
+  codes.resize(static_cast<std::size_t>(got));
+  DecodeRle(codes, header.Compression == BI_RLE8 ? TRleEncoding::Rle8 : TRleEncoding::Rle4, image);
   return image;
 }
 
@@ -235,6 +225,6 @@ TBmpImage ReadBmp(TStream& stream) {
   Validate(header);
   std::optional<TBitFields> fields = ReadMasks(stream, header);
   std::vector<TPaletteEntry> table = ReadColorTable(stream, header);
-  if (header.RunLength()) return {ReadRunLength(stream, header, table), true};
+  if (header.RunLength()) return {ReadRunLength(stream, header, std::move(table)), true};
   return {ReadPixelRows(stream, header, std::move(table), fields), false};
 }

@@ -22,4 +22,8 @@ struct TBmpImage {
 // "Stream read error" when the stream ends inside the headers, the bit masks or
 // the colour table, and "Out of system resources" for an image over the cap.
 // Pixel rows that a cut-off file does not supply keep colour 0 of the table.
+//
+// A run-length file gives an 8-bit image of its colour-table indices with the
+// file's table, and DeviceDependent set: its holder makes a device image of
+// it. Pixels that no run reaches are colour 0 of the table.
 TBmpImage ReadBmp(TStream& stream);

@@ -9,8 +9,7 @@ namespace {
 // Pixels past the end of a row are dropped; y at the height means done.
 class TRleCursor {
 public:
-  TRleCursor(std::vector<std::uint8_t>& pixels, int width, int height)
-      : FPixels(pixels), FWidth(width), FHeight(height) {}
+  explicit TRleCursor(TDib& indices) : FIndices(indices), FWidth(indices.Width()), FHeight(indices.Height()) {}
 
   bool Done() const { return FY >= FHeight; }
 
@@ -40,11 +39,9 @@ public:
   }
 
 private:
-  std::uint8_t* Row() {
-    return FPixels.data() + static_cast<std::size_t>(FHeight - 1 - FY) * static_cast<std::size_t>(FWidth);
-  }
+  std::uint8_t* Row() { return FIndices.ScanLine(FHeight - 1 - FY); }
 
-  std::vector<std::uint8_t>& FPixels;
+  TDib& FIndices;
   int FWidth;
   int FHeight;
   int FX = 0;
@@ -74,11 +71,9 @@ std::size_t AbsoluteRun(std::span<const std::uint8_t> codes, std::size_t pos, in
 
 }  // namespace
 
-std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> codes, int width, int height,
-                                    TRleEncoding encoding) {
-  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-  if (pixels.empty()) return pixels;
-  TRleCursor cursor(pixels, width, height);
+void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TDib& indices) {
+  if (indices.Empty()) return;
+  TRleCursor cursor(indices);
   std::size_t pos = 0;
   while (pos + 2 <= codes.size() && !cursor.Done()) {
     const std::uint8_t count = codes[pos];
@@ -93,14 +88,13 @@ std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> codes, int wid
     }
     switch (value) {
       case 0: cursor.NextLine(); break;
-      case 1: return pixels;
+      case 1: return;
       case 2:
-        if (pos + 2 > codes.size()) return pixels;
+        if (pos + 2 > codes.size()) return;
         cursor.Move(codes[pos], codes[pos + 1]);
         pos += 2;
         break;
       default: pos = AbsoluteRun(codes, pos, value, encoding, cursor); break;
     }
   }
-  return pixels;
 }

@@ -283,7 +283,7 @@ TEST(BmpReaderRunLength, Rle8CodesGiveADeviceImageWithUnreachedPixelsInColourZer
                                    .Pixels(codes)
                                    .Build());
   EXPECT_TRUE(image.DeviceDependent);
-  EXPECT_EQ(image.Image.BitCount(), 32);
+  EXPECT_EQ(image.Image.BitCount(), 8);
   EXPECT_EQ(PixelColors(image.Image), (Colors{Y, Y, G, Y,  //
                                               G, B, R, B,  //
                                               R, R, Y, Y}));
@@ -326,6 +326,26 @@ TEST(BmpReaderRunLength, HostileCodesStayInsideTheImage) {
   EXPECT_EQ(PixelColors(rle8(3, 1, {0, 3, 1, 1}).Image), (Colors{R, R, Y}));
   // An index past the colour table is black; an odd trailing byte is ignored.
   EXPECT_EQ(PixelColors(rle8(2, 1, {1, 200, 1, 1, 7}).Image), (Colors{K, R}));
+}
+
+TEST(BmpReaderRunLength, AFewBytesDescribingAPictureAtTheCapReadAsIndices) {
+  // Found by fuzzing: 2^25 x 2 pixels (the cap) from a handful of codes. The
+  // picture stays one byte per pixel; nothing is expanded to colours here.
+  const TBmpImage image = Read(TBmpBuilder()
+                                   .FileHeader()
+                                   .InfoHeader({.Width = 1 << 25, .Height = 2, .BitCount = 8, .Compression = BI_RLE8,
+                                                .ClrUsed = 2})
+                                   .Colors({Y, R})
+                                   .Pixels({0, 2, 0xFF, 0, 2, 1, 0, 1})
+                                   .Build());
+  ASSERT_EQ(image.Image.Width(), 1 << 25);
+  ASSERT_EQ(image.Image.Height(), 2);
+  EXPECT_EQ(image.Image.BitCount(), 8);
+  EXPECT_EQ(image.Image.GetPixel(0, 1), Y);
+  EXPECT_EQ(image.Image.GetPixel(255, 1), R);
+  EXPECT_EQ(image.Image.GetPixel(256, 1), R);
+  EXPECT_EQ(image.Image.GetPixel(257, 1), Y);
+  EXPECT_EQ(image.Image.GetPixel((1 << 25) - 1, 0), Y);
 }
 
 // ---- empty, foreign and broken files ----
