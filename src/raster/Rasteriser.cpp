@@ -117,8 +117,10 @@ struct TRun {
   Int64 X2;
 };
 
+// The integer square root; the floating-point guess is only a start.
 UInt128 ISqrt(UInt128 value) {
-  auto root = static_cast<UInt128>(std::sqrt(static_cast<long double>(value)));
+  auto root = value >> 64 == 0 ? static_cast<UInt128>(std::sqrt(static_cast<double>(value)))
+                                : static_cast<UInt128>(std::sqrt(static_cast<long double>(value)));
   while (root * root > value) --root;
   while ((root + 1) * (root + 1) <= value) ++root;
   return root;
@@ -178,30 +180,37 @@ struct TFigure {
     }
     return TRun{Left + inset, Right - 1 - inset};
   }
-
-  // The pixels of row y all of whose four neighbours belong to the figure:
-  // the figure less its thin 8-connected outline.
-  std::optional<TRun> InnerRow(Int64 y) const {
-    const auto row = Row(y);
-    const auto above = Row(y - 1);
-    const auto below = Row(y + 1);
-    if (!row || !above || !below) return std::nullopt;
-    const TRun inner{std::max({row->X1 + 1, above->X1, below->X1}), std::min({row->X2 - 1, above->X2, below->X2})};
-    if (inner.X1 > inner.X2) return std::nullopt;
-    return inner;
-  }
 };
 
-// The interior of a figure drawn with a pen of the given width (< 1: no pen),
-// cut to the figure's own row so that outline and interior split it exactly.
-std::optional<TRun> InteriorRow(const TFigure& figure, int penWidth, Int64 y) {
-  const auto row = figure.Row(y);
-  if (!row || penWidth < 1) return row;
-  const auto hole = figure.Shrunk(OutlineWidth(penWidth) - 1).InnerRow(y);
-  if (!hole) return std::nullopt;
-  const TRun inner{std::max(hole->X1, row->X1), std::min(hole->X2, row->X2)};
+// The pixels of a row all of whose four neighbours belong to the figure too,
+// given the runs of the row and of the rows above and below: the figure less
+// its thin 8-connected outline.
+std::optional<TRun> InnerRun(const std::optional<TRun>& row, const std::optional<TRun>& above,
+                             const std::optional<TRun>& below) {
+  if (!row || !above || !below) return std::nullopt;
+  const TRun inner{std::max({row->X1 + 1, above->X1, below->X1}), std::min({row->X2 - 1, above->X2, below->X2})};
   if (inner.X1 > inner.X2) return std::nullopt;
   return inner;
+}
+
+// Walks the figure's rows first..last (all inside the figure), calling
+// fn(y, row, interior): the row's run and the part of it inside an outline
+// drawn with the given pen (< 1: no pen, the whole row). The interior is the
+// inside of the figure shrunk by the pen; the shrunk figure is concentric with
+// the figure and lies within it, so outline and interior split the figure.
+template <class F>
+void ForEachFigureRow(const TFigure& figure, int penWidth, Int64 first, Int64 last, F&& fn) {
+  const Int64 inset = penWidth < 1 ? 0 : OutlineWidth(penWidth) - 1;
+  const TFigure hole = figure.Shrunk(inset);
+  std::optional<TRun> above = hole.Row(first - 1);
+  std::optional<TRun> current = hole.Row(first);
+  for (Int64 y = first; y <= last; ++y) {
+    const std::optional<TRun> below = hole.Row(y + 1);
+    const TRun row = inset == 0 ? *current : *figure.Row(y);
+    fn(y, row, penWidth < 1 ? std::optional<TRun>(row) : InnerRun(current, above, below));
+    above = current;
+    current = below;
+  }
 }
 
 // The rows of the figure that the clip reaches, as [first, last].
@@ -239,9 +248,7 @@ TCoverage FigureOutline(const TRect& clip, const TFigure& figure, int penWidth, 
   const int width = OutlineWidth(penWidth);
   const bool dotted = style == TPenStyle::psDot && width == 1;
   std::vector<TSpan> spans;
-  for (Int64 y = first; y <= last; ++y) {
-    const TRun row = *figure.Row(y);
-    const auto inner = InteriorRow(figure, width, y);
+  ForEachFigureRow(figure, width, first, last, [&](Int64 y, const TRun& row, const std::optional<TRun>& inner) {
     TRun pieces[2] = {row, TRun{1, 0}};  // the outline is the row less its interior
     if (inner) {
       pieces[0].X2 = inner->X1 - 1;
@@ -254,7 +261,7 @@ TCoverage FigureOutline(const TRect& clip, const TFigure& figure, int penWidth, 
       else
         PushClipped(spans, clip, y, piece.X1, piece.X2);
     }
-  }
+  });
   result.AddSpans(std::move(spans));
   return result;
 }
@@ -264,8 +271,9 @@ TCoverage FigureInterior(const TRect& clip, const TFigure& figure, int penWidth)
   Int64 first = 0, last = 0;
   if (!RowsInClip(figure, clip, first, last)) return result;
   std::vector<TSpan> spans;
-  for (Int64 y = first; y <= last; ++y)
-    if (const auto inner = InteriorRow(figure, penWidth, y)) PushClipped(spans, clip, y, inner->X1, inner->X2);
+  ForEachFigureRow(figure, penWidth, first, last, [&](Int64 y, const TRun&, const std::optional<TRun>& inner) {
+    if (inner) PushClipped(spans, clip, y, inner->X1, inner->X2);
+  });
   result.AddSpans(std::move(spans));
   return result;
 }

@@ -18,8 +18,9 @@ TCoverage Line(TPoint from, TPoint to, int width = 1, TPenStyle style = TPenStyl
   return LineCoverage(Area, from, to, width, style);
 }
 
+// Mirrored about the diagonal x = y (the clip should be a square on it).
 TCoverage Transposed(const TCoverage& c) {
-  TCoverage result(Area);
+  TCoverage result(c.Clip());
   c.ForEachSpan([&](int y, int x1, int x2) {
     for (int x = x1; x < x2; ++x) result.AddPixel(y, x);
   });
@@ -288,10 +289,13 @@ TEST(EllipseCoverage, AWidePenIsThatThickAtTheAxesAndAllAround) {
   const TCoverage ring = EllipseOutline(Area, Bounds(0, 0, 15, 11), 3, TPenStyle::psSolid);
   EXPECT_EQ(Picture(ring, Rect(0, 5, 15, 6)), Rows({"###.........###"}));
   EXPECT_EQ(CutTo(ring, Rect(7, 0, 8, 11)).PixelCount(), 6);  // three at the top, three at the bottom
-  // Inside a circle drawn with a wide pen lies about the circle of its radius less the width.
+  // Inside a circle drawn with a wide pen lies about the circle of its radius
+  // less the width, and the ring is as thick across as down.
   const TRect big = Rect(0, 0, 48, 48);
   for (int diameter : {21, 30, 41})
     for (int width = 1; width <= 5; ++width) {
+      const TCoverage circle = EllipseOutline(big, Bounds(2, 2, diameter, diameter), width, TPenStyle::psSolid);
+      EXPECT_EQ(Transposed(circle), circle) << diameter << " " << width;
       const double radius = diameter / 2.0 - width;
       const double area = 3.14159265 * radius * radius;
       const auto inside = static_cast<double>(EllipseInterior(big, Bounds(1, 2, diameter, diameter), width).PixelCount());
@@ -311,6 +315,12 @@ TEST(EllipseCoverage, DottedOutlinesAreHalfTheSolidOneAndSymmetric) {
     EXPECT_LE(dotted.PixelCount() * 10, solid.PixelCount() * 6);
     dotted.ForEachSpan([&](int y, int x1, int x2) { EXPECT_LE(x2 - x1, 2) << "row " << y; });
   }
+  // Boxes one or two pixels across still dot along their long sides: rows
+  // (or columns) 0, 2, 5 and 7 counted from the nearer end.
+  EXPECT_EQ(Picture(EllipseOutline(Area, Bounds(0, 0, 2, 8), 1, TPenStyle::psDot), Rect(0, 0, 2, 8)),
+            Rows({"##", "..", "##", "..", "..", "##", "..", "##"}));
+  EXPECT_EQ(Picture(RectangleOutline(Area, Bounds(0, 0, 8, 1), 1, TPenStyle::psDot), Rect(0, 0, 8, 1)),
+            Rows({"#.#..#.#"}));
 }
 
 TEST(RoundRectCoverage, CornersTakeTheirSizeWhateverTheSign) {
