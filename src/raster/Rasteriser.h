@@ -7,25 +7,28 @@
 // normalised so that it holds the pixels min(x1,x2)..max(x1,x2)-1 and likewise
 // in y. A box of zero width or height holds nothing.
 //
-// Pens:
-// - Width 1 solid: a thin 8-connected line or outline.
-// - Wider pens (up to 5; larger widths are drawn as 5, smaller than 1 as 1):
-//   a line sweeps a round brush of that diameter along its thin line, centred
-//   on it (odd widths are centred exactly; even widths reach one pixel further
-//   right and down). The brushes are 1, 2x2, 3x3, 4x4 less its corners and
-//   5x5 less its corners. Outlines of boxed figures lie inside the box: the
-//   outline is the figure minus the interior of the figure shrunk by
-//   width - 1 on every side.
-// - psDot: one pixel on, one off, counted along the line from its start
-//   point, and along an outline from the figure's corners and axis ends,
-//   mirrored so that the figure stays symmetric. A dotted pen wider than one
-//   pixel draws solid, as the desktop's own pens do.
+// Pens (a width below 1 draws as 1, above 64 as 64):
+// - Width 1 solid: a thin 8-connected line or outline. A line steps along its
+//   longer axis; the other coordinate is rounded to the nearest pixel, an
+//   exact half towards the start point.
+// - Wider pens: a line sweeps a round brush of that diameter along its thin
+//   line, centred on it (odd widths exactly; even widths reach one pixel
+//   further right and down). The brushes of the editor's widths are 1, 2x2,
+//   3x3, 4x4 less its corners and 5x5 less its corners. Outlines of boxed
+//   figures lie inside the box: the outline is the figure less the interior
+//   of the figure shrunk by width - 1 on every side.
+// - psDot: one pixel on, one off, counted along a line from its start point;
+//   along an outline counted from the figure's corners and the ends of its
+//   axes, mirrored so that the figure stays symmetric. A dotted pen wider
+//   than one pixel draws solid, as the desktop's own pens do.
 // - psClear: no outline at all.
 //
 // The interior functions give the pixels inside the outline and never one of
 // the outline's own, so outline and interior together are the whole figure.
-// A pen width of 0 stands for "no pen" (psClear): the interior is then the
-// whole figure.
+// For the interior a pen width below 1 stands for "no pen" (psClear): the
+// interior is then the whole figure. So a canvas fills the interior for the
+// pen's width (0 with psClear) and then draws the outline, and each pixel of
+// the figure is touched exactly once.
 #pragma once
 
 #include "Coverage.h"
@@ -42,7 +45,9 @@ TCoverage RectangleOutline(const TRect& clip, const TRect& box, int penWidth, TP
 TCoverage RectangleInterior(const TRect& clip, const TRect& box, int penWidth);
 
 // The ellipse inscribed in the box: a pixel belongs to it when its centre lies
-// on or inside the ellipse that touches the box's outer edges.
+// on or inside the ellipse that touches the box's outer edges. Its middle row
+// and column (two of each for even sizes) are always whole, so that even a
+// very flat or thin ellipse reaches all four sides of its box.
 TCoverage EllipseOutline(const TRect& clip, const TRect& box, int penWidth, TPenStyle style);
 TCoverage EllipseInterior(const TRect& clip, const TRect& box, int penWidth);
 
