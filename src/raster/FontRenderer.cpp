@@ -294,7 +294,6 @@ void EffectiveSize(const TFontSpec& spec, int& points, int& pixelsPerInch) {
   pixelsPerInch = std::clamp(spec.PixelsPerInch, 1, 9600);
   const Int64 size = spec.Size == 0 ? 8 : std::abs(Int64{spec.Size});
   points = static_cast<int>(std::clamp<Int64>(size, 1, MaxEmPixels * 72 / pixelsPerInch));
-  if (points < 1) points = 1;
 }
 
 // Lays the text out on the baseline: calls place(glyph, penX) for each glyph
