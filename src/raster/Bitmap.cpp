@@ -33,10 +33,10 @@ int BitCountOf(TPixelFormat format) {
 
 TBitmap::TBitmap() : FImage(std::make_shared<TDib>()) {}
 
-// The handler and the canvas belong to the original; the pixels are shared
-// until either side writes.
+// The canvas belongs to the original; the pixels are shared until either
+// side writes.
 TBitmap::TBitmap(const TBitmap& other)
-    : TGraphic(), FImage(other.FImage), FDeviceDependent(other.FDeviceDependent), FDevicePalette(other.FDevicePalette) {}
+    : TGraphic(other), FImage(other.FImage), FDeviceDependent(other.FDeviceDependent), FDevicePalette(other.FDevicePalette) {}
 
 TBitmap::~TBitmap() = default;
 

@@ -39,5 +39,10 @@ public:
   std::function<void(TGraphic&)> OnChange;
 
 protected:
+  TGraphic() = default;
+  // A copy starts unwatched: the handler belongs to the original's holder.
+  TGraphic(const TGraphic&) {}
+  TGraphic& operator=(const TGraphic&) { return *this; }
+
   void Changed();
 };
