@@ -1,7 +1,10 @@
 // Drawing on the Logo editor's surface: a 101 x 64 monochrome bitmap. Each
 // rubber-band step of the editor draws a figure twice with pmNotXor, so these
-// operations run twice per mouse move; copies and conversions run per frame.
+// operations run twice per mouse move. Copies and whole-image conversions run
+// per repaint and per frame; they are measured on larger pictures.
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
 
 #include "Bitmap.h"
 #include "Canvas.h"
@@ -61,5 +64,44 @@ void BM_StretchToSurface(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_StretchToSurface);
+
+// Whole-image conversions of a 1024 x 1024 picture of many colours, in
+// pixels per second.
+TBitmap& ColourfulBitmap() {
+  static TBitmap bitmap = [] {
+    TBitmap b;
+    b.SetSize(1024, 1024);
+    b.SetPixelFormat(TPixelFormat::pf24bit);
+    for (int y = 0; y < 1024; ++y)
+      for (int x = 0; x < 1024 * 3; ++x) b.ScanLine(y)[x] = static_cast<std::uint8_t>(x * 7 + y * 13);
+    return b;
+  }();
+  return bitmap;
+}
+
+void BM_Convert(benchmark::State& state) {
+  const auto format = static_cast<TPixelFormat>(state.range(0));
+  for (auto _ : state) {
+    TBitmap copy(ColourfulBitmap());
+    copy.SetPixelFormat(format);
+    benchmark::DoNotOptimize(copy.Image().Bits().data());
+  }
+  state.SetItemsProcessed(state.iterations() * 1024 * 1024);
+}
+BENCHMARK(BM_Convert)
+    ->Arg(static_cast<int>(TPixelFormat::pfDevice))
+    ->Arg(static_cast<int>(TPixelFormat::pf16bit))
+    ->Arg(static_cast<int>(TPixelFormat::pf1bit))
+    ->Unit(benchmark::kMillisecond);
+
+void BM_MakeMonochrome(benchmark::State& state) {
+  for (auto _ : state) {
+    TBitmap copy(ColourfulBitmap());
+    copy.SetMonochrome(true);
+    benchmark::DoNotOptimize(copy.Image().Bits().data());
+  }
+  state.SetItemsProcessed(state.iterations() * 1024 * 1024);
+}
+BENCHMARK(BM_MakeMonochrome)->Unit(benchmark::kMillisecond);
 
 }  // namespace
