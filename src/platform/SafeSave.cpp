@@ -16,7 +16,8 @@ namespace {
 // stays on one file system and is atomic.
 std::string TemporaryNameBeside(const std::string& fileName) {
   const std::filesystem::path target(fileName);
-  std::string name = "." + target.filename().string() + ".korvane-" + std::to_string(::getpid()) + ".tmp";
+  std::string name = ".";
+  name.append(target.filename().string()).append(".korvane-").append(std::to_string(::getpid())).append(".tmp");
   return (target.parent_path() / name).string();
 }
 
