@@ -1,0 +1,6 @@
+// The GIF codec's one public header: users of the codec include this file.
+#pragma once
+
+#include "ColorLookup.h"
+#include "ColorQuantizer.h"
+#include "FixedPalettes.h"
