@@ -3,4 +3,7 @@
 
 #include "ColorLookup.h"
 #include "ColorQuantizer.h"
+#include "DitherEngine.h"
+#include "DitherErrorRows.h"
+#include "DitherFloydSteinberg.h"
 #include "FixedPalettes.h"
