@@ -15,7 +15,7 @@ int CellOf(const TPaletteEntry& entry) {
 }  // namespace
 
 TFastColorLookup::TFastColorLookup(const TPalette& palette)
-    : TColorLookup(palette.Count()), FCells(CellCount, std::int16_t{-1}) {
+    : TColorLookup(palette.Count(), TLookupKind::Fast), FCells(CellCount, std::int16_t{-1}) {
   FEntries.reserve(static_cast<std::size_t>(palette.Count()));
   for (int i = 0; i < palette.Count(); ++i) {
     const TPaletteEntry& entry = palette.Entry(i);
@@ -26,7 +26,7 @@ TFastColorLookup::TFastColorLookup(const TPalette& palette)
 }
 
 TColorMatch TFastColorLookup::SearchCell(int cell, int red, int green, int blue) {
-  // Without entries there is nothing to find; answer entry 0 as black and
+  // Without entries there is nothing to find: answer entry 0 as black and
   // leave the cell empty.
   if (FEntries.empty()) return {};
   int best = 0;

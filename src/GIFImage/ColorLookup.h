@@ -9,8 +9,9 @@
 // the entries it was made from, the others need none.
 //
 // Matching is the inner loop of every reduction and dither, so the matches
-// are defined here inline; a loop that knows the concrete lookup (see
-// WithConcreteLookup) gets them without a call through the table.
+// are defined here inline, and each lookup carries a tag naming its class:
+// a loop that dispatches on the tag (WithConcreteLookup) gets the match
+// inlined instead of calling it through the table.
 #pragma once
 
 #include <array>
@@ -28,6 +29,8 @@ struct TColorMatch {
   friend bool operator==(const TColorMatch&, const TColorMatch&) = default;
 };
 
+enum class TLookupKind : std::uint8_t { Other, Fast, Netscape, GrayScale, Monochrome };
+
 class TColorLookup {
 public:
   virtual ~TColorLookup() = default;
@@ -36,13 +39,22 @@ public:
 
   // The number of palette entries the lookup can return; 0 makes it unusable.
   int Colors() const { return FColors; }
+  TLookupKind Kind() const { return FKind; }
   virtual TColorMatch MatchColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
 
 protected:
-  explicit TColorLookup(int colors) : FColors(colors) {}
+  explicit TColorLookup(int colors) : FColors(colors), FKind(TLookupKind::Other) {}
 
 private:
+  // Only the four lookups of this file name their own tag.
+  friend class TFastColorLookup;
+  friend class TNetscapeColorLookup;
+  friend class TGrayScaleLookup;
+  friend class TMonochromeLookup;
+  TColorLookup(int colors, TLookupKind kind) : FColors(colors), FKind(kind) {}
+
   int FColors;
+  TLookupKind FKind;
 };
 
 // Nearest palette entry by the sum of absolute channel differences. Answers
@@ -75,7 +87,7 @@ private:
 // (value + 3) div 51; entry 36 r + 6 g + b is (51 r, 51 g, 51 b).
 class TNetscapeColorLookup final : public TColorLookup {
 public:
-  TNetscapeColorLookup() : TColorLookup(216) {}
+  TNetscapeColorLookup() : TColorLookup(216, TLookupKind::Netscape) {}
 
   TColorMatch MatchColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     const std::uint8_t r = Steps[red], g = Steps[green], b = Steps[blue];
@@ -99,7 +111,7 @@ inline constexpr int LumaBlue = 29;
 // 256 greys: entry v is (v, v, v), v the luminance of the colour.
 class TGrayScaleLookup final : public TColorLookup {
 public:
-  TGrayScaleLookup() : TColorLookup(256) {}
+  TGrayScaleLookup() : TColorLookup(256, TLookupKind::GrayScale) {}
 
   TColorMatch MatchColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     const auto v = static_cast<std::uint8_t>((LumaRed * red + LumaGreen * green + LumaBlue * blue) >> 8);
@@ -111,7 +123,7 @@ public:
 // exceeds 127 * 256, so grey 127 is black and grey 128 white.
 class TMonochromeLookup final : public TColorLookup {
 public:
-  TMonochromeLookup() : TColorLookup(2) {}
+  TMonochromeLookup() : TColorLookup(2, TLookupKind::Monochrome) {}
 
   TColorMatch MatchColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     if (LumaRed * red + LumaGreen * green + LumaBlue * blue > 127 * 256) return {1, 255, 255, 255};
@@ -120,18 +132,15 @@ public:
 };
 
 // Calls body(lookup) with the lookup as its concrete class when it is one of
-// the four above, else as the base. Loops over whole rows use it once per row
-// so that their per-pixel match is inlined.
+// the four above, else as the base, and returns what body returns.
 template <class Body>
-void WithConcreteLookup(TColorLookup& lookup, Body&& body) {
-  if (auto* cube = dynamic_cast<TNetscapeColorLookup*>(&lookup))
-    body(*cube);
-  else if (auto* fast = dynamic_cast<TFastColorLookup*>(&lookup))
-    body(*fast);
-  else if (auto* gray = dynamic_cast<TGrayScaleLookup*>(&lookup))
-    body(*gray);
-  else if (auto* mono = dynamic_cast<TMonochromeLookup*>(&lookup))
-    body(*mono);
-  else
-    body(lookup);
+decltype(auto) WithConcreteLookup(TColorLookup& lookup, Body&& body) {
+  switch (lookup.Kind()) {
+    case TLookupKind::Netscape: return body(static_cast<TNetscapeColorLookup&>(lookup));
+    case TLookupKind::Fast: return body(static_cast<TFastColorLookup&>(lookup));
+    case TLookupKind::GrayScale: return body(static_cast<TGrayScaleLookup&>(lookup));
+    case TLookupKind::Monochrome: return body(static_cast<TMonochromeLookup&>(lookup));
+    case TLookupKind::Other: break;
+  }
+  return body(lookup);
 }

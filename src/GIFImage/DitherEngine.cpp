@@ -6,15 +6,9 @@ TDitherEngine::TDitherEngine(int width, TColorLookup& lookup) : FLookup(lookup),
   if (width < 0) throw std::invalid_argument("negative row width");
 }
 
-template <class L>
-TColorMatch TDitherEngine::Step(L& lookup, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  const TColorMatch match = lookup.MatchColor(red, green, blue);
-  Advance();
-  return match;
-}
-
-TColorMatch TDitherEngine::QuantizePixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return Step(FLookup, red, green, blue);
+KORVANE_FLATTEN TColorMatch TDitherEngine::QuantizePixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  TNoState none;
+  return QuantizeOne(*this, none, red, green, blue);
 }
 
 void TDitherEngine::EndRow() {
@@ -24,6 +18,8 @@ void TDitherEngine::EndRow() {
 
 void TDitherEngine::SkipPixel() { Advance(); }
 
-void TDitherEngine::QuantizeRow(const std::uint8_t* source, std::uint8_t* target) {
-  DitherRow(*this, source, target);
+KORVANE_FLATTEN void TDitherEngine::QuantizeRow(const std::uint8_t* source, std::uint8_t* target) {
+  TNoState none;
+  QuantizeRest(*this, none, source, target);
+  EndRow();
 }

@@ -16,6 +16,15 @@
 
 #include "ColorLookup.h"
 
+// Marks the engines' entry points whose callees (the lookup dispatch, the
+// concrete match, the engine's pixel step) must all be inlined into them, so
+// that the values carried from pixel to pixel stay in registers.
+#if defined(__GNUC__)
+#define KORVANE_FLATTEN [[gnu::flatten]]
+#else
+#define KORVANE_FLATTEN
+#endif
+
 class TDitherEngine {
 public:
   // width is the number of pixels in a row (std::invalid_argument when negative).
@@ -46,23 +55,45 @@ protected:
   TColorLookup& Lookup() const { return FLookup; }
   void Advance() { FColumn += FDirection; }
 
-  // The row loop shared by the engines: Engine::Step(lookup, r, g, b) is the
-  // engine's handling of one pixel, called with the lookup's concrete class.
-  template <class Engine>
-  static void DitherRow(Engine& engine, const std::uint8_t* source, std::uint8_t* target) {
-    WithConcreteLookup(engine.Lookup(), [&](auto& lookup) {
-      while (engine.InRow()) {
-        const int column = engine.Column();
-        const std::uint8_t* pixel = source + 3 * column;
-        target[column] = engine.Step(lookup, pixel[2], pixel[1], pixel[0]).Index;
-      }
+  // An engine without state of its own between pixels.
+  struct TNoState {};
+
+  // The two loops shared by the engines. Engine::PixelAt(lookup, state,
+  // column, red, green, blue) handles the pixel at an in-row column without
+  // moving the column; it gets the lookup as its concrete class, and state is
+  // whatever the engine carries from pixel to pixel.
+  template <class Engine, class State>
+  static TColorMatch QuantizeOne(Engine& engine, State& state, std::uint8_t red, std::uint8_t green,
+                                 std::uint8_t blue) {
+    return WithConcreteLookup(engine.FLookup, [&](auto& lookup) {
+      // Past the row's ends a pixel is matched as it is.
+      const TColorMatch match = engine.InRow() ? engine.PixelAt(lookup, state, engine.FColumn, red, green, blue)
+                                               : lookup.MatchColor(red, green, blue);
+      engine.Advance();
+      return match;
     });
-    engine.EndRow();
+  }
+
+  // Runs the rest of the current row; the caller ends the row.
+  template <class Engine, class State>
+  static void QuantizeRest(Engine& engine, State& state, const std::uint8_t* source, std::uint8_t* target) {
+    WithConcreteLookup(engine.FLookup, [&](auto& lookup) {
+      const int direction = engine.FDirection;
+      const auto width = static_cast<unsigned>(engine.FWidth);
+      int column = engine.FColumn;
+      for (; static_cast<unsigned>(column) < width; column += direction) {
+        const std::uint8_t* pixel = source + 3 * column;
+        target[column] = engine.PixelAt(lookup, state, column, pixel[2], pixel[1], pixel[0]).Index;
+      }
+      engine.FColumn = column;
+    });
   }
 
 private:
   template <class L>
-  TColorMatch Step(L& lookup, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+  TColorMatch PixelAt(L& lookup, TNoState&, int, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return lookup.MatchColor(red, green, blue);
+  }
 
   TColorLookup& FLookup;
   int FWidth;

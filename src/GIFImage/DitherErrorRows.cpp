@@ -38,24 +38,19 @@ TErrorRowDitherer::TErrorRowDitherer(int width, TColorLookup& lookup, int rows, 
     : TDitherEngine(width, lookup), FRowCount(rows), FMargin(margin), FDivisor(divisor), FKernel(kernel) {
   const std::size_t rowSize = 3 * (static_cast<std::size_t>(width) + 2 * static_cast<std::size_t>(margin));
   FStore.assign(rowSize * static_cast<std::size_t>(rows), 0);
-  for (int i = 0; i < rows; ++i) FRows[static_cast<std::size_t>(i)] = FStore.data() + rowSize * static_cast<std::size_t>(i);
+  for (int i = 0; i < rows; ++i)
+    FRows[static_cast<std::size_t>(i)] = FStore.data() + rowSize * static_cast<std::size_t>(i);
 }
 
 template <class L>
-TColorMatch TErrorRowDitherer::Step(L& lookup, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  if (!InRow()) {
-    const TColorMatch match = lookup.MatchColor(red, green, blue);
-    Advance();
-    return match;
-  }
-  const int column = Column();
+TColorMatch TErrorRowDitherer::PixelAt(L& lookup, TNoState&, int column, std::uint8_t red, std::uint8_t green,
+                                       std::uint8_t blue) {
   const int* reached = Entry(0, column);
   const int half = FDivisor / 2;
   const std::uint8_t r = ClampChannel(red + (reached[0] + half) / FDivisor);
   const std::uint8_t g = ClampChannel(green + (reached[1] + half) / FDivisor);
   const std::uint8_t b = ClampChannel(blue + (reached[2] + half) / FDivisor);
   const TColorMatch match = lookup.MatchColor(r, g, b);
-  Advance();
   const std::array<int, 3> error = {r - match.Red, g - match.Green, b - match.Blue};
   if (error[0] != 0 || error[1] != 0 || error[2] != 0) Spread(column, error);
   return match;
@@ -71,8 +66,9 @@ void TErrorRowDitherer::Spread(int column, const std::array<int, 3>& error) {
   }
 }
 
-TColorMatch TErrorRowDitherer::QuantizePixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return Step(Lookup(), red, green, blue);
+KORVANE_FLATTEN TColorMatch TErrorRowDitherer::QuantizePixel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  TNoState none;
+  return QuantizeOne(*this, none, red, green, blue);
 }
 
 void TErrorRowDitherer::EndRow() {
@@ -82,8 +78,10 @@ void TErrorRowDitherer::EndRow() {
   TDitherEngine::EndRow();
 }
 
-void TErrorRowDitherer::QuantizeRow(const std::uint8_t* source, std::uint8_t* target) {
-  DitherRow(*this, source, target);
+KORVANE_FLATTEN void TErrorRowDitherer::QuantizeRow(const std::uint8_t* source, std::uint8_t* target) {
+  TNoState none;
+  QuantizeRest(*this, none, source, target);
+  EndRow();
 }
 
 TStuckiDitherer::TStuckiDitherer(int width, TColorLookup& lookup) : T5by3Ditherer(width, lookup, 42, StuckiKernel) {}

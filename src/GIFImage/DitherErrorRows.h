@@ -41,8 +41,9 @@ protected:
 private:
   friend class TDitherEngine;
 
+  // The pixel at an in-row column.
   template <class L>
-  TColorMatch Step(L& lookup, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+  TColorMatch PixelAt(L& lookup, TNoState&, int column, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
   void Spread(int column, const std::array<int, 3>& error);
   int* Entry(int row, int column) { return FRows[static_cast<std::size_t>(row)] + 3 * (column + FMargin); }
 

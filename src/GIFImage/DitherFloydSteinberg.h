@@ -6,9 +6,10 @@
 // takes (sum of the weighted errors + 8) / 16, truncated toward zero.
 //
 // Per channel it keeps a single error row of W + 2 entries (a margin entry at
-// each end; column c lives in entry c + 1) and three carried values: the part
-// for the next pixel, and the two parts for the next row that are still
-// collecting. Each pixel reads its own entry, then writes the finished sum of
+// each end; column c lives in entry c + 1) and carried values: the last
+// pixel's error (7 times it is the part for the next pixel, 1 times it the
+// part below-ahead), and the sum still collecting for the column below the
+// last pixel. Each pixel reads its own entry, then writes the finished sum of
 // the previous column's entry, which it has already read.
 #pragma once
 
@@ -29,16 +30,21 @@ public:
 private:
   friend class TDitherEngine;
   using TChannels = std::array<int, 3>;
+  struct TCarried {
+    TChannels Error{};
+    TChannels BelowPrevious{};
+  };
 
+  // The pixel at an in-row column; the carried values come as a parameter so
+  // that a whole row can keep them in a local.
   template <class L>
-  TColorMatch Step(L& lookup, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-  // Hands on the errors of the pixel just left behind; column is that pixel's.
-  void Spread(int column, const TChannels& error);
+  TColorMatch PixelAt(L& lookup, TCarried& carried, int column, std::uint8_t red, std::uint8_t green,
+                      std::uint8_t blue);
+  // Hands on the errors of the pixel at column, which is being left behind.
+  void Spread(TCarried& carried, int column, const TChannels& error);
   int* Entry(int column) { return FErrors.data() + 3 * (column + 1); }
 
   // Three channels (red, green, blue) per entry.
   std::vector<int> FErrors;
-  TChannels FAhead{};
-  TChannels FBelow{};
-  TChannels FBelowPrevious{};
+  TCarried FCarried;
 };

@@ -46,9 +46,8 @@ TEST(OctreePalette, FewColoursComeOutExactlyInTreeOrderThenBlack) {
 
   EXPECT_EQ(BuildOctreePalette(image, 16, 8, false).Entries(), expected);
   // Other depths are read through their colours.
-  EXPECT_EQ(BuildOctreePalette(MakeImage(7, 5, 32, [&](int x, int y) { return colors[(x * 5 + y * 3) % 6]; }), 16, 8,
-                               false).Entries(),
-            expected);
+  const TDib deep = MakeImage(7, 5, 32, [&](int x, int y) { return colors[(x * 5 + y * 3) % 6]; });
+  EXPECT_EQ(BuildOctreePalette(deep, 16, 8, false).Entries(), expected);
 
   const TPalette withSystem = BuildOctreePalette(image, 256, 8, true);
   ASSERT_EQ(withSystem.Count(), 256);

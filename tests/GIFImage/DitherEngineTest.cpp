@@ -67,7 +67,8 @@ std::vector<std::uint8_t> ReferenceDither(const TEngineKind& kind, const TImage&
       const int x = dir > 0 ? i : w - 1 - i;
       std::array<int, 3> value;
       for (int ch = 0; ch < 3; ++ch)
-        value[ch] = std::clamp(image.Row(y)[3 * x + 2 - ch] + (sum[y * w + x][ch] + kind.Divisor / 2) / kind.Divisor, 0, 255);
+        value[ch] =
+            std::clamp(image.Row(y)[3 * x + 2 - ch] + (sum[y * w + x][ch] + kind.Divisor / 2) / kind.Divisor, 0, 255);
       const TColorMatch m = lookup.MatchColor(value[0], value[1], value[2]);
       indices[y * w + x] = m.Index;
       const int error[3] = {value[0] - m.Red, value[1] - m.Green, value[2] - m.Blue};
@@ -151,7 +152,8 @@ std::vector<int> ExpectedResponse(const TEngineKind& kind, int px, int py, int k
   for (std::size_t ky = 0; ky < kind.Kernel.size(); ++ky)
     for (std::size_t kx = 0; kx < kind.Kernel[ky].size(); ++kx) {
       const int x = px + dir * (static_cast<int>(kx) - kind.Origin), y = py + static_cast<int>(ky);
-      if (x >= 0 && x < w && y < h) expected[y * w + x] = (kind.Kernel[ky][kx] * kick + kind.Divisor / 2) / kind.Divisor;
+      if (x >= 0 && x < w && y < h)
+        expected[y * w + x] = (kind.Kernel[ky][kx] * kick + kind.Divisor / 2) / kind.Divisor;
     }
   if (skipX >= 0) expected[py * w + skipX] = Skipped;
   return expected;
@@ -208,7 +210,8 @@ TEST_P(DiffusingEngine, FlatGreyKeepsItsBrightnessInBlackAndWhite) {
 TEST(DitherEngines, RowEntryPointGivesThePixelByPixelResult) {
   std::mt19937 random(3);
   const TImage noisy = MakeImage(37, 9, [&](int x, int y) {
-    return std::array{static_cast<int>(x * 7 + random() % 40), static_cast<int>(y * 25 + random() % 30), static_cast<int>(random() % 256)};
+    return std::array{static_cast<int>(x * 7 + random() % 40), static_cast<int>(y * 25 + random() % 30),
+                      static_cast<int>(random() % 256)};
   });
   TNetscapeColorLookup cube;
   TFastColorLookup halftone(HalftonePalette());
