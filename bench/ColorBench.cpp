@@ -1,7 +1,7 @@
 // Speed of the colour toolkit's inner loops over a 1024 x 1024 24-bit picture
 // (a colour gradient with noise): MatchColor of each lookup, the cached
-// lookup beside a plain nearest-entry search, and each dither engine pixel
-// by pixel (QuantizePixel) and by whole rows (QuantizeRow).
+// lookup beside a plain nearest-entry search, the octree palette, and each
+// dither engine pixel by pixel (QuantizePixel) and by whole rows (QuantizeRow).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -109,6 +109,13 @@ void BM_MatchColor_BruteForce(benchmark::State& state) {
   CountPixels(state);
 }
 
+// The octree palette of the whole picture, as reduction method 7 builds it.
+void BM_BuildOctreePalette(benchmark::State& state) {
+  const TDib& picture = Picture();
+  for (auto _ : state) benchmark::DoNotOptimize(BuildOctreePalette(picture, 256, 8, false));
+  CountPixels(state);
+}
+
 // Each engine over the cube lookup, as the dithered rendering uses it.
 template <class Engine>
 void BM_QuantizePixel(benchmark::State& state) {
@@ -154,6 +161,7 @@ BENCHMARK(BM_MatchColor<TMonochromeLookup>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchColor_Fast_Warm)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchColor_Fast_Cold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchColor_BruteForce)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildOctreePalette)->Unit(benchmark::kMillisecond);
 
 #define KORVANE_ENGINE_BENCH(Engine)                                        \
   BENCHMARK(BM_QuantizePixel<Engine>)->Unit(benchmark::kMillisecond); \
