@@ -1,0 +1,92 @@
+// The Converter window's commands: Open with its bitmap path, Save, Animate,
+// the context menu of the input view (Stop Anim, StartAnim, Info, Size Big,
+// Size Orig, About) and Editor's counterpart, the close.
+#include <QPushButton>
+
+#include "AppMessages.h"
+#include "Canvas.h"
+#include "Dialogs.h"
+#include "Image.h"
+#include "Unit1.h"
+
+// Open: the dialog comes first, so that a cancelled Open changes nothing;
+// then the old document leaves the views and the chosen file is read.
+void TForm1::Button1Click() {
+  const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{SOpenFilter});
+  if (!fileName) return;
+  EnterStage(TConverterStage::csOpening);
+  for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
+  FDocument.SourceFileName = *fileName;
+  RunCommand(FDialogs, [this] {
+    if (TakesGifPath(FDocument.SourceFileName))
+      FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable);
+    else
+      OpenBitmap();
+  });
+}
+
+// A BMX strip or any BMP: shown as input and cut into four frames of equal
+// height, one per frame slot.
+void TForm1::OpenBitmap() {
+  FDocument.InputBitmap = std::make_unique<TBitmap>();
+  FDocument.InputBitmap->LoadFromFile(FDocument.SourceFileName);
+  Image(1).Picture().Assign(FDocument.InputBitmap.get());
+  FDocument.SourceWidth = FDocument.InputBitmap->Width();
+  FDocument.SourceHeight = FDocument.InputBitmap->Height();
+  FDocument.SourceFrameCount = 0;
+  FDocument.SourceKind = SKindBmxAnim;
+  const int frameHeight = FrameHeightOf(FDocument.SourceHeight);
+  for (int number = 2; number <= 5; ++number) Image(number).SetSize(FDocument.SourceWidth, frameHeight);
+  CutFrames(frameHeight);
+  EnterStage(TConverterStage::csBitmapOpened);
+}
+
+// Pixel by pixel through the canvases: each empty slot view makes a white
+// full-colour bitmap of its own size on first use. Rows of the last frame
+// that fall below the strip read as "no colour", which is black.
+void TForm1::CutFrames(int frameHeight) {
+  TCanvas& input = Image(1).Canvas();
+  std::array<TCanvas*, 4> frames{};
+  for (int k = 0; k < 4; ++k) frames[k] = &Image(k + 2).Canvas();
+  for (int x = 0; x < FDocument.SourceWidth; ++x)
+    for (int y = 0; y < frameHeight; ++y)
+      for (int k = 0; k < 4; ++k) frames[k]->SetPixelColor(x, y, input.PixelColor(x, k * frameHeight + y));
+}
+
+// Save: writes the output view's picture in its own format. A strip is made
+// black and white first. A cancelled dialog, or a refusal to replace the
+// chosen file, writes nothing.
+void TForm1::Button2Click() {
+  const bool strip = FDocument.FromGif();
+  const TSaveFileRequest request{SSaveFilter, strip ? 1 : 2, strip ? ".bmx" : ".gif",
+                                 SaveNameFor(FDocument.SourceFileName)};
+  const std::optional<std::string> fileName = FDialogs.SaveFile(request);
+  if (!fileName || !MayWriteFile(FDialogs, *fileName)) return;
+  RunCommand(FDialogs, [this, strip, &fileName] {
+    TPicture& output = Image(6).Picture();
+    if (strip) output.Bitmap().SetMonochrome(true);
+    output.SaveToFile(*fileName);
+  });
+}
+
+// Animate, Stop Anim and StartAnim work on GIF documents.
+void TForm1::Button3Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
+void TForm1::Eins1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
+void TForm1::Zwei1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
+
+void TForm1::Drei1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, InfoText(FDocument)); }
+void TForm1::About1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SAboutText); }
+
+void TForm1::SizeBig1Click() { ShowInput(true); }
+void TForm1::SizeOrig1Click() { ShowInput(false); }
+
+// The input view shows the opened document again, scaled to fit or at its
+// own size. With the kind "GIF File" the input is a GIF document, which this
+// build never holds: the view stays empty.
+void TForm1::ShowInput(bool big) {
+  TImage& input = Image(1);
+  input.Picture().Assign(nullptr);
+  input.SetStretch(big);
+  input.SetProportional(big);
+  if (!FDocument.FromGif()) input.Picture().Assign(FDocument.InputBitmap.get());
+}

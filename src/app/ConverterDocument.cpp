@@ -1,0 +1,31 @@
+#include "ConverterDocument.h"
+
+#include <QString>
+
+int FrameHeightOf(int stripHeight) {
+  const int quotient = stripHeight / 4;
+  const int remainder = stripHeight % 4;
+  if (remainder < 2) return quotient;
+  if (remainder > 2) return quotient + 1;
+  return quotient % 2 == 0 ? quotient : quotient + 1;
+}
+
+bool TakesGifPath(const std::string& fileName) {
+  const QString name = QString::fromStdString(fileName);
+  return name.size() >= 3 && name.right(3).compare(QStringLiteral("gif"), Qt::CaseInsensitive) == 0;
+}
+
+std::string SaveNameFor(const std::string& sourceFileName) {
+  QString name = QString::fromStdString(sourceFileName);
+  name.chop(4);
+  return name.toStdString();
+}
+
+std::string InfoText(const TConverterDocument& document) {
+  return "File Information\r"
+         "Filename: " + document.SourceFileName + "\r"
+         "Image Width  :" + std::to_string(document.SourceWidth) + "\r"
+         "Image Height :" + std::to_string(document.SourceHeight) + "\r"
+         "Image Frames :" + std::to_string(document.SourceFrameCount) + "\r"
+         "Image Typ    :" + document.SourceKind;
+}

@@ -1,0 +1,40 @@
+// TConverterDocument: the document state of one conversion, held by the
+// Converter window and reached by the Logo editor too: the opened file, its
+// size and frame count, what kind of source it was, and the bitmap that was
+// read. Also the small rules that read it: the frame height of a strip, the
+// choice of the GIF path by name, the save dialog's preset name and the Info
+// text.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Bitmap.h"
+
+// Source kinds: "GIF File" after a GIF was opened or the Logo editor sent a
+// picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was opened.
+inline constexpr const char* SKindGifFile = "GIF File";
+inline constexpr const char* SKindBmxAnim = "BMX Anim oder BMP File";
+
+struct TConverterDocument {
+  std::string SourceFileName;  // full path, set on every Open before anything is read
+  int SourceWidth = 0;
+  int SourceHeight = 0;        // of the whole strip, not of one frame
+  int SourceFrameCount = 0;    // 0 after opening a bitmap
+  std::string SourceKind;      // empty until something was opened or sent
+  std::unique_ptr<TBitmap> InputBitmap;
+
+  // The kind "GIF File": the input is a GIF document and the output a BMX
+  // strip; with any other kind the output is a GIF document.
+  bool FromGif() const { return SourceKind == SKindGifFile; }
+};
+
+// A quarter of the strip's height, rounded to the nearest integer with ties
+// to the even one: 130 gives 32, 126 gives 32, 7 gives 2, 2 gives 0.
+int FrameHeightOf(int stripHeight);
+// True when the name's last three characters are "gif" in any letter case.
+bool TakesGifPath(const std::string& fileName);
+// The source name less its last four characters, whatever they are.
+std::string SaveNameFor(const std::string& sourceFileName);
+// The six lines of the Info message, separated by single carriage returns.
+std::string InfoText(const TConverterDocument& document);

@@ -1,0 +1,59 @@
+// What the Logo editor exchanges with the outside: its picture sent to the
+// Converter's frame slots (and, for the EMS sizes, into the BMX strip of the
+// Converter's output view), pictures loaded back from the Converter's views,
+// the logo file, and leaving the editor.
+#include <QPushButton>
+
+#include "AppMessages.h"
+#include "Dialogs.h"
+#include "ImageView.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+// Frame 1 starts the hand-off: the Converter's output becomes a strip and its
+// Save and Animate are enabled; for an EMS size the output view starts a new
+// white strip. Frames 2 to 4 only draw into whatever the output view holds.
+void TForm2::SaveAsFrame(int frame) {
+  RunCommand(FDialogs, [this, frame] {
+    TGraphic* picture = View().Picture().Graphic();
+    if (frame == 1) FConverter.Document().SourceKind = SKindGifFile;
+    FConverter.Image(frame + 1).Picture().Assign(picture);
+    if (frame == 1) FConverter.EnterStage(TConverterStage::csEditorFrames);
+    const TEditorSize* size = CheckedSize();
+    if (size == nullptr || !size->Ems()) return;
+    TImage& output = FConverter.Image(6);
+    if (frame == 1) {
+      output.Picture().Assign(nullptr);
+      output.SetSize(size->StripWidth, size->StripHeight);
+    }
+    output.Canvas().Draw(0, size->FrameTop(frame), picture);
+  });
+}
+
+void TForm2::Button3Click() { SaveAsFrame(1); }
+void TForm2::Button4Click() { SaveAsFrame(2); }
+void TForm2::Button5Click() { SaveAsFrame(3); }
+void TForm2::Button6Click() { SaveAsFrame(4); }
+
+// New, then the picture of a Converter view (1 the input view, 2 to 5 the
+// frame slots) drawn at the top-left: clipped when larger, the rest white
+// when smaller. A view without a picture draws nothing.
+void TForm2::LoadFrom(int converterView) {
+  FButton2->click();
+  RunCommand(FDialogs, [this, converterView] {
+    Canvas().Draw(0, 0, FConverter.Image(converterView).Picture().Graphic());
+  });
+}
+
+// Save Logo: the picture as a BMP. ".bmp" is added unless the chosen name
+// already ends in it (in any letter case); a cancelled dialog, or a refusal to
+// replace the file, writes nothing.
+void TForm2::Button7Click() {
+  std::optional<std::string> fileName = FDialogs.SaveFile(TSaveFileRequest{SLogoFilter, 1, "", ""});
+  if (!fileName) return;
+  if (!QString::fromStdString(*fileName).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) *fileName += ".bmp";
+  if (!MayWriteFile(FDialogs, *fileName)) return;
+  RunCommand(FDialogs, [this, &fileName] { View().Picture().SaveToFile(*fileName); });
+}
+
+void TForm2::Button1Click() { close(); }

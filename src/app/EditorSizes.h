@@ -1,0 +1,26 @@
+// The four picture sizes of the Logo editor, each with the size of its view
+// (a whole multiple of the picture, so that a picture pixel shows as a square
+// block), its "Big Size" view with the zoom divisor that goes with it, and for
+// the two EMS sizes the BMX strip of four frames that the Converter's output
+// view receives.
+#pragma once
+
+struct TEditorSize {
+  int PictureWidth = 0;
+  int PictureHeight = 0;
+  int ViewWidth = 0;
+  int ViewHeight = 0;
+  int BigViewWidth = 0;
+  int BigViewHeight = 0;
+  int BigZoomDivisor = 0;
+  int StripWidth = 0;   // 0: no strip for this size
+  int StripHeight = 0;  // four frames stacked
+
+  bool Ems() const { return StripWidth > 0; }
+  int FrameTop(int frame) const { return (frame - 1) * (StripHeight / 4); }  // frame 1 to 4
+};
+
+inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3};
+inline constexpr TEditorSize LogoSize{101, 46, 202, 92, 303, 138, 3};
+inline constexpr TEditorSize Ems16Size{16, 16, 32, 32, 128, 128, 8, 16, 64};
+inline constexpr TEditorSize Ems72Size{72, 32, 144, 64, 288, 128, 4, 72, 128};

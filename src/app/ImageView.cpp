@@ -1,0 +1,84 @@
+#include "ImageView.h"
+
+#include <cmath>
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Bitmap.h"
+
+namespace {
+
+// The screen surface as a Qt image: 32-bit rows of blue, green, red and an
+// unused byte are Qt's RGB32 on a little-endian machine; anything else is
+// converted pixel by pixel.
+QImage SurfaceImage(const TDib& dib) {
+  if (dib.BitCount() == 32 && !dib.BitFields())
+    return QImage(dib.ScanLine(0), dib.Width(), dib.Height(), dib.RowBytes(), QImage::Format_RGB32);
+  QImage image(dib.Width(), dib.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < dib.Height(); ++y)
+    for (int x = 0; x < dib.Width(); ++x) {
+      const TColor color = dib.GetPixel(x, y);
+      image.setPixel(x, y, qRgb(GetRValue(color), GetGValue(color), GetBValue(color)));
+    }
+  return image;
+}
+
+QPoint ViewPoint(const QMouseEvent* event) {
+  const QPointF at = event->position();
+  return QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+}
+
+}  // namespace
+
+TImageView::TImageView(QWidget* parent, const char* name, const QRect& bounds)
+    : QWidget(parent), FModel(bounds.width(), bounds.height()) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(bounds);
+  setFixedSize(bounds.size());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  FModel.OnInvalidate = [this](const TRect& area) { ModelInvalidated(area); };
+}
+
+TImageView::~TImageView() { FModel.OnInvalidate = nullptr; }
+
+void TImageView::ModelInvalidated(const TRect& area) {
+  const QSize size(FModel.Width(), FModel.Height());
+  if (this->size() != size) setFixedSize(size);
+  update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+}
+
+void TImageView::paintEvent(QPaintEvent*) {
+  const TBitmap& surface = FModel.Surface();
+  if (surface.Empty()) return;
+  QPainter painter(this);
+  painter.drawImage(0, 0, SurfaceImage(surface.Image()));
+}
+
+bool TImageView::OpensMenu(Qt::MouseButton button) const {
+  return FContextMenu != nullptr && button == Qt::RightButton;
+}
+
+void TImageView::mousePressEvent(QMouseEvent* event) {
+  if (OpensMenu(event->button())) return QWidget::mousePressEvent(event);
+  const QPoint at = ViewPoint(event);
+  if (OnMouseDown) OnMouseDown(at.x(), at.y());
+}
+
+void TImageView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = ViewPoint(event);
+  if (OnMouseMove) OnMouseMove(at.x(), at.y());
+}
+
+void TImageView::mouseReleaseEvent(QMouseEvent* event) {
+  if (OpensMenu(event->button())) return QWidget::mouseReleaseEvent(event);
+  const QPoint at = ViewPoint(event);
+  if (OnMouseUp) OnMouseUp(at.x(), at.y());
+}
+
+void TImageView::contextMenuEvent(QContextMenuEvent* event) {
+  if (FContextMenu) FContextMenu->exec(event->globalPos());
+}

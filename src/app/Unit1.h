@@ -1,0 +1,87 @@
+// TForm1: the Converter window, the program's main window. It owns the
+// document state of one conversion (TConverterDocument) and the six image
+// views: the input view, the four frame slots FRM1..FRM4 and the output view.
+// Its commands: Open (a BMX strip or any BMP is cut into four frames), Save,
+// Info, Size Big / Size Orig, Editor, About. The Logo editor reaches in
+// directly: it reads and replaces the frame slots, draws the strip into the
+// output view, sets the source kind and enables Save and Animate.
+//
+// Unit1.cpp builds the window, its actions and the enabled states;
+// ConverterCommands.cpp holds the command handlers.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QWidget>
+
+#include "ConverterDocument.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class TDialogs;
+class TImage;
+class TImageView;
+
+// The steps of the workflow that decide whether Save and Animate are enabled.
+enum class TConverterStage {
+  csStart,         // nothing opened yet
+  csOpening,       // Open chose a file and has not finished reading it; also after a failed Open
+  csBitmapOpened,  // a strip was cut into the frame slots: Animate
+  csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TForm1(TDialogs& dialogs, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  TConverterDocument& Document() { return FDocument; }
+  // The views by number: 1 the input view, 2 to 5 the frame slots, 6 the output view.
+  TImage& Image(int number);
+  void EnterStage(TConverterStage stage);
+  // The window that the Editor button shows.
+  void SetEditor(QWidget* editor) { FEditor = editor; }
+
+signals:
+  // The window was closed: the program ends.
+  void Closed();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void BuildControls();
+  void BuildFramePages();
+  void BuildActions();
+  QAction* AddMenuItem(const char* name, const QString& caption, void (TForm1::*handler)());
+
+  void Button1Click();  // Open
+  void Button2Click();  // Save
+  void Button3Click();  // Animate
+  void Button4Click();  // Editor
+  void Eins1Click();    // Stop Anim
+  void Zwei1Click();    // StartAnim
+  void Drei1Click();    // Info
+  void SizeBig1Click();
+  void SizeOrig1Click();
+  void About1Click();
+  void FormClose();
+
+  void OpenBitmap();
+  void CutFrames(int frameHeight);
+  void ShowInput(bool big);
+
+  TDialogs& FDialogs;
+  TConverterDocument FDocument;
+  QWidget* FEditor = nullptr;
+  std::array<TImageView*, 6> FImages{};
+  QPushButton* FButton1 = nullptr;
+  QPushButton* FButton2 = nullptr;
+  QPushButton* FButton3 = nullptr;
+  QPushButton* FButton4 = nullptr;
+  QMenu* FPopupMenu1 = nullptr;
+};
