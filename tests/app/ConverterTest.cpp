@@ -1,0 +1,196 @@
+// The Converter window's own workflows: Open of BMX strips and BMPs cut into
+// the four frame slots, Info, the view sizes, the failures of Open with their
+// messages and the state they leave, the enabled states, keys and closing.
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "AppMessages.h"
+#include "AppTesting.h"
+#include "Bitmap.h"
+#include "ImageView.h"
+
+namespace {
+
+const std::vector<std::uint8_t> GifBytes{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, ';'};
+
+}  // namespace
+
+class ConverterOpen : public TAppTest {
+protected:
+  std::string Info() {
+    Trigger(Converter, "Drei1");
+    const TShownMessage shown = Dialogs.TakeMessage();
+    EXPECT_EQ(shown.Kind, TMessageKind::mkInformation);
+    return shown.Text;
+  }
+  void ExpectAllViewsEmpty() {
+    for (int number = 1; number <= 6; ++number)
+      EXPECT_EQ(Converter.Image(number).Picture().Graphic(), nullptr) << "view " << number;
+  }
+};
+
+TEST_F(ConverterOpen, StripIsCutIntoFourFramesOfAQuarterOfItsHeightRoundedToEven) {
+  struct TCase {
+    int Width, Height, FrameHeight;
+  };
+  const TCase cases[] = {{101, 120, 30}, {5, 130, 32}, {5, 126, 32}, {4, 10, 2}, {4, 14, 4},
+                         {4, 5, 1},      {3, 7, 2},    {3, 2, 0}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE("height " + std::to_string(c.Height));
+    OpenInConverter(WriteColorBmp(Temp, "strip" + std::to_string(c.Height) + ".bmx", c.Width, c.Height));
+    EXPECT_TRUE(Dialogs.Messages.empty());
+    EXPECT_EQ(PixelsOf(Converter.Image(1).Picture()).size(), static_cast<std::size_t>(c.Width * c.Height));
+    for (int k = 0; k < 4; ++k) {
+      TImage& frame = Converter.Image(k + 2);
+      EXPECT_EQ(frame.Width(), c.Width);
+      EXPECT_EQ(frame.Height(), c.FrameHeight);
+      EXPECT_EQ(Control<TImageView>(Converter, ("Image" + std::to_string(k + 2)).c_str())->size(),
+                QSize(c.Width, c.FrameHeight));
+      std::vector<TColor> expected;
+      for (int y = 0; y < c.FrameHeight; ++y)
+        for (int x = 0; x < c.Width; ++x) {
+          const int row = k * c.FrameHeight + y;
+          expected.push_back(row < c.Height ? SourceColor(x, row) : clBlack);  // below the strip: black
+        }
+      EXPECT_EQ(PixelsOf(frame.Picture()), expected) << "frame " << k + 1;
+    }
+    EXPECT_FALSE(Enabled(Converter, "Button2"));
+    EXPECT_TRUE(Enabled(Converter, "Button3"));
+  }
+}
+
+TEST_F(ConverterOpen, ShortLastFrameEndsInABlackRow) {
+  OpenInConverter(WriteColorBmp(Temp, "seven.bmp", 3, 7));
+  const TPicture& fourth = Converter.Image(5).Picture();
+  for (int x = 0; x < 3; ++x) {
+    EXPECT_EQ(PixelOf(fourth, x, 0), SourceColor(x, 6));
+    EXPECT_EQ(PixelOf(fourth, x, 1), clBlack);
+  }
+}
+
+TEST_F(ConverterOpen, InfoShowsSixLinesAboutTheOpenedFile) {
+  const std::string fileName = WriteColorBmp(Temp, "anim.bmx", 16, 64);
+  OpenInConverter(fileName);
+  EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
+                        "\rImage Width  :16\rImage Height :64\rImage Frames :0\rImage Typ    :BMX Anim oder BMP File");
+}
+
+TEST_F(ConverterOpen, FailuresShowTheirMessageAndLeaveClearedViewsAndDisabledCommands) {
+  const std::string good = WriteColorBmp(Temp, "good.bmp", 8, 12);
+  const std::string notBmp = Temp.File("notbmp.bmx");
+  WriteWholeFile(notBmp, GifBytes);
+  const std::string shortFile = Temp.File("short.bmp");
+  WriteWholeFile(shortFile, {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0});
+  const std::string missing = Temp.File("missing.bmp");
+  struct TCase {
+    std::string FileName;
+    std::string Message;
+  };
+  const TCase cases[] = {{missing, "Cannot open file " + missing + "."},
+                         {notBmp, "Bitmap image is not valid."},
+                         {shortFile, "Stream read error."}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.FileName);
+    OpenInConverter(good);
+    OpenInConverter(c.FileName);
+    const TShownMessage shown = Dialogs.TakeMessage();
+    EXPECT_EQ(shown.Kind, TMessageKind::mkError);
+    EXPECT_EQ(shown.Text, c.Message);
+    ExpectAllViewsEmpty();
+    EXPECT_FALSE(Enabled(Converter, "Button2"));
+    EXPECT_FALSE(Enabled(Converter, "Button3"));
+    ASSERT_NE(Converter.Document().InputBitmap, nullptr);
+    EXPECT_TRUE(Converter.Document().InputBitmap->Empty());
+    // The name was taken before the failure; the size is still the last good file's.
+    EXPECT_EQ(Info(), "File Information\rFilename: " + c.FileName +
+                          "\rImage Width  :8\rImage Height :12\rImage Frames :0\rImage Typ    :BMX Anim oder BMP File");
+  }
+}
+
+TEST_F(ConverterOpen, GifNamesInAnyLetterCaseTakeTheGifPath) {
+  for (const char* name : {"anim.gif", "ANIM.GIF", "anim.Gif"}) {
+    SCOPED_TRACE(name);
+    OpenInConverter(WriteColorBmp(Temp, "before.bmp", 4, 8));
+    const std::string fileName = Temp.File(name);
+    WriteWholeFile(fileName, GifBytes);
+    OpenInConverter(fileName);
+    const TShownMessage shown = Dialogs.TakeMessage();
+    EXPECT_EQ(shown.Text, SGifUnavailable);
+    ExpectAllViewsEmpty();
+    EXPECT_FALSE(Enabled(Converter, "Button3"));
+  }
+}
+
+TEST_F(ConverterOpen, CancelledOpenChangesNothing) {
+  const std::string fileName = WriteColorBmp(Temp, "kept.bmp", 6, 8);
+  OpenInConverter(fileName);
+  const std::vector<TColor> frame2 = PixelsOf(Converter.Image(3).Picture());
+  Dialogs.OpenAnswers.push_back(std::nullopt);
+  Click(Converter, "Button1");
+  EXPECT_TRUE(Dialogs.OpenAnswers.empty());
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ(PixelsOf(Converter.Image(3).Picture()), frame2);
+  EXPECT_EQ(PixelOf(Converter.Image(1).Picture(), 5, 7), SourceColor(5, 7));
+  EXPECT_TRUE(Enabled(Converter, "Button3"));
+  EXPECT_NE(Info().find("Filename: " + fileName + "\r"), std::string::npos);
+}
+
+class ConverterCommands : public ConverterOpen {};
+
+TEST_F(ConverterCommands, SizeBigFitsTheInputPictureAndSizeOrigShowsItAtItsOwnSize) {
+  OpenInConverter(WriteColorBmp(Temp, "tall.bmp", 20, 40));
+  TImage& input = Converter.Image(1);
+  const TColor background = ColorToRGB(input.Color());
+  Trigger(Converter, "SizeBig1");
+  EXPECT_EQ(input.DestRect(), (TRect{0, 0, 60, 121}));
+  EXPECT_EQ(input.Surface().Image().GetPixel(59, 120), SourceColor(19, 39));
+  EXPECT_EQ(input.Surface().Image().GetPixel(60, 0), background);
+  Trigger(Converter, "SizeOrig1");
+  EXPECT_EQ(input.DestRect(), (TRect{0, 0, 20, 40}));
+  EXPECT_EQ(input.Surface().Image().GetPixel(19, 39), SourceColor(19, 39));
+  EXPECT_EQ(input.Surface().Image().GetPixel(20, 0), background);
+  // What the user sees is the surface, 1:1.
+  const QImage shown = Control<TImageView>(Converter, "Image1")->grab().toImage();
+  EXPECT_EQ(shown.pixel(19, 39), qRgb(19, 39, 0x5A));
+}
+
+TEST_F(ConverterCommands, GifCommandsSayTheyAreUnavailableAndAboutIsANotice) {
+  OpenInConverter(WriteColorBmp(Temp, "a.bmp", 4, 8));
+  Click(Converter, "Button3");
+  EXPECT_EQ(Dialogs.TakeMessage().Text, SGifUnavailable);
+  Trigger(Converter, "Eins1");
+  EXPECT_EQ(Dialogs.TakeMessage().Text, SGifUnavailable);
+  Trigger(Converter, "Zwei1");
+  EXPECT_EQ(Dialogs.TakeMessage().Text, SGifUnavailable);
+  Trigger(Converter, "About1");
+  const TShownMessage about = Dialogs.TakeMessage();
+  EXPECT_EQ(about.Kind, TMessageKind::mkInformation);
+  EXPECT_EQ(std::count(about.Text.begin(), about.Text.end(), '\r'), 5);
+}
+
+TEST_F(ConverterCommands, SaveAndAnimateStartDisabledAndKeysFollowTheButtons) {
+  EXPECT_FALSE(Enabled(Converter, "Button2"));
+  EXPECT_FALSE(Enabled(Converter, "Button3"));
+  EXPECT_TRUE(Enabled(Converter, "Button1"));
+  EXPECT_TRUE(Enabled(Converter, "Button4"));
+  Converter.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Converter));
+  QTest::keyClick(&Converter, Qt::Key_S, Qt::ControlModifier);  // Save is disabled: no dialog
+  EXPECT_TRUE(Dialogs.SaveRequests.empty());
+  Dialogs.OpenAnswers.push_back(std::nullopt);
+  QTest::keyClick(&Converter, Qt::Key_O, Qt::ControlModifier);
+  ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "Gif Image,BMX Anim, BMP|*.GIF;*.BMP;*.BMX");
+}
+
+TEST_F(ConverterCommands, ClosingTheWindowEndsTheProgramAndReleasesTheDocument) {
+  OpenInConverter(WriteColorBmp(Temp, "a.bmp", 4, 8));
+  QSignalSpy closed(&Converter, &TForm1::Closed);
+  Converter.close();
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_EQ(Converter.Document().InputBitmap, nullptr);
+  EXPECT_EQ(Converter.Image(1).Picture().Graphic(), nullptr);
+}
