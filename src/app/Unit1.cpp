@@ -49,6 +49,12 @@ void TForm1::BuildControls() {
 // Frame slots 1 to 4, one per tab page "FRM1".."FRM4".
 void TForm1::BuildFramePages() {
   auto* pageControl1 = Place<QTabWidget>(this, "PageControl1", QRect(200, 8, 177, 153));
+  // Tabs as narrow as the original's, so that all four show side by side.
+  pageControl1->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 3px 7px; border: 1px solid palette(mid); border-bottom: none;"
+      " border-top-left-radius: 2px; border-top-right-radius: 2px; background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(window); margin-bottom: -1px; }"
+      "QTabBar::tab:!selected { margin-top: 2px; }"));
   static constexpr std::array<const char*, 4> SheetNames{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
   static constexpr std::array<const char*, 4> ImageNames{"Image2", "Image3", "Image4", "Image5"};
   for (int k = 0; k < 4; ++k) {
