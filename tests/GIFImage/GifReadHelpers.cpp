@@ -6,7 +6,7 @@
 #include "MemoryStream.h"
 #include "OneByteStream.h"
 
-TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start) {
+TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start, bool describe) {
   TReadOutcome outcome;
   outcome.Image = std::make_unique<TGIFImage>();
   outcome.Image->WarningHandler = [&outcome](TPersistent*, std::uint8_t severity, const std::string& message) {
@@ -23,7 +23,7 @@ TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t star
     outcome.Error = error.Message();
   }
   outcome.Position = memory.Position();
-  outcome.Json = GifDocumentJson(*outcome.Image);
+  if (describe) outcome.Json = GifDocumentJson(*outcome.Image);
   return outcome;
 }
 
