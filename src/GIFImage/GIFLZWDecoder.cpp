@@ -29,6 +29,15 @@ constexpr int MaxCodes = 4096;    // 12-bit codes
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
 constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
 constexpr std::size_t Piece = 16;
+constexpr std::size_t MaxString = MaxCodes;  // no table string is longer
+
+// A table entry: where its string was written, its length, and the code of
+// the string without its last index.
+struct TEntry {
+  std::uint32_t Start;
+  std::uint16_t Length;
+  std::uint16_t Prefix;
+};
 
 std::uint64_t Load64(const std::uint8_t* bytes) {
   std::uint64_t value;
@@ -59,6 +68,7 @@ private:
   void Reset();
   int StartAfterClear();
   void AddEntry(int prefix, std::size_t start, std::size_t length);
+  std::size_t FastRun(std::size_t pos);
   std::size_t WriteString(int code, std::size_t pos);
   void EnterExactMode();
   std::size_t WriteStringExactly(int code, std::size_t pos);
@@ -88,8 +98,7 @@ private:
   std::size_t FPrevLength = 0;
   std::uint8_t FFirst = 0;  // first index of the previous string (exact mode)
 
-  std::uint32_t FStart[MaxCodes];
-  std::uint16_t FLength[MaxCodes];
+  TEntry FEntries[MaxCodes];
   std::uint16_t FPrefix[MaxCodes];
   std::uint8_t FSuffix[MaxCodes];
   std::uint8_t FStack[MaxStack];
@@ -151,14 +160,75 @@ int TLZWDecoder::StartAfterClear() {
 
 void TLZWDecoder::AddEntry(int prefix, std::size_t start, std::size_t length) {
   if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
-  FPrefix[FNextFree] = static_cast<std::uint16_t>(prefix);
-  FStart[FNextFree] = static_cast<std::uint32_t>(start);
-  FLength[FNextFree] = static_cast<std::uint16_t>(length);
+  FEntries[FNextFree] = {static_cast<std::uint32_t>(start), static_cast<std::uint16_t>(length),
+                         static_cast<std::uint16_t>(prefix)};
   if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
     FWidthLimit *= 2;
     ++FWidth;
     FMask = (1u << FWidth) - 1;
   }
+}
+
+// The common case, with the decoder's state in locals and no check per byte:
+// plain codes far from the end of the data and of the pixels. It stops before
+// the first code that needs care (clear, end, beyond the table) and leaves it
+// to the careful path.
+std::size_t TLZWDecoder::FastRun(std::size_t pos) {
+  if (FCount < MaxString + Piece || FFastLimit <= 12) return pos;
+  const std::size_t posLimit = FCount - (MaxString + Piece);
+  const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
+  const std::uint8_t* const data = FData;
+  std::uint8_t* const out = FOut;
+  const int clear = FClear;
+  std::uint64_t bitPos = FBitPos;
+  int width = FWidth;
+  std::uint32_t mask = FMask;
+  int nextFree = FNextFree;
+  int widthLimit = FWidthLimit;
+  int prevCode = FPrevCode;
+  std::size_t prevStart = FPrevStart;
+  std::size_t prevLength = FPrevLength;
+  while (pos < posLimit && bitPos < bitLimit) {
+    const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
+    std::size_t length;
+    if (code < clear) {
+      out[pos] = static_cast<std::uint8_t>(code);
+      length = 1;
+    } else if (code > clear + 1 && code < nextFree) {
+      const TEntry entry = FEntries[code];
+      length = entry.Length;
+      for (std::size_t done = 0; done < length; done += Piece) CopyPiece(out + pos + done, out + entry.Start + done);
+    } else if (code == nextFree) {
+      length = prevLength + 1;
+      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, out + prevStart + done);
+      out[pos + prevLength] = out[prevStart];
+    } else {
+      break;
+    }
+    bitPos += static_cast<std::uint64_t>(width);
+    if (nextFree < MaxCodes) {
+      FEntries[nextFree] = {static_cast<std::uint32_t>(prevStart), static_cast<std::uint16_t>(prevLength + 1),
+                            static_cast<std::uint16_t>(prevCode)};
+      if (++nextFree >= widthLimit && widthLimit < MaxCodes) {
+        widthLimit *= 2;
+        ++width;
+        mask = (1u << width) - 1;
+      }
+    }
+    prevCode = code;
+    prevStart = pos;
+    prevLength = length;
+    pos += length;
+  }
+  FBitPos = bitPos;
+  FWidth = width;
+  FMask = mask;
+  FNextFree = nextFree;
+  FWidthLimit = widthLimit;
+  FPrevCode = prevCode;
+  FPrevStart = prevStart;
+  FPrevLength = prevLength;
+  return pos;
 }
 
 // Writes the string of a code at pos (at most up to the last pixel), makes
@@ -171,8 +241,8 @@ std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
     from = pos;
     length = 1;
   } else if (code < FNextFree) {
-    from = FStart[code];
-    length = FLength[code];
+    from = FEntries[code].Start;
+    length = FEntries[code].Length;
   } else {
     // Not yet in the table: the previous string followed by its own first index.
     from = FPrevStart;
@@ -212,7 +282,10 @@ void TLZWDecoder::EnterExactMode() {
     FSuffix[i] = static_cast<std::uint8_t>(i);
   }
   for (int i = FClear; i < FClear + 2; ++i) FPrefix[i] = FSuffix[i] = 0;
-  for (int i = FClear + 2; i < FNextFree; ++i) FSuffix[i] = FOut[FStart[i] + FLength[i] - 1];
+  for (int i = FClear + 2; i < FNextFree; ++i) {
+    FPrefix[i] = FEntries[i].Prefix;
+    FSuffix[i] = FOut[FEntries[i].Start + FEntries[i].Length - 1];
+  }
   for (int i = FNextFree; i < MaxCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
   FFirst = FOut[FPrevStart];
   FExact = true;
@@ -287,6 +360,7 @@ void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill
       if (!FCutShort) ReadOneMore(pos);
       return;
     }
+    if (!FExact) pos = FastRun(pos);
     code = ReadCode();
   }
   // Ended early: the pieces may have written a little past the last string.

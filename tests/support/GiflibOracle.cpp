@@ -64,10 +64,13 @@ void PutFrame(GifFileType* gif, const TOracleFrame& frame) {
   };
   if (!frame.Interlaced) {
     for (int y = 0; y < frame.Height; ++y) putRow(y);
-    return;
+  } else {
+    for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+      for (int y = first; y < frame.Height; y += step) putRow(y);
   }
-  for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
-    for (int y = first; y < frame.Height; y += step) putRow(y);
+  // giflib 5.2 keeps its own copy of a local table and never frees it.
+  GifFreeMapObject(gif->Image.ColorMap);
+  gif->Image.ColorMap = nullptr;
 }
 
 }  // namespace
