@@ -11,6 +11,7 @@
 #include "GIFLZWDecoder.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "GIFException.h"
 #include "GIFGraphicControlExtension.h"
 #include "GIFMessages.h"
+#include "GIFPixelBuffer.h"
 #include "GIFStreamIO.h"
 #include "GIFSubImage.h"
 
@@ -31,13 +33,22 @@ constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in t
 constexpr std::size_t Piece = 16;
 constexpr std::size_t MaxString = MaxCodes;  // no table string is longer
 
-// A table entry: where its string was written, its length, and the code of
-// the string without its last index.
+// A table entry: where its string can be copied from, its length, and the
+// code of the string without its last index. Single indices are copied from
+// a table of all index values, the others from where they were written.
 struct TEntry {
-  std::uint32_t Start;
+  const std::uint8_t* Source;
   std::uint16_t Length;
   std::uint16_t Prefix;
 };
+
+// Every index value a code below a clear code of at most 2048 can stand for,
+// with a piece's worth of bytes to spare at the end.
+constexpr auto Indices = [] {
+  std::array<std::uint8_t, 2048 + Piece> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i);
+  return values;
+}();
 
 std::uint64_t Load64(const std::uint8_t* bytes) {
   std::uint64_t value;
@@ -67,7 +78,7 @@ private:
   int ReadCodeAtLimit();
   void Reset();
   int StartAfterClear();
-  void AddEntry(int prefix, std::size_t start, std::size_t length);
+  void AddEntry(int prefix, const std::uint8_t* source, std::size_t length);
   std::size_t FastRun(std::size_t pos);
   std::size_t WriteString(int code, std::size_t pos);
   void EnterExactMode();
@@ -94,7 +105,7 @@ private:
   std::size_t FCount = 0;
   bool FCutShort = false;  // the last string ran past the frame's last pixel
   int FPrevCode = 0;
-  std::size_t FPrevStart = 0;
+  const std::uint8_t* FPrevString = nullptr;  // where the previous string was written
   std::size_t FPrevLength = 0;
   std::uint8_t FFirst = 0;  // first index of the previous string (exact mode)
 
@@ -112,7 +123,10 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
       FFastLimit(std::min(FTotalBits + 1, FShortBits)),
       FTerminated(data.Terminated),
       FClear(1 << codeSize),
-      FEnd(FClear + 1) {}
+      FEnd(FClear + 1) {
+  for (int i = 0; i < FClear; ++i) FEntries[i] = {Indices.data() + i, 1, 0};
+  FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
+}
 
 int TLZWDecoder::ReadCode() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
@@ -158,10 +172,9 @@ int TLZWDecoder::StartAfterClear() {
   return code;
 }
 
-void TLZWDecoder::AddEntry(int prefix, std::size_t start, std::size_t length) {
+void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t length) {
   if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
-  FEntries[FNextFree] = {static_cast<std::uint32_t>(start), static_cast<std::uint16_t>(length),
-                         static_cast<std::uint16_t>(prefix)};
+  FEntries[FNextFree] = {source, static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(prefix)};
   if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
     FWidthLimit *= 2;
     ++FWidth;
@@ -179,35 +192,32 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
   const std::uint8_t* const data = FData;
   std::uint8_t* const out = FOut;
-  const int clear = FClear;
   std::uint64_t bitPos = FBitPos;
   int width = FWidth;
   std::uint32_t mask = FMask;
   int nextFree = FNextFree;
   int widthLimit = FWidthLimit;
   int prevCode = FPrevCode;
-  std::size_t prevStart = FPrevStart;
+  const std::uint8_t* prevString = FPrevString;
   std::size_t prevLength = FPrevLength;
   while (pos < posLimit && bitPos < bitLimit) {
     const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
     std::size_t length;
-    if (code < clear) {
-      out[pos] = static_cast<std::uint8_t>(code);
-      length = 1;
-    } else if (code > clear + 1 && code < nextFree) {
+    if (code < nextFree) {
       const TEntry entry = FEntries[code];
+      if (entry.Length == 0) break;  // a clear or end code
       length = entry.Length;
-      for (std::size_t done = 0; done < length; done += Piece) CopyPiece(out + pos + done, out + entry.Start + done);
+      for (std::size_t done = 0; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
     } else if (code == nextFree) {
       length = prevLength + 1;
-      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, out + prevStart + done);
-      out[pos + prevLength] = out[prevStart];
+      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, prevString + done);
+      out[pos + prevLength] = *prevString;
     } else {
       break;
     }
     bitPos += static_cast<std::uint64_t>(width);
     if (nextFree < MaxCodes) {
-      FEntries[nextFree] = {static_cast<std::uint32_t>(prevStart), static_cast<std::uint16_t>(prevLength + 1),
+      FEntries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1),
                             static_cast<std::uint16_t>(prevCode)};
       if (++nextFree >= widthLimit && widthLimit < MaxCodes) {
         widthLimit *= 2;
@@ -216,7 +226,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
       }
     }
     prevCode = code;
-    prevStart = pos;
+    prevString = out + pos;
     prevLength = length;
     pos += length;
   }
@@ -226,7 +236,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   FNextFree = nextFree;
   FWidthLimit = widthLimit;
   FPrevCode = prevCode;
-  FPrevStart = prevStart;
+  FPrevString = prevString;
   FPrevLength = prevLength;
   return pos;
 }
@@ -234,41 +244,35 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
 // Writes the string of a code at pos (at most up to the last pixel), makes
 // the new table entry and returns the position after the string.
 std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
-  std::size_t from;
+  const std::uint8_t* from;
   std::size_t length;
-  if (code < FClear) {
-    FOut[pos] = static_cast<std::uint8_t>(code);
-    from = pos;
-    length = 1;
-  } else if (code < FNextFree) {
-    from = FEntries[code].Start;
+  if (code < FNextFree) {
+    from = FEntries[code].Source;
     length = FEntries[code].Length;
   } else {
     // Not yet in the table: the previous string followed by its own first index.
-    from = FPrevStart;
+    from = FPrevString;
     length = FPrevLength + 1;
   }
   const std::size_t room = FCount - pos;
   if (length > room) {
-    std::memcpy(FOut + pos, FOut + from, room);
+    std::memcpy(FOut + pos, from, room);
     FCutShort = true;
     return FCount;
   }
-  if (code >= FClear) {
-    // The source always ends before pos; a piece may read past its end but
-    // the bytes it writes there are written again by the strings that follow.
-    const std::size_t copied = code < FNextFree ? length : length - 1;
-    if (pos + (copied + Piece - 1) / Piece * Piece <= FCount) {
-      for (std::size_t done = 0; done < copied; done += Piece) CopyPiece(FOut + pos + done, FOut + from + done);
-    } else {
-      std::memcpy(FOut + pos, FOut + from, copied);
-    }
-    if (copied < length) FOut[pos + copied] = FOut[from];
+  // The source always ends before pos; a piece may read past its end but the
+  // bytes it writes there are written again by the strings that follow.
+  const std::size_t copied = code < FNextFree ? length : length - 1;
+  if (pos + (copied + Piece - 1) / Piece * Piece <= FCount) {
+    for (std::size_t done = 0; done < copied; done += Piece) CopyPiece(FOut + pos + done, from + done);
+  } else {
+    std::memcpy(FOut + pos, from, copied);
   }
+  if (copied < length) FOut[pos + copied] = *from;
   const int invalidAbove = FNextFree;
-  AddEntry(FPrevCode, FPrevStart, FPrevLength + 1);
+  AddEntry(FPrevCode, FPrevString, FPrevLength + 1);
   FPrevCode = code;
-  FPrevStart = pos;
+  FPrevString = FOut + pos;
   FPrevLength = length;
   if (code > invalidAbove) EnterExactMode();
   return pos + length;
@@ -284,10 +288,10 @@ void TLZWDecoder::EnterExactMode() {
   for (int i = FClear; i < FClear + 2; ++i) FPrefix[i] = FSuffix[i] = 0;
   for (int i = FClear + 2; i < FNextFree; ++i) {
     FPrefix[i] = FEntries[i].Prefix;
-    FSuffix[i] = FOut[FEntries[i].Start + FEntries[i].Length - 1];
+    FSuffix[i] = FEntries[i].Source[FEntries[i].Length - 1];
   }
   for (int i = FNextFree; i < MaxCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
-  FFirst = FOut[FPrevStart];
+  FFirst = *FPrevString;
   FExact = true;
 }
 
@@ -349,7 +353,7 @@ void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill
       if (count == 0) return;  // a frame without pixels reads just this one code
       out[pos] = static_cast<std::uint8_t>(code);
       FPrevCode = code;
-      FPrevStart = pos;
+      FPrevString = out + pos;
       FPrevLength = 1;
       ++pos;
     } else {
@@ -405,12 +409,11 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
 
   const auto count = static_cast<std::size_t>(frame.PixelCount());
   TLZWDecoder decoder(frame, data, codeSize);
-  if (!frame.Interlaced()) {
+  if (!frame.Interlaced() || count == 0) {
     decoder.Decode(frame.Pixels(), count, fill);
     return;
   }
-  auto passes = std::make_unique_for_overwrite<std::uint8_t[]>(count);
-  std::memset(passes.get(), fill, count);
+  const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
   decoder.Decode(passes.get(), count, fill);
   const std::size_t width = frame.Width();
   const std::vector<int> order = InterlacedRowOrder(frame.Height());

@@ -71,8 +71,7 @@ void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
   if (count > MaxFramePixels) throw GIFException(sFrameTooLarge);
   if (Image() != nullptr && Image()->PixelsExcept(this) + count > MaxDocumentPixels)
     throw GIFException(sDocumentTooLarge);
-  FPixels = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(count));
-  std::memset(FPixels.get(), fill, static_cast<std::size_t>(count));
+  FPixels = AllocatePixelBuffer(static_cast<std::size_t>(count), fill);
   FPixelCount = count;
 }
 

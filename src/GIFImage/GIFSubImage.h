@@ -11,6 +11,7 @@
 #include "GIFColorMap.h"
 #include "GIFExtensionList.h"
 #include "GIFItem.h"
+#include "GIFPixelBuffer.h"
 
 class TGIFGraphicControlExtension;
 
@@ -88,7 +89,7 @@ private:
   std::uint16_t FHeight = 0;
   std::uint8_t FFlags = 0;
   bool FHasImageDescriptor = false;
-  std::unique_ptr<std::uint8_t[]> FPixels;
+  TPixelBuffer FPixels;
   std::int64_t FPixelCount = 0;
   bool FIsTransparent = false;
   TGIFGraphicControlExtension* FControlBlock = nullptr;
