@@ -7,6 +7,7 @@
 //   gif_decode_bench [benchmark flags] [FILE.gif ...]
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -104,6 +105,7 @@ void DecodeGiflib(benchmark::State& state, const TInput* input) {
 // (medians when repetitions are asked for).
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
+  TRatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     const bool repeated = std::any_of(runs.begin(), runs.end(), [](const Run& r) { return r.run_type == Run::RT_Aggregate; });
     for (const Run& run : runs) {

@@ -408,13 +408,15 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
   if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
 
   const auto count = static_cast<std::size_t>(frame.PixelCount());
-  TLZWDecoder decoder(frame, data, codeSize);
+  // The decoder's tables are too big for a thread's stack; its own arrays are
+  // left uninitialised, each entry is written before it is read.
+  const auto decoder = std::make_unique<TLZWDecoder>(frame, data, codeSize);
   if (!frame.Interlaced() || count == 0) {
-    decoder.Decode(frame.Pixels(), count, fill);
+    decoder->Decode(frame.Pixels(), count, fill);
     return;
   }
   const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
-  decoder.Decode(passes.get(), count, fill);
+  decoder->Decode(passes.get(), count, fill);
   const std::size_t width = frame.Width();
   const std::vector<int> order = InterlacedRowOrder(frame.Height());
   for (std::size_t row = 0; row < order.size(); ++row)
