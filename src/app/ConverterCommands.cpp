@@ -17,12 +17,10 @@ void TForm1::Button1Click() {
   EnterStage(TConverterStage::csOpening);
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
   FDocument.SourceFileName = *fileName;
-  RunCommand(FDialogs, [this] {
-    if (TakesGifPath(FDocument.SourceFileName))
-      FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable);
-    else
-      OpenBitmap();
-  });
+  if (TakesGifPath(FDocument.SourceFileName))
+    FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable);
+  else
+    OpenBitmap();
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
@@ -62,11 +60,9 @@ void TForm1::Button2Click() {
                                  SaveNameFor(FDocument.SourceFileName)};
   const std::optional<std::string> fileName = FDialogs.SaveFile(request);
   if (!fileName || !MayWriteFile(FDialogs, *fileName)) return;
-  RunCommand(FDialogs, [this, strip, &fileName] {
-    TPicture& output = Image(6).Picture();
-    if (strip) output.Bitmap().SetMonochrome(true);
-    output.SaveToFile(*fileName);
-  });
+  TPicture& output = Image(6).Picture();
+  if (strip) output.Bitmap().SetMonochrome(true);
+  output.SaveToFile(*fileName);
 }
 
 // Animate, Stop Anim and StartAnim work on GIF documents.

@@ -43,6 +43,15 @@ void ShowError(TDialogs& dialogs, const std::string& message);
 // Runs a user command; a failure ends it at the failing step and is shown as
 // an error message. What the command did before that step stays done.
 void RunCommand(TDialogs& dialogs, const std::function<void()>& command);
+// The same as a handler for a control's signal: every command of a window
+// is connected through one of these.
+inline std::function<void()> Guarded(TDialogs& dialogs, std::function<void()> command) {
+  return [&dialogs, command = std::move(command)] { RunCommand(dialogs, command); };
+}
+template <class TWindow, class... TArgs>
+auto Guarded(TDialogs& dialogs, TWindow* window, void (TWindow::*handler)(TArgs...)) {
+  return [&dialogs, window, handler](TArgs... args) { RunCommand(dialogs, [&] { (window->*handler)(args...); }); };
+}
 // True when fileName may be written: it does not exist yet, or the user agrees
 // to replace it.
 bool MayWriteFile(TDialogs& dialogs, const std::string& fileName);

@@ -14,20 +14,18 @@
 // Save and Animate are enabled; for an EMS size the output view starts a new
 // white strip. Frames 2 to 4 only draw into whatever the output view holds.
 void TForm2::SaveAsFrame(int frame) {
-  RunCommand(FDialogs, [this, frame] {
-    TGraphic* picture = View().Picture().Graphic();
-    if (frame == 1) FConverter.Document().SourceKind = SKindGifFile;
-    FConverter.Image(frame + 1).Picture().Assign(picture);
-    if (frame == 1) FConverter.EnterStage(TConverterStage::csEditorFrames);
-    const TEditorSize* size = CheckedSize();
-    if (size == nullptr || !size->Ems()) return;
-    TImage& output = FConverter.Image(6);
-    if (frame == 1) {
-      output.Picture().Assign(nullptr);
-      output.SetSize(size->StripWidth, size->StripHeight);
-    }
-    output.Canvas().Draw(0, size->FrameTop(frame), picture);
-  });
+  TGraphic* picture = View().Picture().Graphic();
+  if (frame == 1) FConverter.Document().SourceKind = SKindGifFile;
+  FConverter.Image(frame + 1).Picture().Assign(picture);
+  if (frame == 1) FConverter.EnterStage(TConverterStage::csEditorFrames);
+  const TEditorSize* size = CheckedSize();
+  if (size == nullptr || !size->Ems()) return;
+  TImage& output = FConverter.Image(6);
+  if (frame == 1) {
+    output.Picture().Assign(nullptr);
+    output.SetSize(size->StripWidth, size->StripHeight);
+  }
+  output.Canvas().Draw(0, size->FrameTop(frame), picture);
 }
 
 void TForm2::Button3Click() { SaveAsFrame(1); }
@@ -40,9 +38,7 @@ void TForm2::Button6Click() { SaveAsFrame(4); }
 // when smaller. A view without a picture draws nothing.
 void TForm2::LoadFrom(int converterView) {
   FButton2->click();
-  RunCommand(FDialogs, [this, converterView] {
-    Canvas().Draw(0, 0, FConverter.Image(converterView).Picture().Graphic());
-  });
+  Canvas().Draw(0, 0, FConverter.Image(converterView).Picture().Graphic());
 }
 
 // Save Logo: the picture as a BMP. ".bmp" is added unless the chosen name
@@ -53,7 +49,7 @@ void TForm2::Button7Click() {
   if (!fileName) return;
   if (!QString::fromStdString(*fileName).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) *fileName += ".bmp";
   if (!MayWriteFile(FDialogs, *fileName)) return;
-  RunCommand(FDialogs, [this, &fileName] { View().Picture().SaveToFile(*fileName); });
+  View().Picture().SaveToFile(*fileName);
 }
 
 void TForm2::Button1Click() { close(); }

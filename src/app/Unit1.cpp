@@ -40,10 +40,10 @@ void TForm1::BuildControls() {
   FButton3 = Place<QPushButton>(this, "Button3", QRect(200, 176, 49, 25), QStringLiteral("Animate"));
   FButton4 = Place<QPushButton>(this, "Button4", QRect(272, 176, 57, 25), QStringLiteral("Editor"));
   FButton2 = Place<QPushButton>(this, "Button2", QRect(504, 176, 49, 25), QStringLiteral("Save"));
-  connect(FButton1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(FButton2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(FButton3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  connect(FButton4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  connect(FButton1, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button1Click));
+  connect(FButton2, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button2Click));
+  connect(FButton3, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button3Click));
+  connect(FButton4, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button4Click));
 }
 
 // Frame slots 1 to 4, one per tab page "FRM1".."FRM4".
@@ -68,7 +68,7 @@ void TForm1::BuildFramePages() {
 QAction* TForm1::AddMenuItem(const char* name, const QString& caption, void (TForm1::*handler)()) {
   QAction* item = FPopupMenu1->addAction(caption);
   item->setObjectName(QString::fromLatin1(name));
-  connect(item, &QAction::triggered, this, handler);
+  connect(item, &QAction::triggered, this, Guarded(FDialogs, this, handler));
   return item;
 }
 

@@ -15,6 +15,7 @@
 #include "AppMessages.h"
 #include "Bitmap.h"
 #include "Controls.h"
+#include "Dialogs.h"
 #include "ImageView.h"
 #include "ToolPictures.h"
 #include "Unit1.h"
@@ -48,7 +49,7 @@ TForm2::~TForm2() = default;
 QPushButton* TForm2::AddButton(QWidget* parent, const char* name, const QRect& bounds, const QString& caption,
                                void (TForm2::*handler)()) {
   auto* button = Place<QPushButton>(parent, name, bounds, caption);
-  connect(button, &QPushButton::clicked, this, handler);
+  connect(button, &QPushButton::clicked, this, Guarded(FDialogs, this, handler));
   return button;
 }
 
@@ -57,7 +58,7 @@ QToolButton* TForm2::AddSpeedButton(const char* name, int left, int top, TToolPi
   auto* button = Place<QToolButton>(this, name, QRect(left, top, 33, 25));
   button->setIcon(ToolPicture(picture));
   SetFlat(button, false);
-  connect(button, &QToolButton::clicked, this, handler);
+  connect(button, &QToolButton::clicked, this, Guarded(FDialogs, this, handler));
   return button;
 }
 
@@ -68,9 +69,9 @@ void TForm2::BuildEditorGroup() {
   group->setTitle(QStringLiteral("Editor"));
   FImage1 = new TImageView(group, "Image1", QRect(8, 24, 305, 193));
   FImage1->setMouseTracking(true);
-  FImage1->OnMouseDown = [this](int x, int y) { Image1MouseDown(x, y); };
-  FImage1->OnMouseMove = [this](int x, int y) { Image1MouseMove(x, y); };
-  FImage1->OnMouseUp = [this](int x, int y) { Image1MouseUp(x, y); };
+  FImage1->OnMouseDown = Guarded(FDialogs, this, &TForm2::Image1MouseDown);
+  FImage1->OnMouseMove = Guarded(FDialogs, this, &TForm2::Image1MouseMove);
+  FImage1->OnMouseUp = Guarded(FDialogs, this, &TForm2::Image1MouseUp);
 
   Place<QLabel>(group, "Label1", QRect(152, 8, 14, 13), QStringLiteral("X:"));
   FLabel2 = Place<QLabel>(group, "Label2", QRect(168, 8, 22, 13), QStringLiteral("0"));
@@ -85,7 +86,7 @@ void TForm2::BuildEditorGroup() {
   radioButton2->setChecked(true);
   FSizes = {{{radioButton2, ScreenSaverSize}, {radioButton1, LogoSize}, {radioButton3, Ems16Size}, {radioButton4, Ems72Size}}};
   FCheckBox1 = Place<QCheckBox>(group, "CheckBox1", QRect(224, 264, 89, 17), QStringLiteral("Big Size"));
-  connect(FCheckBox1, &QCheckBox::clicked, this, &TForm2::CheckBox1Click);
+  connect(FCheckBox1, &QCheckBox::clicked, this, Guarded(FDialogs, this, &TForm2::CheckBox1Click));
 
   AddButton(group, "Button8", QRect(320, 8, 73, 25), QStringLiteral("Vert. Flip"), &TForm2::Button8Click);
   AddButton(group, "Button9", QRect(320, 40, 73, 25), QStringLiteral("Hor. Flip"), &TForm2::Button9Click);
@@ -96,7 +97,7 @@ void TForm2::BuildEditorGroup() {
   QStringList steps;
   for (int step = 1; step <= 10; ++step) steps << QStringLiteral("%1 pixel").arg(step, -2);
   auto* comboBox4 = AddComboBox(group, "ComboBox4", QRect(328, 168, 65, 21), steps);
-  connect(comboBox4, &QComboBox::currentIndexChanged, this, &TForm2::ComboBox4Change);
+  connect(comboBox4, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox4Change));
 }
 
 // Tools, pen style, fill, pen width, pen colour and brush colour.
@@ -122,16 +123,16 @@ void TForm2::BuildToolControls() {
 
   auto* comboBox1 = AddComboBox(this, "ComboBox1", QRect(424, 184, 65, 21),
                                 {"1 Pixel", "2 Pixel", "3 Pixel", "4 Pixel", "5 Pixel"});
-  connect(comboBox1, &QComboBox::currentIndexChanged, this, &TForm2::ComboBox1Change);
+  connect(comboBox1, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox1Change));
   FComboBox2 = AddComboBox(this, "ComboBox2", QRect(424, 216, 65, 21), {"clBlack", "clWhite"});
-  connect(FComboBox2, &QComboBox::currentIndexChanged, this, &TForm2::ComboBox2Change);
+  connect(FComboBox2, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox2Change));
   // Shows "clBlack" with no entry selected until one is chosen.
   auto* comboBox3 = AddComboBox(this, "ComboBox3", QRect(424, 248, 65, 21), {"clBlack", "clWhite"});
   comboBox3->setEditable(true);
   comboBox3->setInsertPolicy(QComboBox::NoInsert);
   comboBox3->setCurrentIndex(-1);
   comboBox3->setEditText(QStringLiteral("clBlack"));
-  connect(comboBox3, &QComboBox::currentIndexChanged, this, &TForm2::ComboBox3Change);
+  connect(comboBox3, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox3Change));
 }
 
 // New, the hand-off to the Converter, Save Logo and Exit.
@@ -154,7 +155,7 @@ void TForm2::BuildActions() {
   const auto addItem = [this](const char* name, const QString& caption, const std::function<void()>& run) {
     QAction* item = FPopupMenu1->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
-    connect(item, &QAction::triggered, this, run);
+    connect(item, &QAction::triggered, this, Guarded(FDialogs, run));
   };
   static constexpr std::array<const char*, 4> SaveItems{"SaveAsFrame11", "SaveAsFrame21", "SaveAsFrame31",
                                                         "SaveAsFrame41"};

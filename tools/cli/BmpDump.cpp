@@ -1,12 +1,22 @@
-#include "BmpReader.h"
-#include "DumpFormats.h"
+#include <ostream>
 
-TDumpedPicture DumpBmp(TStream& stream) {
-  const TBmpImage bmp = ReadBmp(stream);
-  const TDib& image = bmp.Image;
-  TDumpedPicture picture{image.Width(), image.Height(), {}};
-  picture.Pixels.reserve(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()));
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) picture.Pixels.push_back(image.GetPixel(x, y));
-  return picture;
+#include "BmpReader.h"
+#include "Commands.h"
+#include "DumpFormats.h"
+#include "Exception.h"
+#include "FileStream.h"
+#include "Json.h"
+
+int DumpBmp(const std::string& fileName, std::ostream& out) {
+  TBmpImage bmp;
+  try {
+    TFileStream stream(fileName, TFileMode::fmOpenRead);
+    bmp = ReadBmp(stream);
+  } catch (const Exception& error) {
+    out << "{\"format\":\"bmp\",\"ok\":false,\"error\":" << JsonString(error.Message()) << "}\n";
+    return ExitFailed;
+  }
+  out << "{\"format\":\"bmp\",\"ok\":true,\"width\":" << bmp.Image.Width() << ",\"height\":" << bmp.Image.Height()
+      << ",\"pixels\":\"" << HexPixels(bmp.Image) << "\"}\n";
+  return ExitOk;
 }

@@ -4,11 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include "DumpGif.h"
+
 namespace {
 
 const TDumpFormat Formats[] = {
     {"bmp", DumpBmp},
-    {"gif", nullptr},
+    {"gif", DumpGif},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "Dib.h"
+
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (const char c : text) {
@@ -22,4 +24,25 @@ std::string JsonString(const std::string& text) {
     }
   }
   return out + "\"";
+}
+
+void AppendHex(std::string& out, const std::uint8_t* bytes, std::size_t count) {
+  static const char Digits[] = "0123456789abcdef";
+  out.reserve(out.size() + 2 * count);
+  for (std::size_t i = 0; i < count; ++i) {
+    out += Digits[bytes[i] >> 4];
+    out += Digits[bytes[i] & 0x0F];
+  }
+}
+
+std::string HexPixels(const TDib& image) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()) * 6);
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x) {
+      const TColor c = image.GetPixel(x, y);
+      const std::uint8_t rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+      AppendHex(out, rgb, 3);
+    }
+  return out;
 }

@@ -1,0 +1,154 @@
+// Decoding speed of the GIF reader beside giflib's DGifSlurp on the same bytes
+// in the same run: a photo-like and a flat 2048 x 2048 picture, an interlaced
+// 1024 x 1024 one and a 100-frame 640 x 480 animation, all written by giflib,
+// plus any GIF files named on the command line. Each run reports Mpx/s of
+// index output; at the end the ratio of our median to giflib's is printed.
+//
+//   gif_decode_bench [benchmark flags] [FILE.gif ...]
+#include <benchmark/benchmark.h>
+#include <gif_lib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "GIFImage.h"
+#include "GiflibOracle.h"
+#include "MemoryStream.h"
+
+namespace {
+
+struct TInput {
+  std::string Name;
+  TBytes Bytes;
+  double MegaPixels = 0;
+};
+
+int ReadMemory(GifFileType* gif, GifByteType* bytes, int count) {
+  auto* input = static_cast<std::pair<const TBytes*, std::size_t>*>(gif->UserData);
+  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count), input->first->size() - input->second);
+  std::memcpy(bytes, input->first->data() + input->second, n);
+  input->second += n;
+  return static_cast<int>(n);
+}
+
+// Pixels of index output per decode, counted by giflib itself.
+double MegaPixelsOf(const TBytes& bytes) {
+  const TOracleGif gif = GiflibDecode(bytes);
+  double pixels = 0;
+  for (const TOracleFrame& frame : gif.Frames) pixels += static_cast<double>(frame.Width) * frame.Height;
+  return pixels / 1e6;
+}
+
+TInput Generated(const std::string& name, const TOracleGif& gif) {
+  TInput input{name, GiflibEncode(gif)};
+  input.MegaPixels = MegaPixelsOf(input.Bytes);
+  return input;
+}
+
+std::vector<TInput> GeneratedInputs() {
+  std::vector<TInput> inputs;
+  TOracleGif photo{2048, 2048, SpreadColors(256), {{0, 0, 2048, 2048, false, {}, PhotoLikeIndices(2048, 2048, 256, 1)}}};
+  inputs.push_back(Generated("photo-2048x2048", photo));
+  TOracleGif flat{2048, 2048, SpreadColors(4), {{0, 0, 2048, 2048, false, {}, FlatIndices(2048, 2048, 4)}}};
+  inputs.push_back(Generated("flat-2048x2048", flat));
+  TOracleGif interlaced{1024, 1024, SpreadColors(256),
+                        {{0, 0, 1024, 1024, true, {}, PhotoLikeIndices(1024, 1024, 256, 2)}}};
+  inputs.push_back(Generated("interlaced-1024x1024", interlaced));
+  TOracleGif animation{640, 480, SpreadColors(64), {}};
+  for (int i = 0; i < 100; ++i)
+    animation.Frames.push_back({0, 0, 640, 480, false, {}, PhotoLikeIndices(640, 480, 64, static_cast<unsigned>(10 + i))});
+  inputs.push_back(Generated("animation-100x640x480", animation));
+  return inputs;
+}
+
+TInput FromFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  TInput input{std::filesystem::path(path).filename().string(),
+               TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())};
+  input.MegaPixels = MegaPixelsOf(input.Bytes);
+  return input;
+}
+
+void DecodeKorvane(benchmark::State& state, const TInput* input) {
+  for (auto _ : state) {
+    TMemoryStream stream(input->Bytes);
+    TGIFImage image;
+    image.LoadFromStream(stream);
+    benchmark::DoNotOptimize(image.Frames()[0].Pixels());
+  }
+  state.counters["Mpx/s"] = benchmark::Counter(input->MegaPixels, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void DecodeGiflib(benchmark::State& state, const TInput* input) {
+  for (auto _ : state) {
+    std::pair<const TBytes*, std::size_t> source{&input->Bytes, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&source, ReadMemory, &error);
+    if (gif == nullptr || DGifSlurp(gif) == GIF_ERROR) state.SkipWithError("giflib cannot read the input");
+    if (gif != nullptr) {
+      benchmark::DoNotOptimize(gif->SavedImages);
+      DGifCloseFile(gif, &error);
+    }
+  }
+  state.counters["Mpx/s"] = benchmark::Counter(input->MegaPixels, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// The console report, plus the ratio of our Mpx/s to giflib's per input
+// (medians when repetitions are asked for).
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+  TRatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    const bool repeated = std::any_of(runs.begin(), runs.end(), [](const Run& r) { return r.run_type == Run::RT_Aggregate; });
+    for (const Run& run : runs) {
+      const bool wanted = repeated ? run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"
+                                   : run.run_type == Run::RT_Iteration;
+      const auto counter = run.counters.find("Mpx/s");
+      if (!wanted || counter == run.counters.end()) continue;
+      const std::string name = run.run_name.function_name;
+      const auto slash = name.rfind('/');
+      FRates[name.substr(0, slash)][name.substr(slash + 1)] = counter->second.value;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-32s %12s %12s %8s\n", "input", "korvane Mpx/s", "giflib Mpx/s", "ratio");
+    for (const auto& [input, rates] : FRates) {
+      const auto ours = rates.find("korvane");
+      const auto theirs = rates.find("giflib");
+      if (ours == rates.end() || theirs == rates.end() || theirs->second <= 0) continue;
+      std::printf("%-32s %12.1f %12.1f %7.2fx\n", input.c_str(), ours->second, theirs->second,
+                  ours->second / theirs->second);
+    }
+  }
+
+private:
+  std::map<std::string, std::map<std::string, double>> FRates;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  std::vector<TInput> inputs = GeneratedInputs();
+  for (int i = 1; i < argc; ++i) inputs.push_back(FromFile(argv[i]));
+  for (const TInput& input : inputs) {
+    benchmark::RegisterBenchmark(("decode/" + input.Name + "/korvane").c_str(), DecodeKorvane, &input)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("decode/" + input.Name + "/giflib").c_str(), DecodeGiflib, &input)
+        ->Unit(benchmark::kMillisecond);
+  }
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

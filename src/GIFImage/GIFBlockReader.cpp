@@ -1,0 +1,157 @@
+// Reading a GIF document block by block: the header, the frames with their
+// extensions, descriptors and colour tables, and the trailer. The reader is
+// tolerant: damage it can step over is a warning and reading goes on; what it
+// cannot is a GIFException, after which the stream goes back to where the
+// document began.
+#include <cctype>
+
+#include "GIFExtensionRegistry.h"
+#include "GIFImage.h"
+#include "GIFLZWDecoder.h"
+#include "GIFStreamIO.h"
+
+namespace {
+
+// Any letter case, any version.
+bool IsGIFSignature(const std::uint8_t* bytes) {
+  return std::toupper(bytes[0]) == 'G' && std::toupper(bytes[1]) == 'I' && std::toupper(bytes[2]) == 'F';
+}
+
+// The class for the extension whose introducer was just read: the label's
+// registered class, refined as long as the class keeps pointing further. The
+// stream position is left unchanged.
+const TGIFExtensionClass* ResolveExtensionClass(TStream& stream) {
+  const std::int64_t start = stream.Position();
+  std::uint8_t label = 0;
+  const TGIFExtensionClass* result = nullptr;
+  if (ReadOneByte(stream, label)) {
+    result = ExtensionList().Find(label);
+    while (result != nullptr) {
+      const TGIFExtensionClass* refined = result->RefineClass(*result, stream);
+      const bool settled = refined == result;
+      result = refined;
+      if (settled) break;
+    }
+  }
+  stream.SetPosition(start);
+  return result;
+}
+
+}  // namespace
+
+void TGIFImage::LoadFromStream(TStream& stream) {
+  Clear();
+  const std::int64_t start = stream.Position();
+  try {
+    FHeader.LoadFromStream(stream);
+    FFrames.LoadFromStream(stream, this);
+    TGIFTrailer trailer(this);
+    trailer.LoadFromStream(stream);
+  } catch (...) {
+    stream.SetPosition(start);
+    throw;
+  }
+}
+
+void TGIFHeader::LoadFromStream(TStream& stream) {
+  const std::int64_t start = stream.Position();
+  std::uint8_t signature[6];
+  ReadExact(stream, signature, 6);
+  if (!IsGIFSignature(signature)) {
+    // A GIF may sit behind a 4-byte prefix.
+    stream.SetPosition(start + 4);
+    ReadExact(stream, signature, 6);
+    if (!IsGIFSignature(signature)) throw GIFException(sBadSignature);
+  }
+  std::uint8_t descriptor[7];
+  ReadExact(stream, descriptor, 7);
+  FScreenWidth = static_cast<std::uint16_t>(descriptor[0] | (descriptor[1] << 8));
+  FScreenHeight = static_cast<std::uint16_t>(descriptor[2] | (descriptor[3] << 8));
+  FScreenFlags = descriptor[4];
+  FBackgroundIndex = descriptor[5];
+  FAspectRatio = descriptor[6];
+  if ((FScreenFlags & 0x80) != 0) {
+    FGlobalMap.ReadTable(stream, 2 << (FScreenFlags & 0x07));
+  } else {
+    FGlobalMap.Clear();
+  }
+}
+
+void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* image) {
+  for (;;) {
+    std::uint8_t kind = 0;
+    bool read = ReadOneByte(stream, kind);
+    while (read && kind == 0) read = ReadOneByte(stream, kind);  // zero bytes between blocks
+    if (!read) return;
+    MoveBy(stream, -1);
+    if (kind == bsTrailer) return;
+    if (kind != bsExtensionIntroducer && kind != bsImageSeparator) {
+      ReportWarning(1, sBadBlockType);
+      MoveBy(stream, -1);
+      return;
+    }
+    auto frame = std::make_unique<TGIFSubImage>(image);
+    frame->LoadFromStream(stream);
+    Add(std::move(frame));
+  }
+}
+
+void TGIFSubImage::LoadFromStream(TStream& stream) {
+  Clear();
+  FExtList.LoadFromStream(stream, this);
+  std::uint8_t next = 0;
+  if (!ReadOneByte(stream, next)) return;
+  MoveBy(stream, -1);
+  if (next == bsTrailer || next == 0) return;  // extensions only
+  ReadImage(stream);
+  if (RenderOnLoad) RenderBitmap();
+}
+
+void TGIFSubImage::ReadImage(TStream& stream) {
+  std::uint8_t descriptor[10];
+  ReadExact(stream, descriptor, 10);
+  const auto word = [&descriptor](int at) {
+    return static_cast<std::uint16_t>(descriptor[at] | (descriptor[at + 1] << 8));
+  };
+  FSeparator = descriptor[0];
+  FLeft = word(1);
+  FTop = word(3);
+  FWidth = word(5);
+  FHeight = word(7);
+  FFlags = descriptor[9];
+  FHasImageDescriptor = true;
+  if (FWidth == 0 || FHeight == 0) {
+    if (Image() != nullptr) {
+      FWidth = static_cast<std::uint16_t>(Image()->Width());
+      FHeight = static_cast<std::uint16_t>(Image()->Height());
+    }
+    ReportWarning(1, sScreenSizeExceeded);
+  }
+  if ((FFlags & 0x80) != 0) FLocalMap.ReadTable(stream, 2 << (FFlags & 0x07));
+  DecodeFrameData(*this, stream);
+}
+
+void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) {
+  std::uint8_t next = 0;
+  if (!ReadOneByte(stream, next)) return;
+  while (next != bsImageSeparator && next != bsTrailer) {
+    if (next != bsExtensionIntroducer) {
+      // The frame reader takes this byte as the start of an image descriptor.
+      ReportWarning(1, sBadExtensionLabel);
+      break;
+    }
+    const TGIFExtensionClass* extensionClass = ResolveExtensionClass(stream);
+    if (extensionClass == nullptr) throw GIFException(sUnknownExtension);
+    MoveBy(stream, -1);
+    std::unique_ptr<TGIFExtension> extension = extensionClass->Create(subImage);
+    extension->LoadFromStream(stream);
+    Add(std::move(extension));
+    if (!ReadOneByte(stream, next)) return;
+  }
+  MoveBy(stream, -1);
+}
+
+void TGIFTrailer::LoadFromStream(TStream& stream) {
+  std::uint8_t byte = 0;
+  if (ReadOneByte(stream, byte) && byte != bsTrailer) ReportWarning(1, sBadTrailer);
+}

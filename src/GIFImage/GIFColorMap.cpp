@@ -1,0 +1,113 @@
+#include "GIFColorMap.h"
+
+#include <algorithm>
+
+#include "GIFException.h"
+#include "GIFHeader.h"
+#include "GIFImage.h"
+#include "GIFMessages.h"
+#include "GIFStreamIO.h"
+#include "GIFSubImage.h"
+#include "Stream.h"
+
+namespace {
+
+TGIFColor ToEntry(TColor color) { return {GetRValue(color), GetGValue(color), GetBValue(color)}; }
+
+}  // namespace
+
+void TGIFColorMap::Clear() {
+  FEntries.clear();
+  FEntries.shrink_to_fit();
+  FCapacity = 0;
+  FIsSorted = false;
+}
+
+void TGIFColorMap::Reserve(int needed) {
+  if (needed <= FCapacity) return;
+  FCapacity = needed <= 16 ? 16 : std::min(MaxGIFColors, (needed + 31) / 32 * 32);
+  FEntries.reserve(static_cast<std::size_t>(FCapacity));
+}
+
+void TGIFColorMap::ReadTable(TStream& stream, int count) {
+  if (count < 0 || count > MaxGIFColors) throw GIFException(sTooManyColors);
+  Clear();
+  Reserve(count);
+  std::uint8_t bytes[3 * MaxGIFColors];
+  ReadExact(stream, bytes, 3 * count);
+  for (int i = 0; i < count; ++i) FEntries.push_back({bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]});
+}
+
+void TGIFColorMap::WriteTable(TStream& stream) const {
+  if (FEntries.empty()) return;
+  std::vector<std::uint8_t> bytes(3u << BitsPerPixel(), 0);
+  for (std::size_t i = 0; i < FEntries.size(); ++i) {
+    bytes[3 * i] = FEntries[i].Red;
+    bytes[3 * i + 1] = FEntries[i].Green;
+    bytes[3 * i + 2] = FEntries[i].Blue;
+  }
+  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+}
+
+int TGIFColorMap::IndexOfColor(TColor color) const {
+  const TGIFColor wanted = ToEntry(color);
+  if (FIsSorted) {
+    const auto at = std::find(FEntries.begin(), FEntries.end(), wanted);
+    return at == FEntries.end() ? -1 : static_cast<int>(at - FEntries.begin());
+  }
+  for (int i = Count() - 1; i >= 0; --i)
+    if (FEntries[static_cast<std::size_t>(i)] == wanted) return i;
+  return -1;
+}
+
+int TGIFColorMap::AddColor(TColor color) {
+  if (Count() >= MaxGIFColors) throw GIFException(sTooManyColors);
+  Reserve(Count() + 1);
+  FEntries.push_back(ToEntry(color));
+  FIsSorted = false;
+  return Count() - 1;
+}
+
+int TGIFColorMap::AddUniqueColor(TColor color) {
+  const int index = IndexOfColor(color);
+  return index >= 0 ? index : AddColor(color);
+}
+
+TColor TGIFColorMap::ColorAt(int index) {
+  if (index < 0 || index >= Count()) {
+    ReportWarning(1, sBadColorIndex);
+    if (FEntries.empty()) throw GIFException(sEmptyColorMap);
+    index = 0;
+  }
+  const TGIFColor& entry = FEntries[static_cast<std::size_t>(index)];
+  return RGB(entry.Red, entry.Green, entry.Blue);
+}
+
+void TGIFColorMap::Delete(int index) {
+  if (index < 0 || index >= Count()) throw GIFException(sBadColorIndex);
+  FEntries.erase(FEntries.begin() + index);
+  FIsSorted = false;
+}
+
+int TGIFColorMap::BitsPerPixel() const {
+  if (FEntries.empty()) return 0;
+  int bits = 1;
+  while ((1 << bits) < Count()) ++bits;
+  return bits;
+}
+
+void TGIFColorMap::Assign(const TGIFColorMap& source) {
+  if (&source == this) return;
+  FEntries = source.FEntries;
+  FCapacity = source.FCapacity;
+  FEntries.reserve(static_cast<std::size_t>(FCapacity));
+  FIsSorted = source.FIsSorted;
+}
+
+void TGIFGlobalColorMap::ReportWarning(std::uint8_t severity, const std::string& message) {
+  if (FHeader != nullptr && FHeader->Image() != nullptr) FHeader->Image()->Warning(this, severity, message);
+}
+
+void TGIFLocalColorMap::ReportWarning(std::uint8_t severity, const std::string& message) {
+  if (FSubImage != nullptr && FSubImage->Image() != nullptr) FSubImage->Image()->Warning(this, severity, message);
+}

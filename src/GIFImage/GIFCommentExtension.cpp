@@ -1,0 +1,4 @@
+#include "GIFCommentExtension.h"
+
+const TGIFExtensionClass TGIFCommentExtension::ClassInfo = {
+    "TGIFCommentExtension", 0xFE, CreateExtension<TGIFCommentExtension>, TGIFExtension::KeepClass};

@@ -1,0 +1,24 @@
+// TGIFCommentExtension (label 0xFE): a comment, as lines of text, one per
+// data sub-block.
+#pragma once
+
+#include "GIFExtension.h"
+#include "GIFSubBlocks.h"
+
+class TGIFCommentExtension : public TGIFExtension {
+public:
+  static const TGIFExtensionClass ClassInfo;
+
+  using TGIFExtension::TGIFExtension;
+  const TGIFExtensionClass& Class() const override { return ClassInfo; }
+
+  TGIFLines& Lines() { return FLines; }
+  const TGIFLines& Lines() const { return FLines; }
+
+protected:
+  void SaveData(TStream& stream) override { WriteSubBlockLines(stream, FLines); }
+  void LoadData(TStream& stream) override { ReadSubBlockLines(stream, FLines); }
+
+private:
+  TGIFLines FLines;
+};

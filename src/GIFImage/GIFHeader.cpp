@@ -1,0 +1,64 @@
+#include "GIFHeader.h"
+
+#include <algorithm>
+
+#include "GIFException.h"
+#include "GIFImage.h"
+#include "GIFMessages.h"
+#include "Stream.h"
+
+namespace {
+
+// The largest version of the document's frames; 0 without frames.
+int DocumentVersion(const TGIFImage* image) {
+  int version = 0;
+  if (image == nullptr) return version;
+  for (int i = 0; i < image->Frames().Count(); ++i) version = std::max(version, image->Frames()[i].Version());
+  return version;
+}
+
+}  // namespace
+
+void TGIFHeader::Clear() {
+  FGlobalMap.Clear();
+  FScreenWidth = 0;
+  FScreenHeight = 0;
+  UpdateScreenFlags();
+}
+
+void TGIFHeader::UpdateScreenFlags() {
+  int bits = FGlobalMap.BitsPerPixel();
+  if (Image() != nullptr)
+    for (int i = 0; i < Image()->Frames().Count(); ++i)
+      bits = std::max(bits, Image()->Frames()[i].LocalMap().BitsPerPixel());
+  // An empty table counts with 0 bits, so the fields wrap to 7 as the writer expects.
+  int flags = (((bits - 1) << 4) & 0x70) | ((bits - 1) & 0x07);
+  if (FGlobalMap.Count() > 0) {
+    flags |= 0x80;
+    if (FGlobalMap.IsSorted()) flags |= 0x08;
+  }
+  FScreenFlags = static_cast<std::uint8_t>(flags);
+}
+
+void TGIFHeader::SaveToStream(TStream& stream) {
+  const int version = DocumentVersion(Image());
+  if (version == 0) throw GIFException(sBadVersion);
+  stream.WriteBuffer(version == 1 ? "GIF87a" : "GIF89a", 6);
+  UpdateScreenFlags();
+  stream.WriteWord(FScreenWidth);
+  stream.WriteWord(FScreenHeight);
+  stream.WriteByte(FScreenFlags);
+  stream.WriteByte(FBackgroundIndex);
+  stream.WriteByte(FAspectRatio);
+  if ((FScreenFlags & 0x80) != 0) FGlobalMap.WriteTable(stream);
+}
+
+void TGIFHeader::Assign(const TGIFHeader& source) {
+  if (&source == this) return;
+  FScreenWidth = source.FScreenWidth;
+  FScreenHeight = source.FScreenHeight;
+  FScreenFlags = source.FScreenFlags;
+  FBackgroundIndex = source.FBackgroundIndex;
+  FAspectRatio = source.FAspectRatio;
+  FGlobalMap.Assign(source.FGlobalMap);
+}

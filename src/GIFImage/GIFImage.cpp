@@ -1,0 +1,84 @@
+#include "GIFImage.h"
+
+TGIFImage::TGIFImage()
+    : DrawFlags(DefaultDrawFlags),
+      ReductionMethod(DefaultReductionMethod),
+      ReductionDepth(DefaultReductionDepth),
+      DitherKind(DefaultDitherKind),
+      Encoding(DefaultEncoding),
+      PainterPriority(DefaultPainterPriority),
+      SpeedPercent(DefaultSpeedPercent),
+      FFrames(this),
+      FHeader(this) {
+  Clear();
+}
+
+TGIFImage::~TGIFImage() = default;
+
+void TGIFImage::SetWidth(int value) {
+  for (int i = 0; i < FFrames.Count(); ++i)
+    if (value < FFrames[i].Left() + FFrames[i].Width()) throw GIFException(sBadWidth);
+  // A frame reaching past 65535 cannot be placed on any logical screen.
+  if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
+  if (value == Width()) return;
+  FHeader.SetScreenWidth(static_cast<std::uint16_t>(value));
+  Changed();
+}
+
+void TGIFImage::SetHeight(int value) {
+  for (int i = 0; i < FFrames.Count(); ++i)
+    if (value < FFrames[i].Top() + FFrames[i].Height()) throw GIFException(sBadHeight);
+  if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
+  if (value == Height()) return;
+  FHeader.SetScreenHeight(static_cast<std::uint16_t>(value));
+  Changed();
+}
+
+void TGIFImage::Clear() {
+  FFrames.Clear();
+  FHeader.Clear();
+}
+
+void TGIFImage::LoadFile(const std::string& fileName) { LoadFromFile(fileName); }
+
+std::unique_ptr<TGraphic> TGIFImage::Clone() const {
+  auto copy = std::make_unique<TGIFImage>();
+  copy->Assign(this);
+  return copy;
+}
+
+void TGIFImage::Assign(const TGIFImage* source) {
+  if (source == this) return;
+  Clear();
+  if (source == nullptr) return;
+  // The source's handler hears about the copy's warnings while it is made.
+  TGIFWarningHandler ownHandler = std::exchange(WarningHandler, source->WarningHandler);
+  try {
+    FHeader.Assign(source->FHeader);
+    PainterPriority = source->PainterPriority;
+    BackdropColor = source->BackdropColor;
+    DrawFlags = source->DrawFlags;
+    ReductionMethod = source->ReductionMethod;
+    DitherKind = source->DitherKind;
+    for (int i = 0; i < source->FFrames.Count(); ++i) {
+      auto frame = std::make_unique<TGIFSubImage>(this);
+      frame->Assign(source->FFrames[i]);
+      FFrames.Add(std::move(frame));
+    }
+  } catch (...) {
+    WarningHandler = std::move(ownHandler);
+    throw;
+  }
+  WarningHandler = std::move(ownHandler);
+}
+
+void TGIFImage::Warning(TPersistent* sender, std::uint8_t severity, const std::string& message) {
+  if (WarningHandler) WarningHandler(sender, severity, message);
+}
+
+std::int64_t TGIFImage::PixelsExcept(const TGIFSubImage* frame) const {
+  std::int64_t total = 0;
+  for (int i = 0; i < FFrames.Count(); ++i)
+    if (&FFrames[i] != frame) total += FFrames[i].PixelCount();
+  return total;
+}

@@ -1,0 +1,424 @@
+// How the decoder works. Every table entry is a string that has already been
+// written to the output: an entry made from the previous string plus one
+// index starts where the previous string was written and is one byte longer.
+// So the decoder keeps for each entry only its start in the output and its
+// length, and writing a code is a copy from earlier output, done in 16-byte
+// pieces where the output has room for it. A code above the next free entry
+// is not valid GIF data; such a stream is followed exactly with the classic
+// prefix and suffix tables and an output stack from there to the next clear
+// code, so that its strings come out as a table walk would give them, and a
+// prefix chain that loops is caught.
+#include "GIFLZWDecoder.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "GIFCodeStream.h"
+#include "GIFException.h"
+#include "GIFGraphicControlExtension.h"
+#include "GIFMessages.h"
+#include "GIFPixelBuffer.h"
+#include "GIFStreamIO.h"
+#include "GIFSubImage.h"
+
+namespace {
+
+constexpr int MaxCodes = 4096;    // 12-bit codes
+constexpr int MaxStack = 8192;    // the longest string a table walk may produce
+constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
+constexpr std::size_t Piece = 16;
+constexpr std::size_t MaxString = MaxCodes;  // no table string is longer
+
+// A table entry: where its string can be copied from, its length, and the
+// code of the string without its last index. Single indices are copied from
+// a table of all index values, the others from where they were written.
+struct TEntry {
+  const std::uint8_t* Source;
+  std::uint16_t Length;
+  std::uint16_t Prefix;
+};
+
+// Every index value a code below a clear code of at most 2048 can stand for,
+// with a piece's worth of bytes to spare at the end.
+constexpr auto Indices = [] {
+  std::array<std::uint8_t, 2048 + Piece> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i);
+  return values;
+}();
+
+std::uint64_t Load64(const std::uint8_t* bytes) {
+  std::uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  if constexpr (std::endian::native == std::endian::big) value = __builtin_bswap64(value);
+  return value;
+}
+
+void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
+  std::uint64_t low;
+  std::uint64_t high;
+  std::memcpy(&low, from, 8);
+  std::memcpy(&high, from + 8, 8);
+  std::memcpy(to, &low, 8);
+  std::memcpy(to + 8, &high, 8);
+}
+
+class TLZWDecoder {
+public:
+  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize);
+
+  // Decodes into out[0, count); what the data does not reach keeps its value.
+  void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
+
+private:
+  int ReadCode();
+  int ReadCodeAtLimit();
+  void Reset();
+  int StartAfterClear();
+  void AddEntry(int prefix, const std::uint8_t* source, std::size_t length);
+  std::size_t FastRun(std::size_t pos);
+  std::size_t WriteString(int code, std::size_t pos);
+  void EnterExactMode();
+  std::size_t WriteStringExactly(int code, std::size_t pos);
+  void ReadOneMore(std::size_t pos);
+
+  TGIFSubImage& FFrame;
+  const std::uint8_t* FData;
+  std::uint64_t FBitPos = 0;
+  std::uint64_t FTotalBits;
+  std::uint64_t FShortBits;  // a read reaching this far meets the shortened sub-block
+  std::uint64_t FFastLimit;
+  bool FTerminated;
+
+  int FClear;
+  int FEnd;
+  int FWidth = 0;
+  std::uint32_t FMask = 0;
+  int FNextFree = 0;
+  int FWidthLimit = 0;
+  bool FExact = false;
+
+  std::uint8_t* FOut = nullptr;
+  std::size_t FCount = 0;
+  bool FCutShort = false;  // the last string ran past the frame's last pixel
+  int FPrevCode = 0;
+  const std::uint8_t* FPrevString = nullptr;  // where the previous string was written
+  std::size_t FPrevLength = 0;
+  std::uint8_t FFirst = 0;  // first index of the previous string (exact mode)
+
+  TEntry FEntries[MaxCodes];
+  std::uint16_t FPrefix[MaxCodes];
+  std::uint8_t FSuffix[MaxCodes];
+  std::uint8_t FStack[MaxStack];
+};
+
+TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize)
+    : FFrame(frame),
+      FData(data.Bytes.data()),
+      FTotalBits(std::uint64_t{data.Size} * 8),
+      FShortBits(data.ShortFrom == TGIFCodeStream::npos ? UINT64_MAX : std::uint64_t{data.ShortFrom} * 8),
+      FFastLimit(std::min(FTotalBits + 1, FShortBits)),
+      FTerminated(data.Terminated),
+      FClear(1 << codeSize),
+      FEnd(FClear + 1) {
+  for (int i = 0; i < FClear; ++i) FEntries[i] = {Indices.data() + i, 1, 0};
+  FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
+}
+
+int TLZWDecoder::ReadCode() {
+  const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
+  if (end >= FFastLimit) return ReadCodeAtLimit();
+  const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
+  FBitPos = end;
+  return code;
+}
+
+// The slow side of ReadCode: the first read that reaches a shortened
+// sub-block warns, and a code the data cannot complete ends the data.
+int TLZWDecoder::ReadCodeAtLimit() {
+  const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
+  if (end >= FShortBits) {
+    FFrame.ReportWarning(1, sOutOfData);
+    FShortBits = UINT64_MAX;
+    FFastLimit = FTotalBits + 1;
+  }
+  if (end > FTotalBits) {
+    if (FTerminated && FBitPos >= FTotalBits) FFrame.ReportWarning(1, sDecodeTooFewBits);
+    return -1;
+  }
+  const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
+  FBitPos = end;
+  return code;
+}
+
+void TLZWDecoder::Reset() {
+  FWidth = std::countr_zero(static_cast<unsigned>(FClear)) + 1;
+  FMask = (1u << FWidth) - 1;
+  FNextFree = FClear + 2;
+  FWidthLimit = 2 * FClear;
+  FExact = false;
+}
+
+// A clear code: the table starts over and the next code that is not another
+// clear code is returned; negative when the data ends.
+int TLZWDecoder::StartAfterClear() {
+  Reset();
+  int code;
+  do code = ReadCode();
+  while (code == FClear);
+  return code;
+}
+
+void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t length) {
+  if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
+  FEntries[FNextFree] = {source, static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(prefix)};
+  if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
+    FWidthLimit *= 2;
+    ++FWidth;
+    FMask = (1u << FWidth) - 1;
+  }
+}
+
+// The common case, with the decoder's state in locals and no check per byte:
+// plain codes far from the end of the data and of the pixels. It stops before
+// the first code that needs care (clear, end, beyond the table) and leaves it
+// to the careful path.
+std::size_t TLZWDecoder::FastRun(std::size_t pos) {
+  if (FCount < MaxString + Piece || FFastLimit <= 12) return pos;
+  const std::size_t posLimit = FCount - (MaxString + Piece);
+  const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
+  const std::uint8_t* const data = FData;
+  std::uint8_t* const out = FOut;
+  std::uint64_t bitPos = FBitPos;
+  int width = FWidth;
+  std::uint32_t mask = FMask;
+  int nextFree = FNextFree;
+  int widthLimit = FWidthLimit;
+  int prevCode = FPrevCode;
+  const std::uint8_t* prevString = FPrevString;
+  std::size_t prevLength = FPrevLength;
+  while (pos < posLimit && bitPos < bitLimit) {
+    const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
+    std::size_t length;
+    if (code < nextFree) {
+      const TEntry entry = FEntries[code];
+      if (entry.Length == 0) break;  // a clear or end code
+      length = entry.Length;
+      for (std::size_t done = 0; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
+    } else if (code == nextFree) {
+      length = prevLength + 1;
+      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, prevString + done);
+      out[pos + prevLength] = *prevString;
+    } else {
+      break;
+    }
+    bitPos += static_cast<std::uint64_t>(width);
+    if (nextFree < MaxCodes) {
+      FEntries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1),
+                            static_cast<std::uint16_t>(prevCode)};
+      if (++nextFree >= widthLimit && widthLimit < MaxCodes) {
+        widthLimit *= 2;
+        ++width;
+        mask = (1u << width) - 1;
+      }
+    }
+    prevCode = code;
+    prevString = out + pos;
+    prevLength = length;
+    pos += length;
+  }
+  FBitPos = bitPos;
+  FWidth = width;
+  FMask = mask;
+  FNextFree = nextFree;
+  FWidthLimit = widthLimit;
+  FPrevCode = prevCode;
+  FPrevString = prevString;
+  FPrevLength = prevLength;
+  return pos;
+}
+
+// Writes the string of a code at pos (at most up to the last pixel), makes
+// the new table entry and returns the position after the string.
+std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
+  const std::uint8_t* from;
+  std::size_t length;
+  if (code < FNextFree) {
+    from = FEntries[code].Source;
+    length = FEntries[code].Length;
+  } else {
+    // Not yet in the table: the previous string followed by its own first index.
+    from = FPrevString;
+    length = FPrevLength + 1;
+  }
+  const std::size_t room = FCount - pos;
+  if (length > room) {
+    std::memcpy(FOut + pos, from, room);
+    FCutShort = true;
+    return FCount;
+  }
+  // The source always ends before pos; a piece may read past its end but the
+  // bytes it writes there are written again by the strings that follow.
+  const std::size_t copied = code < FNextFree ? length : length - 1;
+  if (pos + (copied + Piece - 1) / Piece * Piece <= FCount) {
+    for (std::size_t done = 0; done < copied; done += Piece) CopyPiece(FOut + pos + done, from + done);
+  } else {
+    std::memcpy(FOut + pos, from, copied);
+  }
+  if (copied < length) FOut[pos + copied] = *from;
+  const int invalidAbove = FNextFree;
+  AddEntry(FPrevCode, FPrevString, FPrevLength + 1);
+  FPrevCode = code;
+  FPrevString = FOut + pos;
+  FPrevLength = length;
+  if (code > invalidAbove) EnterExactMode();
+  return pos + length;
+}
+
+// Rebuilds the prefix and suffix tables of a classic table walk from the
+// entries made so far; entries not yet made are (0, 0), as after a clear.
+void TLZWDecoder::EnterExactMode() {
+  for (int i = 0; i < FClear; ++i) {
+    FPrefix[i] = 0;
+    FSuffix[i] = static_cast<std::uint8_t>(i);
+  }
+  for (int i = FClear; i < FClear + 2; ++i) FPrefix[i] = FSuffix[i] = 0;
+  for (int i = FClear + 2; i < FNextFree; ++i) {
+    FPrefix[i] = FEntries[i].Prefix;
+    FSuffix[i] = FEntries[i].Source[FEntries[i].Length - 1];
+  }
+  for (int i = FNextFree; i < MaxCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
+  FFirst = *FPrevString;
+  FExact = true;
+}
+
+// The classic table walk with its output stack, bounded: a walk longer than
+// the table or a full stack is a corrupt table.
+std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
+  const int inCode = code;
+  int depth = 0;
+  if (code >= FNextFree) {
+    FStack[depth++] = FFirst;
+    code = FPrevCode;
+  }
+  for (int steps = 0; code >= FClear; ++steps) {
+    if (steps >= MaxCodes || depth >= MaxStack - 1 || FPrefix[code] == code) throw GIFException(sDecodeCircular);
+    FStack[depth++] = FSuffix[code];
+    code = FPrefix[code];
+  }
+  FFirst = FSuffix[code];
+  FStack[depth++] = FFirst;
+  if (FNextFree < MaxCodes) {
+    FPrefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
+    FSuffix[FNextFree] = FFirst;
+    if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
+      FWidthLimit *= 2;
+      ++FWidth;
+      FMask = (1u << FWidth) - 1;
+    }
+  }
+  FPrevCode = inCode;
+  const std::size_t room = FCount - pos;
+  const std::size_t written = std::min<std::size_t>(static_cast<std::size_t>(depth), room);
+  FCutShort = static_cast<std::size_t>(depth) > room;
+  for (std::size_t k = 0; k < written; ++k) FOut[pos + k] = FStack[depth - 1 - k];
+  return pos + written;
+}
+
+// With every pixel stored and the string complete, one more code is read, as
+// the end code normally stands there; whatever it is changes no pixel.
+void TLZWDecoder::ReadOneMore(std::size_t pos) {
+  const int code = ReadCode();
+  if (code == FClear) {
+    StartAfterClear();
+  } else if (code >= 0 && code != FEnd && FExact) {
+    WriteStringExactly(code, pos);
+  }
+}
+
+void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill) {
+  FOut = out;
+  FCount = count;
+  std::size_t pos = 0;
+  // Decoding starts as if a clear code had been read.
+  int code = FClear;
+  for (;;) {
+    if (code == FClear) {
+      code = StartAfterClear();
+      // After a clear only a plain index makes sense; anything else ends the frame.
+      if (code < 0 || code >= FEnd) break;
+      if (count == 0) return;  // a frame without pixels reads just this one code
+      out[pos] = static_cast<std::uint8_t>(code);
+      FPrevCode = code;
+      FPrevString = out + pos;
+      FPrevLength = 1;
+      ++pos;
+    } else {
+      if (code < 0 || code == FEnd) break;
+      pos = FExact ? WriteStringExactly(code, pos) : WriteString(code, pos);
+    }
+    if (pos == count) {
+      if (!FCutShort) ReadOneMore(pos);
+      return;
+    }
+    if (!FExact) pos = FastRun(pos);
+    code = ReadCode();
+  }
+  // Ended early: the pieces may have written a little past the last string.
+  if (pos < count) std::memset(out + pos, fill, std::min(Piece, count - pos));
+}
+
+// Rows of an interlaced frame come in four passes: every 8th row from 0, every
+// 8th from 4, every 4th from 2, every 2nd from 1.
+std::vector<int> InterlacedRowOrder(int height) {
+  std::vector<int> order;
+  order.reserve(static_cast<std::size_t>(height));
+  int pass = 0;
+  int step = 8;
+  int y = 0;
+  for (int row = 0; row < height; ++row) {
+    order.push_back(y);
+    y += step;
+    while (y >= height) {
+      if (pass > 0) step /= 2;
+      ++pass;
+      y = step / 2;
+    }
+  }
+  return order;
+}
+
+std::uint8_t FillValue(const TGIFSubImage& frame) {
+  if (!frame.IsTransparent() || frame.ControlBlock() == nullptr) return 0;
+  return frame.ControlBlock()->TransparentIndex();
+}
+
+}  // namespace
+
+void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
+  const std::uint8_t fill = FillValue(frame);
+  frame.AllocatePixels(fill);
+  std::uint8_t codeSize = 0;
+  if (!ReadOneByte(stream, codeSize)) return;
+  TGIFCodeStream data;
+  GatherSubBlocks(stream, data);
+  if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
+
+  const auto count = static_cast<std::size_t>(frame.PixelCount());
+  // The decoder's tables are too big for a thread's stack; its own arrays are
+  // left uninitialised, each entry is written before it is read.
+  const auto decoder = std::make_unique<TLZWDecoder>(frame, data, codeSize);
+  if (!frame.Interlaced() || count == 0) {
+    decoder->Decode(frame.Pixels(), count, fill);
+    return;
+  }
+  const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
+  decoder->Decode(passes.get(), count, fill);
+  const std::size_t width = frame.Width();
+  const std::vector<int> order = InterlacedRowOrder(frame.Height());
+  for (std::size_t row = 0; row < order.size(); ++row)
+    std::memcpy(frame.Pixels() + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+}

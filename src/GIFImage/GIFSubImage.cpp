@@ -1,0 +1,123 @@
+#include "GIFSubImage.h"
+
+#include <cstring>
+
+#include "GIFException.h"
+#include "GIFImage.h"
+#include "GIFMessages.h"
+#include "GIFSettings.h"
+#include "MemoryStream.h"
+
+TGIFSubImage::TGIFSubImage(TGIFImage* image) : TGIFItem(image), FExtList(this), FLocalMap(this) {}
+
+// The extensions go first, while the fields a graphic control extension
+// updates on its way out are still there.
+TGIFSubImage::~TGIFSubImage() { FExtList.Clear(); }
+
+TGIFColorMap& TGIFSubImage::ActiveColorMap() {
+  if (FLocalMap.Count() > 0) return FLocalMap;
+  if (Image() != nullptr && Image()->GlobalColorMap().Count() > 0) return Image()->GlobalColorMap();
+  return FLocalMap;
+}
+
+void TGIFSubImage::SetInterlaced(bool value) {
+  FFlags = static_cast<std::uint8_t>(value ? FFlags | 0x40 : FFlags & ~0x40);
+}
+
+std::uint16_t TGIFSubImage::BoundsItem(int index) const {
+  switch (index) {
+    case 1: return FLeft;
+    case 2: return FTop;
+    case 3: return FWidth;
+    case 4: return FHeight;
+    default: return 0;
+  }
+}
+
+void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
+  const bool resized = width != FWidth || height != FHeight;
+  FLeft = static_cast<std::uint16_t>(left);
+  FTop = static_cast<std::uint16_t>(top);
+  if (resized) {
+    FreePixels();
+    FWidth = static_cast<std::uint16_t>(width);
+    FHeight = static_cast<std::uint16_t>(height);
+    if (width > 0 && height > 0) AllocatePixels(0);
+  }
+  FHasImageDescriptor = true;
+  if (Image() == nullptr) return;
+  bool warned = false;
+  if (Image()->Width() < FLeft + FWidth) {
+    if (Image()->Width() > 0) {
+      ReportWarning(1, sBadWidth);
+      warned = true;
+    }
+    Image()->SetWidth(FLeft + FWidth);
+  }
+  if (Image()->Height() < FTop + FHeight) {
+    if (Image()->Height() > 0) {
+      ReportWarning(1, sBadHeight);
+      warned = true;
+    }
+    Image()->SetHeight(FTop + FHeight);
+  }
+  if (warned) ReportWarning(1, sScreenSizeExceeded);
+}
+
+void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
+  FreePixels();
+  const std::int64_t count = std::int64_t{FWidth} * FHeight;
+  if (count == 0) return;
+  if (count > MaxFramePixels) throw GIFException(sFrameTooLarge);
+  if (Image() != nullptr && Image()->PixelsExcept(this) + count > MaxDocumentPixels)
+    throw GIFException(sDocumentTooLarge);
+  FPixels = AllocatePixelBuffer(static_cast<std::size_t>(count), fill);
+  FPixelCount = count;
+}
+
+void TGIFSubImage::FreePixels() {
+  FPixels.reset();
+  FPixelCount = 0;
+}
+
+bool TGIFSubImage::Empty() const { return !FPixels || FPixelCount == 0 || FWidth == 0 || FHeight == 0; }
+
+void TGIFSubImage::Clear() {
+  FExtList.Clear();
+  FLocalMap.Clear();
+  FreePixels();
+  FWidth = 0;
+  FHeight = 0;
+  FHasImageDescriptor = false;
+  FIsTransparent = false;
+  FControlBlock = nullptr;
+}
+
+int TGIFSubImage::Version() const { return FLocalMap.IsSorted() || FExtList.Count() > 0 ? 2 : 1; }
+
+void TGIFSubImage::Assign(const TGIFSubImage& source) {
+  if (&source == this) return;
+  Clear();
+  if (!source.Empty()) {
+    FSeparator = source.FSeparator;
+    FLeft = source.FLeft;
+    FTop = source.FTop;
+    FWidth = source.FWidth;
+    FHeight = source.FHeight;
+    FFlags = source.FFlags;
+    FHasImageDescriptor = true;
+    FIsTransparent = source.FIsTransparent;
+    AllocatePixels(0);
+    std::memcpy(FPixels.get(), source.FPixels.get(), static_cast<std::size_t>(FPixelCount));
+    FLocalMap.Assign(source.FLocalMap);
+  }
+  // Extensions are copied also from a frame without an image (a trailing
+  // comment), as saving and reading the document again would keep them.
+  if (source.FExtList.Count() > 0) {
+    // Written and read back, the copies are exactly what a saved file would give.
+    TMemoryStream blocks;
+    const_cast<TGIFExtensionList&>(source.FExtList).SaveToStream(blocks);
+    blocks.SetPosition(0);
+    FExtList.LoadFromStream(blocks, this);
+  }
+}
