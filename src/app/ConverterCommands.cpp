@@ -1,8 +1,6 @@
 // The Converter window's commands: Open with its bitmap path, Save, Animate,
-// the context menu of the input view (Stop Anim, StartAnim, Info, Size Big,
-// Size Orig, About) and Editor's counterpart, the close.
-#include <QPushButton>
-
+// and the context menu of the input view (Stop Anim, StartAnim, Info, Size
+// Big, Size Orig, About). Editor and the close are with the window (Unit1.cpp).
 #include "AppMessages.h"
 #include "Canvas.h"
 #include "Dialogs.h"

@@ -62,15 +62,6 @@ TEST_F(ConverterOpen, StripIsCutIntoFourFramesOfAQuarterOfItsHeightRoundedToEven
   }
 }
 
-TEST_F(ConverterOpen, ShortLastFrameEndsInABlackRow) {
-  OpenInConverter(WriteColorBmp(Temp, "seven.bmp", 3, 7));
-  const TPicture& fourth = Converter.Image(5).Picture();
-  for (int x = 0; x < 3; ++x) {
-    EXPECT_EQ(PixelOf(fourth, x, 0), SourceColor(x, 6));
-    EXPECT_EQ(PixelOf(fourth, x, 1), clBlack);
-  }
-}
-
 TEST_F(ConverterOpen, InfoShowsSixLinesAboutTheOpenedFile) {
   const std::string fileName = WriteColorBmp(Temp, "anim.bmx", 16, 64);
   OpenInConverter(fileName);
