@@ -115,3 +115,38 @@ void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, cons
     writer.Encode(target.ScanLine(y), x1, static_cast<int>(count), result.data());
   }
 }
+
+void MaskBlit(TDib& target, TPoint at, const TDib& source, const TDib& mask, const TBlitColors& colors) {
+  if (target.Empty() || source.Empty()) return;
+  if (&target == &source || &target == &mask) {
+    const TDib snapshot = target;
+    MaskBlit(target, at, &target == &source ? snapshot : source, &target == &mask ? snapshot : mask, colors);
+    return;
+  }
+  // The covered target columns and rows, worked out in 64 bits: `at` may lie far off.
+  const std::int64_t x1 = std::max<std::int64_t>(at.X, 0), y1 = std::max<std::int64_t>(at.Y, 0);
+  const std::int64_t x2 = std::min<std::int64_t>(std::int64_t{at.X} + source.Width(), target.Width());
+  const std::int64_t y2 = std::min<std::int64_t>(std::int64_t{at.Y} + source.Height(), target.Height());
+  if (x1 >= x2 || y1 >= y2) return;
+  const int count = static_cast<int>(x2 - x1);
+  const int sourceLeft = static_cast<int>(x1 - at.X);
+  const int masked = std::clamp(mask.Width() - sourceLeft, 0, count);
+
+  const TRowCodec reader(source);
+  const TRowCodec maskReader(mask);
+  TRowCodec writer(target);
+  const bool sourceMono = source.BitCount() == 1, targetMono = target.BitCount() == 1;
+  std::vector<TColor> converted(static_cast<std::size_t>(count)), keep(static_cast<std::size_t>(count), clBlack),
+      result(static_cast<std::size_t>(count));
+  for (int y = static_cast<int>(y1); y < static_cast<int>(y2); ++y) {
+    const int sourceRow = static_cast<int>(y - at.Y);
+    reader.Decode(source.ScanLine(sourceRow), sourceLeft, count, converted.data());
+    ApplyColorRules(converted, sourceMono, targetMono, colors);
+    std::fill(keep.begin(), keep.end(), clBlack);
+    if (sourceRow < mask.Height() && masked > 0) maskReader.Decode(mask.ScanLine(sourceRow), sourceLeft, masked, keep.data());
+    writer.Decode(target.ScanLine(y), static_cast<int>(x1), count, result.data());
+    for (std::size_t i = 0; i < result.size(); ++i)
+      if (keep[i] != clWhite) result[i] = converted[i];
+    writer.Encode(target.ScanLine(y), static_cast<int>(x1), count, result.data());
+  }
+}

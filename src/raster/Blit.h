@@ -3,6 +3,7 @@
 // whole pixels (no smoothing), combined with the target by a copy mode, and
 // converted between colour and black-and-white by the rules below. Canvas
 // copies, a bitmap drawing itself and the image view all come through here.
+// MaskBlit is its unscaled sibling that copies through a black-and-white mask.
 //
 // Colour rules, by kind of source and target (a 1-bit image is black and
 // white; a 1-bit pixel counts as white when its colour is white):
@@ -41,3 +42,10 @@ struct TBlitColors {
 // Colours in `colors` may be system colours.
 void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, const TRect& sourceRect,
                  const TBlitColors& colors, TCopyMode mode);
+
+// Copies the whole source onto target with its top-left at `at`, unscaled,
+// through a mask laid over the source: where the mask's pixel is white the
+// target is kept, elsewhere it takes the source pixel (by the colour rules).
+// Source pixels the mask does not cover are copied. Pixels outside the
+// target are left alone.
+void MaskBlit(TDib& target, TPoint at, const TDib& source, const TDib& mask, const TBlitColors& colors);

@@ -128,6 +128,12 @@ void TCanvas::CopyImage(const TRect& destRect, const TDib& image, const TRect& s
   FBitmap.Modified();
 }
 
+void TCanvas::MaskCopy(int x, int y, const TDib& image, const TDib& mask, TColor sourceBackground) {
+  const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
+  MaskBlit(FBitmap.MutableImage(), TPoint{x, y}, image, mask, colors);
+  FBitmap.Modified();
+}
+
 void TCanvas::FillArea(const TRect& rect, TColor color) {
   const TRect area = IntersectRect(rect, ClipRect());
   if (area.IsEmpty()) return;
