@@ -24,7 +24,11 @@ void TImage::SetHeight(int height) { SetSize(Width(), height); }
 
 void TImage::SetSize(int width, int height) {
   FSurface.SetSize(std::max(0, width), std::max(0, height));
-  Invalidate();
+  FOutOfDate = true;
+  // The view itself changes size, so this is reported even while a repaint
+  // is pending.
+  FRepaintRequested = true;
+  Report();
 }
 
 void TImage::SetStretch(bool stretch) {
@@ -93,6 +97,7 @@ void TImage::Paint() {
     ~TPaintingScope() { Flag = false; }
   } scope(FPainting);
   FOutOfDate = false;
+  FRepaintRequested = false;
   TCanvas& canvas = FSurface.Canvas();
   TGraphic* graphic = FPicture.Graphic();
   const bool shown = graphic != nullptr && !graphic->Empty();
@@ -107,6 +112,9 @@ void TImage::Paint() {
 
 void TImage::Invalidate() {
   FOutOfDate = true;
+  // Only a report that reached someone leaves a repaint pending.
+  if (FRepaintRequested || !OnInvalidate) return;
+  FRepaintRequested = true;
   Report();
 }
 

@@ -58,7 +58,9 @@ public:
   TCanvas& SurfaceCanvas() { return FSurface.Canvas(); }
   // Draws the picture into DestRect on the surface, the rest in Color.
   void Paint();
-  // Marks the surface out of date and reports the whole view.
+  // Marks the surface out of date and reports the whole view, once until the
+  // next paint: a picture drawn on pixel by pixel asks for one repaint, not
+  // one per pixel.
   void Invalidate();
 
   // Called with the area of the view that has to be shown again.
@@ -73,5 +75,6 @@ private:
   bool FProportional = false;
   TColor FColor = clBtnFace;
   bool FOutOfDate = true;
+  bool FRepaintRequested = false;
   bool FPainting = false;
 };
