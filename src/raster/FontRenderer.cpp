@@ -288,12 +288,20 @@ TFace& TFontLibrary::Face(const TFontSpec& spec) {
 
 // ---------------------------------------------------------------- layout
 
-// Points as FreeType takes them: 0 means the default 8 points, a negative
-// size counts by its value, and the em stays within MaxEmPixels.
-void EffectiveSize(const TFontSpec& spec, int& points, int& pixelsPerInch) {
-  pixelsPerInch = std::clamp(spec.PixelsPerInch, 1, 9600);
+// The face of a font set to its size. Points as FreeType takes them: 0 means
+// the default 8 points, a negative size counts by its value, and the em stays
+// within MaxEmPixels. The caller holds the library's lock.
+struct TReadyFace {
+  TFace& Face;
+  const TSizedFace& Sized;
+};
+
+TReadyFace SizedFaceOf(TFontLibrary& library, const TFontSpec& spec) {
+  TFace& face = library.Face(spec);
+  const int pixelsPerInch = std::clamp(spec.PixelsPerInch, 1, 9600);
   const Int64 size = spec.Size == 0 ? 8 : std::abs(Int64{spec.Size});
-  points = static_cast<int>(std::clamp<Int64>(size, 1, MaxEmPixels * 72 / pixelsPerInch));
+  const int points = static_cast<int>(std::clamp<Int64>(size, 1, MaxEmPixels * 72 / pixelsPerInch));
+  return {face, face.SetSize(points, pixelsPerInch)};
 }
 
 // Lays the text out on the baseline: calls place(glyph, penX) for each glyph
@@ -334,10 +342,9 @@ void AddCellRows(std::vector<TSpan>& spans, const TRect& clip, TPoint topLeft, c
 TTextRun RenderText(const TFontSpec& font, const std::string& utf8Text, TPoint topLeft, const TRect& clip) {
   TFontLibrary& library = TFontLibrary::Instance();
   std::lock_guard lock(library.Lock());
-  TFace& face = library.Face(font);
-  int points = 0, ppi = 0;
-  EffectiveSize(font, points, ppi);
-  const TSizedFace& sized = face.SetSize(points, ppi);
+  const TReadyFace ready = SizedFaceOf(library, font);
+  TFace& face = ready.Face;
+  const TSizedFace& sized = ready.Sized;
   TTextRun run;
   run.Ink = TCoverage(clip);
   run.Height = sized.Ascent + sized.Descent;
@@ -362,10 +369,9 @@ TTextRun RenderText(const TFontSpec& font, const std::string& utf8Text, TPoint t
 TPoint TextExtent(const TFontSpec& font, const std::string& utf8Text) {
   TFontLibrary& library = TFontLibrary::Instance();
   std::lock_guard lock(library.Lock());
-  TFace& face = library.Face(font);
-  int points = 0, ppi = 0;
-  EffectiveSize(font, points, ppi);
-  const TSizedFace& sized = face.SetSize(points, ppi);
+  const TReadyFace ready = SizedFaceOf(library, font);
+  TFace& face = ready.Face;
+  const TSizedFace& sized = ready.Sized;
   const Int64 width = Layout(face, utf8Text, [](const TGlyph&, Int64) {});
   return TPoint{ClampToInt(width), sized.Ascent + sized.Descent};
 }
