@@ -1,0 +1,36 @@
+// TGIFOwningList: the ordered list behind a document's frames and a frame's
+// extensions. It owns its items, writes them in order, and frees one by index.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "Exception.h"
+#include "GIFItem.h"
+#include "PlatformMessages.h"
+
+template <class TItem>
+class TGIFOwningList : public TGIFList {
+public:
+  using TGIFList::TGIFList;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TItem& operator[](int index) const { return *FItems[static_cast<std::size_t>(index)]; }
+  TItem& Add(std::unique_ptr<TItem> item) {
+    FItems.push_back(std::move(item));
+    return *FItems.back();
+  }
+  // Frees the item at index; "List index out of bounds (%d)" when there is none.
+  void Delete(int index) {
+    if (index < 0 || index >= Count()) throw Exception(FormatMessage(SListIndexError, index));
+    FItems.erase(FItems.begin() + index);
+  }
+  void Clear() { FItems.clear(); }
+
+  void SaveToStream(TStream& stream) override {
+    for (const auto& item : FItems) item->SaveToStream(stream);
+  }
+
+private:
+  std::vector<std::unique_ptr<TItem>> FItems;
+};
