@@ -97,7 +97,8 @@ void TRowCodec::CopyRaw(const std::uint8_t* from, std::uint8_t* to, int count) c
     using L = decltype(layout);
     constexpr int perByte = PixelsPerByte<L>();
     const int wholeBytes = perByte > 1 ? count / perByte : count * (L::Bits / 8);
-    std::memcpy(to, from, static_cast<std::size_t>(wholeBytes));
+    // A row of an image 0 pixels wide has no bytes and may have no memory.
+    if (wholeBytes > 0) std::memcpy(to, from, static_cast<std::size_t>(wholeBytes));
     for (int x = perByte > 1 ? wholeBytes * perByte : count; x < count; ++x) L::Put(to, x, L::Get(from, x));
   });
 }

@@ -42,6 +42,11 @@ TEST(BitmapContent, NewBitmapsAreWhiteAndStayWhiteWhenMadeMonochrome) {
   EXPECT_TRUE(flat.Empty());
   flat.SetHeight(3);
   EXPECT_EQ(Pixels(flat), All(clWhite, 30));
+  // The other way round: rows without a byte, then a width.
+  TBitmap tall;
+  tall.SetHeight(3);
+  tall.SetWidth(2);
+  EXPECT_EQ(Pixels(tall), All(clWhite, 6));
 }
 
 TEST(BitmapContent, OnlyTheBackgroundColourTurnsWhiteWhenMadeMonochrome) {
