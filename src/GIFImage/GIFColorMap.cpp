@@ -65,6 +65,7 @@ int TGIFColorMap::AddColor(TColor color) {
   Reserve(Count() + 1);
   FEntries.push_back(ToEntry(color));
   FIsSorted = false;
+  Changed();
   return Count() - 1;
 }
 
@@ -87,6 +88,7 @@ void TGIFColorMap::Delete(int index) {
   if (index < 0 || index >= Count()) throw GIFException(sBadColorIndex);
   FEntries.erase(FEntries.begin() + index);
   FIsSorted = false;
+  Changed();
 }
 
 int TGIFColorMap::BitsPerPixel() const {
@@ -102,6 +104,22 @@ void TGIFColorMap::Assign(const TGIFColorMap& source) {
   FCapacity = source.FCapacity;
   FEntries.reserve(static_cast<std::size_t>(FCapacity));
   FIsSorted = source.FIsSorted;
+}
+
+std::optional<TPalette> TGIFColorMap::MakePalette() const {
+  if (FEntries.empty()) return std::nullopt;
+  std::vector<TPaletteEntry> entries;
+  entries.reserve(FEntries.size());
+  for (const TGIFColor& c : FEntries) entries.push_back({c.Red, c.Green, c.Blue, PC_NOCOLLAPSE});
+  return TPalette(std::move(entries));
+}
+
+void TGIFGlobalColorMap::Changed() {
+  if (FHeader != nullptr && FHeader->Image() != nullptr) FHeader->Image()->DropPalette();
+}
+
+void TGIFLocalColorMap::Changed() {
+  if (FSubImage != nullptr) FSubImage->DropPalette();
 }
 
 void TGIFGlobalColorMap::ReportWarning(std::uint8_t severity, const std::string& message) {

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Color.h"
 #include "GIFPersistent.h"
+#include "Palette.h"
 
 class TStream;
 class TGIFHeader;
@@ -56,6 +58,15 @@ public:
   void Assign(const TGIFColorMap& source);
   virtual void ReportWarning(std::uint8_t severity, const std::string& message) = 0;
 
+  // A palette of exactly Count entries, each flagged PC_NOCOLLAPSE; none
+  // for an empty table.
+  std::optional<TPalette> MakePalette() const;
+
+protected:
+  // Called after an entry was added or deleted: the palette made from the
+  // table is out of date.
+  virtual void Changed() = 0;
+
 private:
   void Reserve(int needed);
 
@@ -70,6 +81,10 @@ public:
   TGIFHeader* Header() const { return FHeader; }
   void ReportWarning(std::uint8_t severity, const std::string& message) override;
 
+protected:
+  // Drops the document palette.
+  void Changed() override;
+
 private:
   TGIFHeader* FHeader;
 };
@@ -79,6 +94,10 @@ public:
   explicit TGIFLocalColorMap(TGIFSubImage* subImage) : FSubImage(subImage) {}
   TGIFSubImage* SubImage() const { return FSubImage; }
   void ReportWarning(std::uint8_t severity, const std::string& message) override;
+
+protected:
+  // Drops the palette the frame made for its bitmap.
+  void Changed() override;
 
 private:
   TGIFSubImage* FSubImage;

@@ -22,6 +22,7 @@ void TGIFImage::SetWidth(int value) {
   if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
   if (value == Width()) return;
   FHeader.SetScreenWidth(static_cast<std::uint16_t>(value));
+  DropViewBitmap();
   Changed();
 }
 
@@ -31,12 +32,15 @@ void TGIFImage::SetHeight(int value) {
   if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
   if (value == Height()) return;
   FHeader.SetScreenHeight(static_cast<std::uint16_t>(value));
+  DropViewBitmap();
   Changed();
 }
 
 void TGIFImage::Clear() {
+  DropViewBitmap();
   FFrames.Clear();
   FHeader.Clear();
+  FPalette.reset();
 }
 
 void TGIFImage::LoadFile(const std::string& fileName) { LoadFromFile(fileName); }

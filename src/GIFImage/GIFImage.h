@@ -2,15 +2,21 @@
 // its logical screen (TGIFHeader with the global colour table) and its frames
 // (TGIFSubImage, each with its extensions, local colour table and pixels); it
 // reads itself from a stream, copies itself, and hands the warnings of damaged
-// files to an optional WarningHandler. Including this header brings the whole
-// codec: the model, the colour lookups, quantiser and dither engines.
+// files to an optional WarningHandler. It renders its first frame as the
+// document's still picture (Bitmap, Draw) and tells an optional OnProgress
+// observer how long operations advance. Including this header brings the
+// whole codec: the model, the frame rendering, the colour lookups, quantiser
+// and dither engines.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "Bitmap.h"
+#include "Canvas.h"
 #include "Color.h"
 #include "ColorLookup.h"
 #include "ColorQuantizer.h"
@@ -21,12 +27,14 @@
 #include "GIFAppExtNSLoop.h"
 #include "GIFColorMap.h"
 #include "GIFCommentExtension.h"
+#include "GIFDIB.h"
 #include "GIFException.h"
 #include "GIFExtensionRegistry.h"
 #include "GIFGraphicControlExtension.h"
 #include "GIFHeader.h"
 #include "GIFImageList.h"
 #include "GIFMessages.h"
+#include "GIFProgress.h"
 #include "GIFSettings.h"
 #include "GIFSubImage.h"
 #include "GIFTextExtension.h"
@@ -69,6 +77,8 @@ public:
   // Reads the named file; "Cannot open file %s" when it cannot be opened.
   void LoadFile(const std::string& fileName);
   void SaveToStream(TStream& stream) override;
+  // Draws the document's still picture, frame 0, into rect (Transparent and
+  // Tiled of DrawFlags apply); nothing without frames or while already drawing.
   void Draw(TCanvas& canvas, const TRect& rect) override;
   std::unique_ptr<TGraphic> Clone() const override;
   // Makes this document a copy of source; nullptr clears it.
@@ -78,6 +88,31 @@ public:
   void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message);
   // Pixels held by all frames but one, for the document's pixel limit.
   std::int64_t PixelsExcept(const TGIFSubImage* frame) const;
+
+  // Rendering (GIFImageRender.cpp). The document's still picture, made on
+  // first request and kept: a copy of frame 0's bitmap when frame 0 covers
+  // the logical screen's size, else frame 0 drawn at its place on a white
+  // bitmap of the screen's size. nullptr without frames, or when a progress
+  // observer aborted the rendering of frame 0. Its changes are the
+  // document's changes.
+  TBitmap* Bitmap();
+  // The palette for the whole document: the still picture's, else the one
+  // made before, else the cube when dithering, else the global table's
+  // (those two are kept), else frame 0's FramePalette; none without frames.
+  // "No global or local color table defined" when frame 0 has no table
+  // either and asks back.
+  std::optional<TPalette> DocumentPalette();
+  // Forgets the document palette (the global table changed).
+  void DropPalette() { FPalette.reset(); }
+  // Whether frames render dithered into the 216-colour cube: never without
+  // the Dither option; with AutoDither only on displays of 256 colours or
+  // fewer (AutoDitherDisplay); otherwise always.
+  bool UseDithering() const;
+  // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
+  void AssignTo(TBitmap& bitmap);
+
+  // Hands a progress notification to OnProgress, if one is set.
+  void Progress(const std::string& text, TProgressStage stage, int percent);
 
   // Options copied from the unit-wide defaults (GIFSettings.h) at creation.
   std::uint16_t DrawFlags;
@@ -89,8 +124,16 @@ public:
   std::int32_t SpeedPercent;
   TColor BackdropColor = clNone;
   TGIFWarningHandler WarningHandler;
+  // Told how rendering advances; may raise EAbort to stop it.
+  TGIFProgressHandler OnProgress;
 
 private:
+  void DropViewBitmap() { FViewBitmap.reset(); }
+
   TGIFImageList FFrames;
   TGIFHeader FHeader;
+  std::unique_ptr<TBitmap> FViewBitmap;
+  std::optional<TPalette> FPalette;
+  bool FInPaletteQuery = false;
+  bool FDrawing = false;
 };

@@ -5,8 +5,23 @@
 
 #include <cstdint>
 
+// The options of a document's DrawFlags word, one bit each.
+namespace DrawOption {
+inline constexpr std::uint16_t Threaded = 0x0001;       // the painter runs on a thread of its own
+inline constexpr std::uint16_t Transparent = 0x0002;    // transparent pixels are left out when drawing
+inline constexpr std::uint16_t Animated = 0x0004;       // the painter steps through all frames
+inline constexpr std::uint16_t Looping = 0x0008;        // passes repeat as the loop count says
+inline constexpr std::uint16_t EndlessLoop = 0x0010;    // passes repeat forever
+inline constexpr std::uint16_t CheckCanvas = 0x0020;    // the painter stops when its canvas is gone
+inline constexpr std::uint16_t PaintDirect = 0x0040;    // the painter paints straight onto the caller's canvas
+inline constexpr std::uint16_t ClearEachPass = 0x0080;  // frame 0 of every pass starts on background
+inline constexpr std::uint16_t Tiled = 0x0100;          // frames repeat at their own size instead of stretching
+inline constexpr std::uint16_t Dither = 0x0200;         // frames render dithered into the 216-colour cube...
+inline constexpr std::uint16_t AutoDither = 0x0400;     // ...only on displays of 256 colours or fewer
+}  // namespace DrawOption
+
 // Copied into each new TGIFImage; a program may change them once at start-up.
-extern std::uint16_t DefaultDrawFlags;        // 0x060F
+extern std::uint16_t DefaultDrawFlags;        // 0x060F: Threaded, Transparent, Animated, Looping, Dither, AutoDither
 extern std::uint8_t DefaultReductionMethod;   // 6: lookup in the 216-colour cube
 extern std::int32_t DefaultReductionDepth;    // 8 bits per pixel
 extern std::uint8_t DefaultDitherKind;        // 0: nearest colour, no error diffusion

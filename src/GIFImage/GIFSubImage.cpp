@@ -75,9 +75,17 @@ void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
   FPixelCount = count;
 }
 
+// What was rendered from the pixels goes with them.
 void TGIFSubImage::FreePixels() {
   FPixels.reset();
   FPixelCount = 0;
+  DropRendering();
+}
+
+void TGIFSubImage::DropRendering() {
+  FCachedBitmap.reset();
+  FMask.reset();
+  FMaskPending = true;
 }
 
 bool TGIFSubImage::Empty() const { return !FPixels || FPixelCount == 0 || FWidth == 0 || FHeight == 0; }
@@ -91,6 +99,7 @@ void TGIFSubImage::Clear() {
   FHasImageDescriptor = false;
   FIsTransparent = false;
   FControlBlock = nullptr;
+  FCachedPalette.reset();
 }
 
 int TGIFSubImage::Version() const { return FLocalMap.IsSorted() || FExtList.Count() > 0 ? 2 : 1; }
@@ -110,6 +119,8 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
     AllocatePixels(0);
     std::memcpy(FPixels.get(), source.FPixels.get(), static_cast<std::size_t>(FPixelCount));
     FLocalMap.Assign(source.FLocalMap);
+    // The mask is made again from the pixels when it is asked for.
+    if (source.FCachedBitmap) FCachedBitmap = std::make_unique<TBitmap>(*source.FCachedBitmap);
   }
   // Extensions are copied also from a frame without an image (a trailing
   // comment), as saving and reading the document again would keep them.

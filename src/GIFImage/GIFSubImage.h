@@ -3,16 +3,26 @@
 // local colour table and its pixels: one colour index per byte, Width per
 // row, rows top to bottom in display order (never interlaced). A frame may
 // hold extensions and no image at all.
+//
+// The frame also owns what rendering made of it (GIFSubImageRender.cpp): its
+// bitmap, its transparency mask and the palette of its bitmap, each made on
+// first request; and it draws itself onto a canvas (GIFSubImageDraw.cpp).
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "Bitmap.h"
 #include "GIFColorMap.h"
 #include "GIFExtensionList.h"
 #include "GIFItem.h"
 #include "GIFPixelBuffer.h"
+#include "Geometry.h"
+#include "Palette.h"
 
+class TCanvas;
+class TFrameMask;
 class TGIFGraphicControlExtension;
 
 class TGIFSubImage : public TGIFItem {
@@ -74,11 +84,72 @@ public:
   // follows) descriptor, local table and image data.
   void LoadFromStream(TStream& stream) override;
   // Renders the frame's cached bitmap, as RenderOnLoad asks after reading.
-  void RenderBitmap();
+  void RenderBitmap() { Bitmap(); }
+
+  // The frame alone as a bitmap of Width by Height (no placement, no
+  // composition with other frames), made on first request and kept until the
+  // pixels change: the frame's own indices with FramePalette as its colour
+  // table, or, when the document's UseDithering holds, the colours dithered
+  // into the 216-colour cube. Sends "Rendering..." progress through the
+  // document. nullptr for an empty frame, and when a progress observer
+  // aborted the rendering; other failures raise and leave nothing cached.
+  TBitmap* Bitmap();
+  // The bitmap made so far, without rendering.
+  const TBitmap* CachedBitmap() const { return FCachedBitmap.get(); }
+  // The palette of the frame's bitmap: the cached bitmap's, else the one made
+  // before, else the cube when dithering, else LocalMap's (those two are
+  // kept), else the document palette. "No global or local color table
+  // defined" when neither this frame nor the document has a table to give.
+  std::optional<TPalette> FramePalette();
+  // The two renderings behind Bitmap, each a new bitmap for the caller: an
+  // 8-bit image of the indices as they are (a row copy), and one dithered
+  // with Floyd-Steinberg into the 216-colour cube. The first rendering of a
+  // transparent frame also makes its mask. An empty frame gives a bitmap of
+  // its size with its palette and no pixels set.
+  std::unique_ptr<TBitmap> RenderIndexed();
+  std::unique_ptr<TBitmap> RenderDithered();
+  // True when the frame has a transparency mask, made first when it is
+  // still due (for a bitmap copied or imported, from the pixels alone).
+  bool HasMask();
+  // The mask: black and white, Width by Height, white where the pixel is
+  // transparent; nullptr when no pixel is (or none was made yet).
+  const TBitmap* MaskHandle() const { return FMask.get(); }
+  // True while the mask is still to be made.
+  bool MaskPending() const { return FMaskPending; }
+  // Forgets the palette made for the bitmap (the local table changed).
+  void DropPalette() { FCachedPalette.reset(); }
+
+  // The colour index at column x of row y; "Invalid pixel coordinates"
+  // outside the frame.
+  std::uint8_t PixelIndex(int x, int y);
+  // The Width indices of row y, writable; "Invalid pixel coordinates" for a
+  // row outside the frame. Missing pixels are made, all 0 ("Image is empty"
+  // for a frame of size 0). Writing through it leaves the bitmap as it is.
+  std::uint8_t* ScanLine(int y);
+
+  // Draws the frame's bitmap onto a canvas. Without tile the document's
+  // logical screen is laid onto rect and the frame stretched into its place
+  // there (ScaledBounds); with tile, copies at the frame's own size start at
+  // rect's corner plus the frame's offset and repeat every screen width and
+  // height across rect. With transparent (and a mask) the transparent pixels
+  // keep what the canvas shows.
+  void Draw(TCanvas& canvas, const TRect& rect, bool transparent, bool tile);
+  // Where the frame lies when the logical screen is mapped onto rect, each
+  // edge rounded to the nearest pixel; rect itself when the screen has no size.
+  TRect ScaledBounds(const TRect& rect) const;
+  // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
+  void AssignTo(TBitmap& bitmap);
 
 private:
   void ReadImage(TStream& stream);
   void FreePixels();
+  void DropRendering();
+  std::unique_ptr<TBitmap> RenderWithProgress();
+  std::unique_ptr<TBitmap> BitmapOfEmptyFrame();
+  std::optional<std::uint8_t> TakeMaskRequest();
+  void KeepMask(const std::optional<TFrameMask>& mask);
+  void MakeMask();
+  void ReportRow(int y);
 
   TGIFExtensionList FExtList;
   TGIFLocalColorMap FLocalMap;
@@ -93,4 +164,8 @@ private:
   std::int64_t FPixelCount = 0;
   bool FIsTransparent = false;
   TGIFGraphicControlExtension* FControlBlock = nullptr;
+  std::unique_ptr<TBitmap> FCachedBitmap;
+  std::unique_ptr<TBitmap> FMask;
+  bool FMaskPending = true;
+  std::optional<TPalette> FCachedPalette;
 };

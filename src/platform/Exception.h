@@ -6,6 +6,8 @@
 #include <exception>
 #include <string>
 
+#include "PlatformMessages.h"
+
 class Exception : public std::exception {
 public:
   explicit Exception(std::string message) : FMessage(std::move(message)) {}
@@ -21,6 +23,19 @@ private:
 class EOutOfResources : public Exception {
 public:
   using Exception::Exception;
+};
+
+// Memory for a block of pixels or data could not be had.
+class EOutOfMemory : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// A silent stop: an observer of a long operation asked to end it. The
+// operation ends without a result and without an error shown to the user.
+class EAbort : public Exception {
+public:
+  EAbort() : Exception(SOperationAborted) {}
 };
 
 // Replaces the first "%s" of a message template with an argument, as the

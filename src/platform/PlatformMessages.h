@@ -7,3 +7,5 @@ inline constexpr const char* SStreamReadError = "Stream read error";
 inline constexpr const char* SStreamWriteError = "Stream write error";
 inline constexpr const char* SOutOfResources = "Out of system resources";
 inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
+// The text an EAbort carries; handlers drop an abort without showing it.
+inline constexpr const char* SOperationAborted = "Operation aborted";
