@@ -1,6 +1,7 @@
 // korvane-cli: the dump command's JSON for pictures and failures, the choice
-// of format by option or file name, and mono-bmp. The commands run in-process;
-// one test runs the built program to check its output and exit status.
+// of format by option or file name, mono-bmp, and render's JSON of GIF
+// frames. The commands run in-process; one test runs the built program to
+// check its output and exit status.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "BmpReader.h"
 #include "Commands.h"
 #include "DibPixels.h"
+#include "GifBuilder.h"
 #include "MemoryStream.h"
 #include "TestFiles.h"
 
@@ -86,6 +88,47 @@ TEST(CliDump, TheOptionOrElseTheExtensionChoosesTheFormatNeverTheContent) {
     EXPECT_TRUE(run.Out.empty());
     EXPECT_NE(run.Err.find("usage"), std::string::npos) << run.Err;
   }
+}
+
+// A 3 x 2 screen with a global table of red, lime, blue, white; one 2 x 1
+// frame at (1, 0) of red and white; then a comment after the last image.
+TBytes PlacedFrameGif(bool withTable) {
+  TGifBuilder gif;
+  gif.Header(3, 2, withTable ? 0x81 : 0x00);
+  if (withTable) gif.ColorTable({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
+  return gif.Descriptor(1, 0, 2, 1).ImageData(2, LzwEncode({0, 3}, 2)).Comment({"end"}).Trailer().Bytes();
+}
+
+TEST(CliRender, FramesAndTheStillPictureAsRgbRowsTopToBottom) {
+  TTempDir dir;
+  WriteWholeFile(dir.File("a.gif"), PlacedFrameGif(true));
+  const TRun run = Cli({"render", dir.File("a.gif")});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out,
+            "{\"format\":\"gif\",\"ok\":true,\"frames\":[{\"width\":2,\"height\":1,\"pixels\":\"ff0000ffffff\"},"
+            "null],\"document\":{\"width\":3,\"height\":2,\"pixels\":\"ffffffff0000ffffffffffffffffffffffff\"}}\n");
+
+  // Reading and rendering failures alike.
+  WriteWholeFile(dir.File("no-table.gif"), PlacedFrameGif(false));
+  WriteWholeFile(dir.File("not.gif"), {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  const std::vector<std::pair<std::string, std::string>> failures = {
+      {dir.File("no-table.gif"), "No global or local color table defined"},
+      {dir.File("not.gif"), "Invalid GIF signature"},
+      {dir.File("missing.gif"), "Cannot open file " + dir.File("missing.gif")},
+  };
+  for (const auto& [file, message] : failures) {
+    const TRun failed = Cli({"render", file});
+    EXPECT_EQ(failed.Status, 1) << file;
+    EXPECT_EQ(failed.Out, "{\"format\":\"gif\",\"ok\":false,\"error\":\"" + message + "\"}\n");
+  }
+
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"render"}, {"render", "a.gif", "b.gif"}}) {
+    const TRun usage = Cli(wrong);
+    EXPECT_EQ(usage.Status, 2);
+    EXPECT_TRUE(usage.Out.empty());
+    EXPECT_NE(usage.Err.find("usage: korvane-cli render FILE.gif"), std::string::npos) << usage.Err;
+  }
+  EXPECT_NE(Cli({}).Err.find("korvane-cli render FILE.gif"), std::string::npos);
 }
 
 TEST(CliMonoBmp, WhiteStaysWhiteEveryOtherColourTurnsBlack) {

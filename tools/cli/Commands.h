@@ -6,6 +6,9 @@
 //                                  its read error (exit status 1)
 //   mono-bmp IN OUT                IN made black and white (white stays white,
 //                                  every other colour black) written as a 1-bit BMP
+//   render FILE.gif                one JSON line with the colours of each frame's
+//                                  bitmap and of the document's still picture, or
+//                                  the read or render error (exit status 1)
 #pragma once
 
 #include <ostream>
@@ -18,5 +21,6 @@ inline constexpr int ExitUsage = 2;
 
 int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Picks the command by the first word.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

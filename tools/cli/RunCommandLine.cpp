@@ -5,8 +5,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "dump") return DumpCommand(rest, out, err);
     if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
+    if (args[0] == "render") return RenderCommand(rest, out, err);
   }
   err << "usage: korvane-cli dump [--format bmp|gif] FILE\n"
-         "       korvane-cli mono-bmp IN OUT\n";
+         "       korvane-cli mono-bmp IN OUT\n"
+         "       korvane-cli render FILE.gif\n";
   return ExitUsage;
 }
