@@ -116,22 +116,17 @@ void BM_BuildOctreePalette(benchmark::State& state) {
   CountPixels(state);
 }
 
-// Each engine over the cube lookup, as the dithered rendering uses it.
-template <class Engine>
-void BM_QuantizePixel(benchmark::State& state) {
+// Each engine over the cube lookup, as the dithered rendering uses it: a fresh
+// engine for each pass; ditherRow(engine, source row, index row) does one row.
+template <class Engine, class DitherRow>
+void DitherPicture(benchmark::State& state, DitherRow&& ditherRow) {
   const TDib& picture = Picture();
   TNetscapeColorLookup cube;
   std::vector<std::uint8_t> row(Side);
   for (auto _ : state) {
     auto engine = std::make_unique<Engine>(Side, cube);
     for (int y = 0; y < Side; ++y) {
-      const std::uint8_t* source = picture.ScanLine(y);
-      while (engine->InRow()) {
-        const int x = engine->Column();
-        const std::uint8_t* p = source + 3 * x;
-        row[static_cast<std::size_t>(x)] = engine->QuantizePixel(p[2], p[1], p[0]).Index;
-      }
-      engine->EndRow();
+      ditherRow(*engine, picture.ScanLine(y), row.data());
       benchmark::DoNotOptimize(row.data());
     }
   }
@@ -139,18 +134,22 @@ void BM_QuantizePixel(benchmark::State& state) {
 }
 
 template <class Engine>
-void BM_QuantizeRow(benchmark::State& state) {
-  const TDib& picture = Picture();
-  TNetscapeColorLookup cube;
-  std::vector<std::uint8_t> row(Side);
-  for (auto _ : state) {
-    auto engine = std::make_unique<Engine>(Side, cube);
-    for (int y = 0; y < Side; ++y) {
-      engine->QuantizeRow(picture.ScanLine(y), row.data());
-      benchmark::DoNotOptimize(row.data());
+void BM_QuantizePixel(benchmark::State& state) {
+  DitherPicture<Engine>(state, [](Engine& engine, const std::uint8_t* source, std::uint8_t* row) {
+    while (engine.InRow()) {
+      const int x = engine.Column();
+      const std::uint8_t* p = source + 3 * x;
+      row[x] = engine.QuantizePixel(p[2], p[1], p[0]).Index;
     }
-  }
-  CountPixels(state);
+    engine.EndRow();
+  });
+}
+
+template <class Engine>
+void BM_QuantizeRow(benchmark::State& state) {
+  DitherPicture<Engine>(state, [](Engine& engine, const std::uint8_t* source, std::uint8_t* row) {
+    engine.QuantizeRow(source, row);
+  });
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // how many frames stay, and the stream back where reading began.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GifReadHelpers.h"
 
 namespace {
@@ -54,8 +56,8 @@ std::vector<TCorruptCase> Cases() {
 TEST(GifCorruptInput, FailsWithItsMessageKeepingCompleteFramesAndRewinding) {
   for (const TCorruptCase& c : Cases()) {
     // Two bytes before the GIF show that the stream returns to where reading began.
-    TBytes bytes = {0xEE, 0xEE};
-    bytes.insert(bytes.end(), c.Bytes.begin(), c.Bytes.end());
+    TBytes bytes(2 + c.Bytes.size(), 0xEE);
+    std::copy(c.Bytes.begin(), c.Bytes.end(), bytes.begin() + 2);
     const TReadOutcome outcome = ReadGifBothWays(bytes, 2);
     EXPECT_EQ(outcome.Error, c.Message) << c.Name;
     EXPECT_EQ(outcome.Image->Frames().Count(), c.FramesKept) << c.Name;

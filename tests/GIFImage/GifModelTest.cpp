@@ -4,6 +4,7 @@
 
 #include "GifReadHelpers.h"
 #include "MemoryStream.h"
+#include "RaisedBy.h"
 
 namespace {
 
@@ -17,15 +18,6 @@ struct TWarnings {
     };
   }
 };
-
-std::string RaisedBy(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& error) {
-    return error.Message();
-  }
-  return "";
-}
 
 TBytes Written(TGIFExtension& extension) {
   TMemoryStream stream;

@@ -48,11 +48,3 @@ TColor ColorOf(std::uint32_t rgb) {
 
 std::vector<TColor> BitmapColors(const TBitmap& bitmap) { return PixelColors(bitmap.Image()); }
 
-std::string RaisedBy(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& error) {
-    return error.Message();
-  }
-  return "";
-}

@@ -11,6 +11,7 @@
 
 #include "GIFImage.h"
 #include "GifBuilder.h"
+#include "RaisedBy.h"
 
 struct TTestFrame {
   int Left = 0;
@@ -32,8 +33,6 @@ std::unique_ptr<TGIFImage> LoadGif(const TBytes& bytes);
 TColor ColorOf(std::uint32_t rgb);
 // The colours of a bitmap's pixels, rows top to bottom.
 std::vector<TColor> BitmapColors(const TBitmap& bitmap);
-// The message of the exception the action raised; empty when it raised none.
-std::string RaisedBy(const std::function<void()>& action);
 
 // A document's draw flags with frames rendered dithered on any display.
 inline std::uint16_t DitherAlways(std::uint16_t flags) {

@@ -26,10 +26,11 @@ TTestFrame TenByFour() {
 }
 
 std::vector<TPaletteEntry> TableOf(const std::vector<std::uint32_t>& colors, std::uint8_t flags, std::size_t size) {
-  std::vector<TPaletteEntry> entries(size);
-  for (std::size_t i = 0; i < colors.size(); ++i)
-    entries[i] = {static_cast<std::uint8_t>(colors[i] >> 16), static_cast<std::uint8_t>(colors[i] >> 8),
-                  static_cast<std::uint8_t>(colors[i]), flags};
+  std::vector<TPaletteEntry> entries;
+  for (const std::uint32_t color : colors)
+    entries.push_back({static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
+                       static_cast<std::uint8_t>(color), flags});
+  entries.resize(size);
   return entries;
 }
 
