@@ -186,23 +186,36 @@ std::int64_t LocatePixelData(TStream& stream, const TBmpHeader& header, std::int
   return std::min(size, stream.Remaining());
 }
 
-// Uncompressed rows go straight into the image, a whole row per read; the
-// rows a short file does not supply stay zero (colour 0 of the table).
+// Uncompressed rows go straight into the image, a whole row per read, with no
+// zero fill first; whatever a short file does not supply is zeroed afterwards
+// (colour 0 of the table).
 TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table,
                    std::optional<TBitFields> fields) {
   const int rows = header.Rows();
-  TDib image(static_cast<int>(header.Width), rows, header.BitCount, std::move(table), fields);
+  TDib image = TDib::Unfilled(static_cast<int>(header.Width), rows, header.BitCount, std::move(table), fields);
   const std::int64_t rowBytes = image.RowBytes();
-  std::int64_t budget = std::min(LocatePixelData(stream, header, rowBytes * rows), rowBytes * rows);
+  std::uint8_t* bits = image.Bits().data();
+  const std::int64_t total = rowBytes * rows;
+  const std::int64_t budget = std::min(LocatePixelData(stream, header, total), total);
   if (header.Height < 0) {
-    ReadAvailable(stream, image.Bits().data(), budget);
+    const std::int64_t got = ReadAvailable(stream, bits, budget);
+    std::fill(bits + got, bits + total, std::uint8_t{0});
     return image;
   }
-  for (int y = rows - 1; y >= 0 && budget > 0; --y) {
-    const std::int64_t n = std::min(rowBytes, budget);
-    if (ReadAvailable(stream, image.ScanLine(y), n) < n) break;
-    budget -= n;
+  // Bottom-up: the file's first row is the picture's last. A row cut short is
+  // zeroed to its end, and the rows above it that no byte reached entirely.
+  std::int64_t got = 0;
+  int y = rows - 1;
+  while (y >= 0 && got < budget) {
+    std::uint8_t* row = image.ScanLine(y--);
+    const std::int64_t read = ReadAvailable(stream, row, std::min(rowBytes, budget - got));
+    got += read;
+    if (read < rowBytes) {
+      std::fill(row + read, row + rowBytes, std::uint8_t{0});
+      break;
+    }
   }
+  std::fill(bits, bits + (std::int64_t{y} + 1) * rowBytes, std::uint8_t{0});
   return image;
 }
 

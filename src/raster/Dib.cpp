@@ -22,6 +22,15 @@ std::int64_t TDib::RowBytesFor(std::int64_t width, int bitCount) {
 
 TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
            std::optional<TBitFields> bitFields)
+    : TDib(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfZero) {}
+
+TDib TDib::Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+                    std::optional<TBitFields> bitFields) {
+  return TDib(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfLeaveUnset);
+}
+
+TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+           std::optional<TBitFields> bitFields, TPixelFill fill)
     : FWidth(width), FHeight(height), FBitCount(bitCount), FBitFields(bitFields), FColorTable(std::move(colorTable)) {
   if (width < 0 || height < 0 || !IsSupportedDepth(bitCount) || FColorTable.size() > MaxPaletteEntries ||
       static_cast<std::int64_t>(width) * height > MaxDibPixels)
@@ -29,7 +38,7 @@ TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> color
   const std::int64_t rowBytes = RowBytesFor(width, bitCount);
   if (rowBytes > std::numeric_limits<int>::max()) throw EOutOfResources(SOutOfResources);
   FRowBytes = static_cast<int>(rowBytes);
-  AllocatePixels(FBits, static_cast<std::size_t>(rowBytes * height));
+  AllocatePixels(FBits, static_cast<std::size_t>(rowBytes * height), fill);
 }
 
 void TDib::SetColorTable(std::vector<TPaletteEntry> colorTable) {

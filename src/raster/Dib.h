@@ -15,6 +15,7 @@
 #include "Color.h"
 #include "Palette.h"
 #include "PixelFormat.h"
+#include "PixelMemory.h"
 
 struct TBitFields {
   std::uint32_t Red = 0;
@@ -33,6 +34,10 @@ public:
   // an unsupported depth, more than 256 colours, or more than MaxDibPixels.
   TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable = {},
        std::optional<TBitFields> bitFields = std::nullopt);
+  // The same, with the pixel bytes left unset: for a reader that writes every
+  // byte of every row itself.
+  static TDib Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+                       std::optional<TBitFields> bitFields);
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
@@ -46,8 +51,8 @@ public:
   // The stored bytes of row y (0 is the top row); y must be inside the image.
   std::uint8_t* ScanLine(int y) { return FBits.data() + static_cast<std::size_t>(y) * FRowBytes; }
   const std::uint8_t* ScanLine(int y) const { return FBits.data() + static_cast<std::size_t>(y) * FRowBytes; }
-  std::vector<std::uint8_t>& Bits() { return FBits; }
-  const std::vector<std::uint8_t>& Bits() const { return FBits; }
+  TPixelBytes& Bits() { return FBits; }
+  const TPixelBytes& Bits() const { return FBits; }
 
   // The stored value of a pixel: a table index or the packed pixel bits.
   std::uint32_t GetRaw(int x, int y) const;
@@ -71,5 +76,8 @@ private:
   int FRowBytes = 0;
   std::optional<TBitFields> FBitFields;
   std::vector<TPaletteEntry> FColorTable;
-  std::vector<std::uint8_t> FBits;
+  TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+       std::optional<TBitFields> bitFields, TPixelFill fill);
+
+  TPixelBytes FBits;
 };

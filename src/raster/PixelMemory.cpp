@@ -24,12 +24,15 @@ void AdviseHugePages(const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
-void AllocatePixels(std::vector<std::uint8_t>& bits, std::size_t size) {
+void AllocatePixels(TPixelBytes& bits, std::size_t size, TPixelFill fill) {
   bits.clear();
   if (size >= HugePageWorthy) {
     bits.shrink_to_fit();
     bits.reserve(size);
     AdviseHugePages(bits.data(), size);
   }
-  bits.resize(size, 0);
+  if (fill == TPixelFill::pfZero)
+    bits.resize(size, 0);
+  else
+    bits.resize(size);
 }

@@ -260,6 +260,9 @@ TEST(BmpReaderLayout, CutOffPixelRowsKeepTheFullSizeAndColourZero) {
   expected.insert(expected.end(), half.begin(), half.end());
   expected.insert(expected.end(), white.begin(), white.end());
   EXPECT_EQ(PixelColors(up.Image), expected);
+  // Every byte the file does not supply, row padding included, is zero.
+  EXPECT_EQ(Bytes(up.Image.Bits().begin(), up.Image.Bits().end()),
+            (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0x0F, 0, 0, 0, 0xFF, 0, 0, 0}));
 
   // Top-down, the rows that are there are the top ones; a 24-bit pixel cut in two keeps its bytes.
   const TBmpImage down = Read(SimpleBmp(2, -2, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0, 255}));
