@@ -23,6 +23,19 @@ TBytes FrameFile(std::uint16_t width, std::uint16_t height, std::uint8_t codeSiz
       .Bytes();
 }
 
+// One frame whose graphic control extension marks the given index transparent:
+// the pixels the data does not reach take that index.
+TBytes TransparentFrameFile(std::uint16_t width, std::uint16_t height, std::uint8_t transparentIndex,
+                            const TBytes& data) {
+  return TGifBuilder()
+      .Header(width, height, 0x87)
+      .ColorTable(Greys(256))
+      .GraphicControl(0x01, 0, transparentIndex)
+      .Descriptor(0, 0, width, height)
+      .ImageData(3, data)
+      .Bytes();
+}
+
 TBytes PixelsOf(const TReadOutcome& outcome, int frame = 0) {
   const TGIFSubImage& f = outcome.Image->Frames()[frame];
   return f.Pixels() == nullptr ? TBytes{} : TBytes(f.Pixels(), f.Pixels() + f.PixelCount());
@@ -126,30 +139,16 @@ TEST(LzwDecoder, EarlyEndLeavesTheFillValueSilently) {
   EXPECT_TRUE(opaque.Warnings.empty());
   ExpectStreamRightAfterTheData(opaque);
 
-  const TBytes transparent = TGifBuilder()
-                                 .Header(5, 2, 0x87)
-                                 .ColorTable(Greys(256))
-                                 .GraphicControl(0x01, 0, 200)
-                                 .Descriptor(0, 0, 5, 2)
-                                 .ImageData(3, LzwEncode(half, 3))
-                                 .Bytes();
-  const TReadOutcome outcome = ReadGifBothWays(transparent);
+  const TReadOutcome outcome = ReadGifBothWays(TransparentFrameFile(5, 2, 200, LzwEncode(half, 3)));
   EXPECT_EQ(PixelsOf(outcome), (TBytes{7, 7, 7, 7, 7, 200, 200, 200, 200, 200}));
   EXPECT_TRUE(outcome.Warnings.empty());
 }
 
 TEST(LzwDecoder, EarlyEndAfterLongStringsRestoresTheFillValue) {
   const TBytes indices(100, 6);
-  const TBytes bytes = TGifBuilder()
-                           .Header(40, 10, 0x87)
-                           .ColorTable(Greys(256))
-                           .GraphicControl(0x01, 0, 9)
-                           .Descriptor(0, 0, 40, 10)
-                           .ImageData(3, LzwEncode(indices, 3))
-                           .Bytes();
   TBytes expected(400, 9);
   std::fill_n(expected.begin(), 100, 6);
-  EXPECT_EQ(PixelsOf(ReadGif(bytes, false)), expected);
+  EXPECT_EQ(PixelsOf(ReadGif(TransparentFrameFile(40, 10, 9, LzwEncode(indices, 3)), false)), expected);
 }
 
 TEST(LzwDecoder, SubBlockLongerThanTheFileWarnsAndDecodesWhatIsThere) {
