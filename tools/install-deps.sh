@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs, on Debian 12, whatever the build and the tests need and is missing.
 set -eu
-packages="build-essential cmake git qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
 missing=""
 for p in $packages; do
