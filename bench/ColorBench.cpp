@@ -9,6 +9,12 @@
 #include <random>
 
 #include "GIFImage.h"
+#include "ColorLookup.h"
+#include "ColorQuantizer.h"
+#include "DitherEngine.h"
+#include "DitherErrorRows.h"
+#include "DitherFloydSteinberg.h"
+#include "FixedPalettes.h"
 
 namespace {
 

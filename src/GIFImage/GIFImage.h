@@ -5,8 +5,7 @@
 // files to an optional WarningHandler. It renders its first frame as the
 // document's still picture (Bitmap, Draw) and tells an optional OnProgress
 // observer how long operations advance. Including this header brings the
-// whole codec: the model, the frame rendering, the colour lookups, quantiser
-// and dither engines.
+// document model (model/); the other folders are the library's own.
 #pragma once
 
 #include <cstdint>
@@ -18,29 +17,22 @@
 #include "Bitmap.h"
 #include "Canvas.h"
 #include "Color.h"
-#include "ColorLookup.h"
-#include "ColorQuantizer.h"
-#include "DitherEngine.h"
-#include "DitherErrorRows.h"
-#include "DitherFloydSteinberg.h"
-#include "FixedPalettes.h"
-#include "GIFAppExtNSLoop.h"
-#include "GIFColorMap.h"
-#include "GIFCommentExtension.h"
-#include "GIFDIB.h"
-#include "GIFException.h"
-#include "GIFExtensionRegistry.h"
-#include "GIFGraphicControlExtension.h"
-#include "GIFHeader.h"
-#include "GIFImageList.h"
-#include "GIFMessages.h"
-#include "GIFProgress.h"
-#include "GIFSettings.h"
-#include "GIFSubImage.h"
-#include "GIFTextExtension.h"
-#include "GIFTrailer.h"
-#include "GIFUnknownAppExtension.h"
 #include "Graphic.h"
+#include "model/GIFAppExtNSLoop.h"
+#include "model/GIFColorMap.h"
+#include "model/GIFCommentExtension.h"
+#include "model/GIFException.h"
+#include "model/GIFExtensionRegistry.h"
+#include "model/GIFGraphicControlExtension.h"
+#include "model/GIFHeader.h"
+#include "model/GIFImageList.h"
+#include "model/GIFMessages.h"
+#include "model/GIFProgress.h"
+#include "model/GIFSettings.h"
+#include "model/GIFSubImage.h"
+#include "model/GIFTextExtension.h"
+#include "model/GIFTrailer.h"
+#include "model/GIFUnknownAppExtension.h"
 
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;

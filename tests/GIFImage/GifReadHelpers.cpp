@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DumpGif.h"
+#include "GifJson.h"
 #include "MemoryStream.h"
 #include "OneByteStream.h"
 

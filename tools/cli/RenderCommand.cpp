@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "DumpGif.h"
+#include "GifJson.h"
 #include "GIFImage.h"
 #include "Json.h"
 

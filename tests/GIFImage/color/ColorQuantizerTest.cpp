@@ -8,6 +8,7 @@
 
 #include "Exception.h"
 #include "GIFImage.h"
+#include "ColorQuantizer.h"
 #include "SystemPalettes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // it, and its extensions are what writing and reading them again gives.
 #include <gtest/gtest.h>
 
-#include "DumpGif.h"
+#include "GifJson.h"
 #include "GifReadHelpers.h"
 
 namespace {

@@ -7,6 +7,10 @@
 
 #include <map>
 
+#include "ColorLookup.h"
+#include "DitherFloydSteinberg.h"
+#include "FixedPalettes.h"
+#include "GIFDIB.h"
 #include "GIFFrameMask.h"
 #include "GifReadHelpers.h"
 #include "GifRenderHelpers.h"

@@ -7,6 +7,10 @@
 
 #include "FixedPalettes.h"
 #include "GIFImage.h"
+#include "ColorLookup.h"
+#include "DitherEngine.h"
+#include "DitherErrorRows.h"
+#include "DitherFloydSteinberg.h"
 #include "SystemPalettes.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "FixedPalettes.h"
 #include "GIFImage.h"
+#include "ColorLookup.h"
 #include "SystemPalettes.h"
 
 namespace {
