@@ -21,9 +21,9 @@ namespace {
 constexpr int Side = 1024;
 constexpr std::int64_t Pixels = std::int64_t{Side} * Side;
 
-const TDib& Picture() {
-  static const TDib picture = [] {
-    TDib dib(Side, Side, 24);
+const TPixelImage& Picture() {
+  static const TPixelImage picture = [] {
+    TPixelImage dib(Side, Side, 24);
     std::mt19937 random(1);
     for (int y = 0; y < Side; ++y) {
       std::uint8_t* p = dib.ScanLine(y);
@@ -53,7 +53,7 @@ void CountPixels(benchmark::State& state) {
 // Every pixel of the picture through MatchColor, called through the base
 // class as the reduction does.
 unsigned MatchPicture(TColorLookup& lookup) {
-  const TDib& picture = Picture();
+  const TPixelImage& picture = Picture();
   unsigned sum = 0;
   for (int y = 0; y < Side; ++y) {
     const std::uint8_t* p = picture.ScanLine(y);
@@ -90,7 +90,7 @@ void BM_MatchColor_Fast_Cold(benchmark::State& state) {
 
 // What the cache saves: the same nearest-entry rule searched for every pixel.
 void BM_MatchColor_BruteForce(benchmark::State& state) {
-  const TDib& picture = Picture();
+  const TPixelImage& picture = Picture();
   const auto& entries = PicturePalette().Entries();
   for (auto _ : state) {
     unsigned sum = 0;
@@ -113,7 +113,7 @@ void BM_MatchColor_BruteForce(benchmark::State& state) {
 
 // The octree palette of the whole picture, as reduction method 7 builds it.
 void BM_BuildOctreePalette(benchmark::State& state) {
-  const TDib& picture = Picture();
+  const TPixelImage& picture = Picture();
   for (auto _ : state) benchmark::DoNotOptimize(BuildOctreePalette(picture, 256, 8, false));
   CountPixels(state);
 }
@@ -122,7 +122,7 @@ void BM_BuildOctreePalette(benchmark::State& state) {
 // engine for each pass; ditherRow(engine, source row, index row) does one row.
 template <class Engine, class DitherRow>
 void DitherPicture(benchmark::State& state, DitherRow&& ditherRow) {
-  const TDib& picture = Picture();
+  const TPixelImage& picture = Picture();
   TNetscapeColorLookup cube;
   std::vector<std::uint8_t> row(Side);
   for (auto _ : state) {

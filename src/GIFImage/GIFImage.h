@@ -6,6 +6,12 @@
 // document's still picture (Bitmap, Draw) and tells an optional OnProgress
 // observer how long operations advance. Including this header brings the
 // document model (model/); the other folders are the library's own.
+//
+// TGIFImage's methods live by concern:
+//   model/GIFImage.cpp          creation, copies, warnings, progress
+//   io/GIFBlockReader.cpp       reading
+//   io/GIFImageUnbuilt.cpp      writing
+//   render/GIFImageRender.cpp   still picture, palette, drawing
 #pragma once
 
 #include <cstdint>

@@ -15,7 +15,7 @@ namespace {
 // The screen surface as a Qt image: 32-bit rows of blue, green, red and an
 // unused byte are Qt's RGB32 on a little-endian machine; anything else is
 // converted pixel by pixel.
-QImage SurfaceImage(const TDib& dib) {
+QImage SurfaceImage(const TPixelImage& dib) {
   if (dib.BitCount() == 32 && !dib.BitFields())
     return QImage(dib.ScanLine(0), dib.Width(), dib.Height(), dib.RowBytes(), QImage::Format_RGB32);
   QImage image(dib.Width(), dib.Height(), QImage::Format_RGB32);

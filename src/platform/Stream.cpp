@@ -1,6 +1,7 @@
 #include "Stream.h"
 
 #include "Exception.h"
+#include "LittleEndian.h"
 #include "PlatformMessages.h"
 
 std::int64_t TStream::Position() { return Seek(0, TSeekOrigin::soCurrent); }
@@ -14,15 +15,20 @@ std::int64_t TStream::Size() {
   return end;
 }
 
-void TStream::ReadBuffer(void* buffer, std::int64_t count) {
+std::int64_t TStream::ReadAvailable(void* buffer, std::int64_t count) {
   auto* bytes = static_cast<std::uint8_t*>(buffer);
   // Some streams deliver less than asked without being at the end; keep asking.
-  while (count > 0) {
-    const std::int64_t got = Read(bytes, count);
-    if (got <= 0) throw Exception(SStreamReadError);
-    bytes += got;
-    count -= got;
+  std::int64_t done = 0;
+  while (done < count) {
+    const std::int64_t got = Read(bytes + done, count - done);
+    if (got <= 0) break;
+    done += got;
   }
+  return done;
+}
+
+void TStream::ReadBuffer(void* buffer, std::int64_t count) {
+  if (count > 0 && ReadAvailable(buffer, count) != count) throw Exception(SStreamReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, std::int64_t count) {
@@ -38,14 +44,13 @@ std::uint8_t TStream::ReadByte() {
 std::uint16_t TStream::ReadWord() {
   std::uint8_t bytes[2];
   ReadBuffer(bytes, 2);
-  return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+  return LittleEndianWord(bytes);
 }
 
 std::uint32_t TStream::ReadDWord() {
   std::uint8_t bytes[4];
   ReadBuffer(bytes, 4);
-  return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-         (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+  return LittleEndianDWord(bytes);
 }
 
 void TStream::WriteByte(std::uint8_t value) { WriteBuffer(&value, 1); }

@@ -24,6 +24,9 @@ public:
   std::int64_t Size();
   std::int64_t Remaining() { return Size() - Position(); }
 
+  // Reads up to count bytes, asking again after short reads, as many as the
+  // stream still gives; returns how many came.
+  std::int64_t ReadAvailable(void* buffer, std::int64_t count);
   // Reads exactly count bytes or raises "Stream read error".
   void ReadBuffer(void* buffer, std::int64_t count);
   // Writes exactly count bytes or raises "Stream write error".

@@ -12,7 +12,7 @@ namespace {
 constexpr TBitFields Fields565{0xF800, 0x07E0, 0x001F};
 
 // The display's own format: 32-bit colour, or 1-bit black and white.
-TDib DeviceImage(const TDib& image) {
+TPixelImage DeviceImage(const TPixelImage& image) {
   if (image.BitCount() == 1) return ConvertImage(image, 1, BlackWhiteTable());
   return ConvertImage(image, 32);
 }
@@ -31,7 +31,7 @@ int BitCountOf(TPixelFormat format) {
 
 }  // namespace
 
-TBitmap::TBitmap() : FImage(std::make_shared<TDib>()) {}
+TBitmap::TBitmap() : FImage(std::make_shared<TPixelImage>()) {}
 
 // The canvas belongs to the original; the pixels are shared until either
 // side writes.
@@ -120,7 +120,7 @@ TCanvas& TBitmap::Canvas() {
 
 TColor TBitmap::BackgroundColor() const { return FCanvas ? ColorToRGB(FCanvas->Brush.Color) : clWhite; }
 
-void TBitmap::SetImage(TDib image, bool deviceDependent) {
+void TBitmap::SetImage(TPixelImage image, bool deviceDependent) {
   if (deviceDependent) {
     std::vector<TPaletteEntry> palette = image.ColorTable();
     Replace(DeviceImage(image), true, std::move(palette));
@@ -140,7 +140,7 @@ void TBitmap::Assign(const TBitmap& source) {
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
   // Held while drawing, so that drawing a bitmap onto its own canvas reads
   // the pixels as they were.
-  const std::shared_ptr<const TDib> pixels = FImage;
+  const std::shared_ptr<const TPixelImage> pixels = FImage;
   canvas.CopyImage(rect, *pixels, Rect(0, 0, pixels->Width(), pixels->Height()), BackgroundColor());
 }
 
@@ -149,20 +149,20 @@ std::unique_ptr<TGraphic> TBitmap::Clone() const { return std::make_unique<TBitm
 void TBitmap::LoadFromStream(TStream& stream) {
   TBmpImage bmp = ReadBmp(stream);
   if (bmp.Image.Width() == 0 && bmp.Image.Height() == 0)
-    Replace(TDib(), true, {});  // an empty file gives a new empty bitmap
+    Replace(TPixelImage(), true, {});  // an empty file gives a new empty bitmap
   else
     SetImage(std::move(bmp.Image), bmp.DeviceDependent);
 }
 
 void TBitmap::SaveToStream(TStream& stream) { WriteMonochromeBmp(*FImage, stream); }
 
-TDib& TBitmap::MutableImage() {
-  if (FImage.use_count() > 1) FImage = std::make_shared<TDib>(*FImage);
+TPixelImage& TBitmap::MutableImage() {
+  if (FImage.use_count() > 1) FImage = std::make_shared<TPixelImage>(*FImage);
   return *FImage;
 }
 
-void TBitmap::Replace(TDib image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette) {
-  FImage = std::make_shared<TDib>(std::move(image));
+void TBitmap::Replace(TPixelImage image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette) {
+  FImage = std::make_shared<TPixelImage>(std::move(image));
   FDeviceDependent = deviceDependent;
   FDevicePalette = deviceDependent ? std::move(devicePalette) : std::vector<TPaletteEntry>{};
   Changed();

@@ -1,5 +1,5 @@
 // TBitmap: a raster picture, the graphic that canvases draw on. It owns its
-// pixels (a TDib shared between copies until one of them changes) and its
+// pixels (a TPixelImage shared between copies until one of them changes) and its
 // canvas, made on first use and kept for the bitmap's life.
 //
 // A bitmap is device-dependent (the display's own format: 32-bit colour, or
@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Graphic.h"
 #include "Palette.h"
 #include "PixelFormat.h"
@@ -66,11 +66,11 @@ public:
   // white without a canvas.
   TColor BackgroundColor() const;
 
-  const TDib& Image() const { return *FImage; }
+  const TPixelImage& Image() const { return *FImage; }
   bool DeviceDependent() const { return FDeviceDependent; }
   // Takes over a finished image as this bitmap's pixels (a device-dependent
   // one is turned into the display's format).
-  void SetImage(TDib image, bool deviceDependent = false);
+  void SetImage(TPixelImage image, bool deviceDependent = false);
   // Becomes a copy of another bitmap's pixels, format and palette.
   void Assign(const TBitmap& source);
 
@@ -84,12 +84,12 @@ public:
 private:
   friend class TCanvas;
   // The pixels for writing: un-shared from every copy first.
-  TDib& MutableImage();
-  std::shared_ptr<const TDib> SharedImage() const { return FImage; }
+  TPixelImage& MutableImage();
+  std::shared_ptr<const TPixelImage> SharedImage() const { return FImage; }
   void Modified() { Changed(); }
-  void Replace(TDib image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette);
+  void Replace(TPixelImage image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette);
 
-  std::shared_ptr<TDib> FImage;
+  std::shared_ptr<TPixelImage> FImage;
   bool FDeviceDependent = true;
   std::vector<TPaletteEntry> FDevicePalette;  // the palette of a device-dependent bitmap
   std::unique_ptr<TCanvas> FCanvas;

@@ -78,14 +78,14 @@ void Combine(TCopyMode mode, const std::vector<TColor>& source, std::vector<TCol
 
 }  // namespace
 
-void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, const TRect& sourceRect,
+void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage& source, const TRect& sourceRect,
                  const TBlitColors& colors, TCopyMode mode) {
   if (targetRect.Right <= targetRect.Left || targetRect.Bottom <= targetRect.Top ||
       sourceRect.Right <= sourceRect.Left || sourceRect.Bottom <= sourceRect.Top || target.Empty() || source.Empty())
     return;
   if (&target == &source) {
     // Overlapping areas of one image: read from a snapshot.
-    const TDib snapshot = source;
+    const TPixelImage snapshot = source;
     StretchBlit(target, targetRect, snapshot, sourceRect, colors, mode);
     return;
   }
@@ -116,10 +116,10 @@ void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, cons
   }
 }
 
-void MaskBlit(TDib& target, TPoint at, const TDib& source, const TDib& mask, const TBlitColors& colors) {
+void MaskBlit(TPixelImage& target, TPoint at, const TPixelImage& source, const TPixelImage& mask, const TBlitColors& colors) {
   if (target.Empty() || source.Empty()) return;
   if (&target == &source || &target == &mask) {
-    const TDib snapshot = target;
+    const TPixelImage snapshot = target;
     MaskBlit(target, at, &target == &source ? snapshot : source, &target == &mask ? snapshot : mask, colors);
     return;
   }

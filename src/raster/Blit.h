@@ -17,7 +17,7 @@
 #pragma once
 
 #include "Color.h"
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Geometry.h"
 
 // How copied pixels combine with the target (bit by bit on the RGB value).
@@ -40,7 +40,7 @@ struct TBlitColors {
 // source pixel lies outside the source, are left alone. An empty or inverted
 // rectangle copies nothing. Source and target may be the same image.
 // Colours in `colors` may be system colours.
-void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, const TRect& sourceRect,
+void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage& source, const TRect& sourceRect,
                  const TBlitColors& colors, TCopyMode mode);
 
 // Copies the whole source onto target with its top-left at `at`, unscaled,
@@ -48,4 +48,4 @@ void StretchBlit(TDib& target, const TRect& targetRect, const TDib& source, cons
 // target is kept, elsewhere it takes the source pixel (by the colour rules).
 // Source pixels the mask does not cover are copied. Pixels outside the
 // target are left alone.
-void MaskBlit(TDib& target, TPoint at, const TDib& source, const TDib& mask, const TBlitColors& colors);
+void MaskBlit(TPixelImage& target, TPoint at, const TPixelImage& source, const TPixelImage& mask, const TBlitColors& colors);

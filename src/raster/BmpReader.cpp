@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "Exception.h"
+#include "LittleEndian.h"
 #include "PlatformMessages.h"
 #include "RasterMessages.h"
 #include "RleDecoder.h"
@@ -49,14 +50,7 @@ struct TBmpHeader {
 
 [[noreturn]] void Invalid() { throw Exception(SInvalidBitmap); }
 
-std::uint16_t WordAt(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-
-std::uint32_t DWordAt(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::int64_t SignedDWordAt(const std::uint8_t* p) { return static_cast<std::int32_t>(DWordAt(p)); }
+std::int64_t SignedDWordAt(const std::uint8_t* p) { return static_cast<std::int32_t>(LittleEndianDWord(p)); }
 
 // Moves past count bytes, raising "Stream read error" when the stream ends first.
 void Skip(TStream& stream, std::int64_t count) {
@@ -64,25 +58,14 @@ void Skip(TStream& stream, std::int64_t count) {
   if (count > 0) stream.Seek(count, TSeekOrigin::soCurrent);
 }
 
-// Reads up to count bytes, as many as the stream still gives; returns how many.
-std::int64_t ReadAvailable(TStream& stream, std::uint8_t* buffer, std::int64_t count) {
-  std::int64_t done = 0;
-  while (done < count) {
-    const std::int64_t got = stream.Read(buffer + done, count - done);
-    if (got <= 0) break;
-    done += got;
-  }
-  return done;
-}
-
 void ReadOs2Header(TStream& stream, TBmpHeader& header) {
   std::uint8_t b[Os2HeaderSize - 4];
   stream.ReadBuffer(b, sizeof b);
   header.Os2 = true;
-  header.Width = WordAt(b);
-  header.Height = WordAt(b + 2);
-  header.Planes = WordAt(b + 4);
-  header.BitCount = WordAt(b + 6);
+  header.Width = LittleEndianWord(b);
+  header.Height = LittleEndianWord(b + 2);
+  header.Planes = LittleEndianWord(b + 4);
+  header.BitCount = LittleEndianWord(b + 6);
 }
 
 void ReadInfoHeader(TStream& stream, TBmpHeader& header, std::uint32_t headerSize) {
@@ -95,13 +78,13 @@ void ReadInfoHeader(TStream& stream, TBmpHeader& header, std::uint32_t headerSiz
   Skip(stream, rest - used);
   header.Width = SignedDWordAt(&b[0]);
   header.Height = SignedDWordAt(&b[4]);
-  header.Planes = WordAt(&b[8]);
-  header.BitCount = WordAt(&b[10]);
-  header.Compression = DWordAt(&b[12]);
-  header.SizeImage = DWordAt(&b[16]);
-  header.ClrUsed = DWordAt(&b[28]);
+  header.Planes = LittleEndianWord(&b[8]);
+  header.BitCount = LittleEndianWord(&b[10]);
+  header.Compression = LittleEndianDWord(&b[12]);
+  header.SizeImage = LittleEndianDWord(&b[16]);
+  header.ClrUsed = LittleEndianDWord(&b[28]);
   if (headerSize >= MasksInHeaderSize)
-    header.HeaderMasks = TBitFields{DWordAt(&b[36]), DWordAt(&b[40]), DWordAt(&b[44])};
+    header.HeaderMasks = TBitFields{LittleEndianDWord(&b[36]), LittleEndianDWord(&b[40]), LittleEndianDWord(&b[44])};
 }
 
 TBmpHeader ReadHeaders(TStream& stream) {
@@ -109,8 +92,8 @@ TBmpHeader ReadHeaders(TStream& stream) {
   header.FileStart = stream.Position();
   std::uint8_t file[FileHeaderSize];
   stream.ReadBuffer(file, sizeof file);
-  if (WordAt(file) != BmpSignature) Invalid();
-  header.OffBits = DWordAt(file + 10);
+  if (LittleEndianWord(file) != BmpSignature) Invalid();
+  header.OffBits = LittleEndianDWord(file + 10);
   const std::uint32_t headerSize = stream.ReadDWord();
   if (headerSize == Os2HeaderSize)
     ReadOs2Header(stream, header);
@@ -189,16 +172,16 @@ std::int64_t LocatePixelData(TStream& stream, const TBmpHeader& header, std::int
 // Uncompressed rows go straight into the image, a whole row per read, with no
 // zero fill first; whatever a short file does not supply is zeroed afterwards
 // (colour 0 of the table).
-TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table,
+TPixelImage ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table,
                    std::optional<TBitFields> fields) {
   const int rows = header.Rows();
-  TDib image = TDib::Unfilled(static_cast<int>(header.Width), rows, header.BitCount, std::move(table), fields);
+  TPixelImage image = TPixelImage::Unfilled(static_cast<int>(header.Width), rows, header.BitCount, std::move(table), fields);
   const std::int64_t rowBytes = image.RowBytes();
   std::uint8_t* bits = image.Bits().data();
   const std::int64_t total = rowBytes * rows;
   const std::int64_t budget = std::min(LocatePixelData(stream, header, total), total);
   if (header.Height < 0) {
-    const std::int64_t got = ReadAvailable(stream, bits, budget);
+    const std::int64_t got = stream.ReadAvailable(bits, budget);
     std::fill(bits + got, bits + total, std::uint8_t{0});
     return image;
   }
@@ -208,7 +191,7 @@ TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPalet
   int y = rows - 1;
   while (y >= 0 && got < budget) {
     std::uint8_t* row = image.ScanLine(y--);
-    const std::int64_t read = ReadAvailable(stream, row, std::min(rowBytes, budget - got));
+    const std::int64_t read = stream.ReadAvailable(row, std::min(rowBytes, budget - got));
     got += read;
     if (read < rowBytes) {
       std::fill(row + read, row + rowBytes, std::uint8_t{0});
@@ -221,10 +204,10 @@ TDib ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPalet
 
 // Run-length files give their colour-table indices as an 8-bit image with the
 // file's table; the caller treats it as a device image (DeviceDependent).
-TDib ReadRunLength(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table) {
-  TDib image(static_cast<int>(header.Width), header.Rows(), 8, std::move(table));
+TPixelImage ReadRunLength(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table) {
+  TPixelImage image(static_cast<int>(header.Width), header.Rows(), 8, std::move(table));
   std::vector<std::uint8_t> codes(static_cast<std::size_t>(LocatePixelData(stream, header, stream.Remaining())));
-  const std::int64_t got = ReadAvailable(stream, codes.data(), static_cast<std::int64_t>(codes.size()));
+  const std::int64_t got = stream.ReadAvailable(codes.data(), static_cast<std::int64_t>(codes.size()));
   codes.resize(static_cast<std::size_t>(got));
   DecodeRle(codes, header.Compression == BI_RLE8 ? TRleEncoding::Rle8 : TRleEncoding::Rle4, image);
   return image;

@@ -9,11 +9,11 @@
 // beyond the bytes the stream still holds is ever read or reserved.
 #pragma once
 
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Stream.h"
 
 struct TBmpImage {
-  TDib Image;                    // empty 0x0 TDib for a 0-byte stream
+  TPixelImage Image;                    // empty 0x0 TPixelImage for a 0-byte stream
   bool DeviceDependent = false;  // true for run-length files: the platform's decoder gives a device image
 };
 

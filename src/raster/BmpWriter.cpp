@@ -42,7 +42,7 @@ bool IsWhite(TColor color) { return color == clWhite; }
 
 // The whiteness of each table index of an indexed image; indices past the
 // table's end read as black.
-std::array<bool, 256> WhiteIndices(const TDib& image) {
+std::array<bool, 256> WhiteIndices(const TPixelImage& image) {
   std::array<bool, 256> white{};
   const auto& table = image.ColorTable();
   for (std::size_t i = 0; i < table.size() && i < white.size(); ++i)
@@ -63,7 +63,7 @@ void MonochromeRowFrom1Bit(const std::uint8_t* source, std::uint8_t* out, std::s
   }
 }
 
-bool PixelIsWhite(const TDib& image, const std::uint8_t* row, int x, const std::array<bool, 256>& white) {
+bool PixelIsWhite(const TPixelImage& image, const std::uint8_t* row, int x, const std::array<bool, 256>& white) {
   switch (image.BitCount()) {
     case 4: return white[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
     case 8: return white[row[x]];
@@ -73,7 +73,7 @@ bool PixelIsWhite(const TDib& image, const std::uint8_t* row, int x, const std::
   }
 }
 
-void MonochromeRow(const TDib& image, int y, std::uint8_t* out, const std::array<bool, 256>& white) {
+void MonochromeRow(const TPixelImage& image, int y, std::uint8_t* out, const std::array<bool, 256>& white) {
   const int width = image.Width();
   const std::uint8_t* row = image.ScanLine(y);
   const int bitCount = image.BitCount();
@@ -94,9 +94,9 @@ void MonochromeRow(const TDib& image, int y, std::uint8_t* out, const std::array
 
 }  // namespace
 
-void WriteMonochromeBmp(const TDib& image, TStream& stream) {
+void WriteMonochromeBmp(const TPixelImage& image, TStream& stream) {
   if (image.Empty()) return;
-  const auto rowBytes = static_cast<std::size_t>(TDib::RowBytesFor(image.Width(), 1));
+  const auto rowBytes = static_cast<std::size_t>(TPixelImage::RowBytesFor(image.Width(), 1));
   const auto imageSize = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(image.Height()));
   const auto headers =
       Headers(static_cast<std::uint32_t>(image.Width()), static_cast<std::uint32_t>(image.Height()), imageSize);

@@ -3,8 +3,8 @@
 // colour table black then white, and the rows bottom-up, each padded to 4 bytes.
 #pragma once
 
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Stream.h"
 
 // Writes the exact 1-bit BMP of an image: white pixels become 1, all others 0; nothing for an empty image.
-void WriteMonochromeBmp(const TDib& image, TStream& stream);
+void WriteMonochromeBmp(const TPixelImage& image, TStream& stream);

@@ -118,17 +118,17 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
 
 void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect& sourceRect) {
   // Held while copying: the source may be this very canvas.
-  const std::shared_ptr<const TDib> pixels = source.FBitmap.SharedImage();
+  const std::shared_ptr<const TPixelImage> pixels = source.FBitmap.SharedImage();
   CopyImage(destRect, *pixels, sourceRect, ColorToRGB(source.Brush.Color));
 }
 
-void TCanvas::CopyImage(const TRect& destRect, const TDib& image, const TRect& sourceRect, TColor sourceBackground) {
+void TCanvas::CopyImage(const TRect& destRect, const TPixelImage& image, const TRect& sourceRect, TColor sourceBackground) {
   const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
   StretchBlit(FBitmap.MutableImage(), destRect, image, sourceRect, colors, CopyMode);
   FBitmap.Modified();
 }
 
-void TCanvas::MaskCopy(int x, int y, const TDib& image, const TDib& mask, TColor sourceBackground) {
+void TCanvas::MaskCopy(int x, int y, const TPixelImage& image, const TPixelImage& mask, TColor sourceBackground) {
   const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
   MaskBlit(FBitmap.MutableImage(), TPoint{x, y}, image, mask, colors);
   FBitmap.Modified();
@@ -137,7 +137,7 @@ void TCanvas::MaskCopy(int x, int y, const TDib& image, const TDib& mask, TColor
 void TCanvas::FillArea(const TRect& rect, TColor color) {
   const TRect area = IntersectRect(rect, ClipRect());
   if (area.IsEmpty()) return;
-  TDib& image = FBitmap.MutableImage();
+  TPixelImage& image = FBitmap.MutableImage();
   TRowCodec codec(image);
   const std::uint32_t raw = codec.RawOf(ColorToRGB(color));
   for (int y = area.Top; y < area.Bottom; ++y) codec.Fill(image.ScanLine(y), area.Left, area.Width(), raw);
@@ -145,7 +145,7 @@ void TCanvas::FillArea(const TRect& rect, TColor color) {
 
 void TCanvas::Cover(const TCoverage& coverage, TColor color, TPenMode mode) {
   if (coverage.Empty()) return;
-  TDib& image = FBitmap.MutableImage();
+  TPixelImage& image = FBitmap.MutableImage();
   TRowCodec codec(image);
   const TColor rgb = ColorToRGB(color);
   if (mode == TPenMode::pmCopy) {

@@ -19,7 +19,7 @@
 
 class TBitmap;
 class TCoverage;
-class TDib;
+class TPixelImage;
 class TGraphic;
 
 // pmCopy: the pixel becomes the pen colour. pmNotXor: the pixel becomes
@@ -101,11 +101,11 @@ public:
   // Copies sourceRect of an image into destRect with CopyMode and the colour
   // rules: this canvas's font colour and brush colour are the text and
   // background colours that black and white pixels take.
-  void CopyImage(const TRect& destRect, const TDib& image, const TRect& sourceRect, TColor sourceBackground);
+  void CopyImage(const TRect& destRect, const TPixelImage& image, const TRect& sourceRect, TColor sourceBackground);
   // Copies a whole image unscaled with its top-left at (x, y) where the
   // mask (laid over the image) is black, keeping this canvas where it is
   // white; the colour rules are those of CopyImage.
-  void MaskCopy(int x, int y, const TDib& image, const TDib& mask, TColor sourceBackground);
+  void MaskCopy(int x, int y, const TPixelImage& image, const TPixelImage& mask, TColor sourceBackground);
 
   // Expires when this canvas is destroyed.
   std::weak_ptr<const void> LivenessToken() const { return FAlive; }

@@ -9,7 +9,7 @@ namespace {
 // Decodes each source row, lets transform rework the colours, and stores them
 // in the same row of the target.
 template <class Transform>
-void ConvertRows(const TDib& source, TDib& target, Transform&& transform) {
+void ConvertRows(const TPixelImage& source, TPixelImage& target, Transform&& transform) {
   const TRowCodec reader(source);
   TRowCodec writer(target);
   std::vector<TColor> colors(static_cast<std::size_t>(source.Width()));
@@ -24,23 +24,23 @@ void ConvertRows(const TDib& source, TDib& target, Transform&& transform) {
 
 std::vector<TPaletteEntry> BlackWhiteTable() { return {TPaletteEntry{0, 0, 0, 0}, TPaletteEntry{255, 255, 255, 0}}; }
 
-TDib ConvertImage(const TDib& source, int bitCount, std::vector<TPaletteEntry> colorTable,
+TPixelImage ConvertImage(const TPixelImage& source, int bitCount, std::vector<TPaletteEntry> colorTable,
                   std::optional<TBitFields> bitFields) {
-  TDib target(source.Width(), source.Height(), bitCount, std::move(colorTable), bitFields);
+  TPixelImage target(source.Width(), source.Height(), bitCount, std::move(colorTable), bitFields);
   ConvertRows(source, target, [](std::vector<TColor>&) {});
   return target;
 }
 
-TDib ThresholdImage(const TDib& source, TColor background, int bitCount) {
-  TDib target(source.Width(), source.Height(), bitCount, bitCount == 1 ? BlackWhiteTable() : std::vector<TPaletteEntry>{});
+TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bitCount) {
+  TPixelImage target(source.Width(), source.Height(), bitCount, bitCount == 1 ? BlackWhiteTable() : std::vector<TPaletteEntry>{});
   ConvertRows(source, target, [background](std::vector<TColor>& colors) {
     for (TColor& c : colors) c = c == background ? clWhite : clBlack;
   });
   return target;
 }
 
-TDib ResizeImage(const TDib& source, int width, int height, TColor fill) {
-  TDib target(width, height, source.BitCount(), source.ColorTable(), source.BitFields());
+TPixelImage ResizeImage(const TPixelImage& source, int width, int height, TColor fill) {
+  TPixelImage target(width, height, source.BitCount(), source.ColorTable(), source.BitFields());
   FillImage(target, fill);
   const TRowCodec codec(target);
   const int keepWidth = std::min(width, source.Width());
@@ -49,7 +49,7 @@ TDib ResizeImage(const TDib& source, int width, int height, TColor fill) {
   return target;
 }
 
-void FillImage(TDib& image, TColor fill) {
+void FillImage(TPixelImage& image, TColor fill) {
   if (image.Empty()) return;
   TRowCodec codec(image);
   codec.Fill(image.ScanLine(0), 0, image.Width(), codec.RawOf(fill));

@@ -8,25 +8,25 @@
 #include <vector>
 
 #include "Color.h"
-#include "Dib.h"
+#include "PixelImage.h"
 
 // The same picture in another format: an image of the source's size with the
 // given depth, colour table and bit fields, each pixel's colour stored as
 // closely as the target allows.
-TDib ConvertImage(const TDib& source, int bitCount, std::vector<TPaletteEntry> colorTable = {},
+TPixelImage ConvertImage(const TPixelImage& source, int bitCount, std::vector<TPaletteEntry> colorTable = {},
                   std::optional<TBitFields> bitFields = std::nullopt);
 
 // A black-and-white image of the source: each pixel equal to the background
 // colour (RGB) becomes white, every other pixel black. The result has the
 // given depth (1 or 32) and, for 1 bit, the table black then white.
-TDib ThresholdImage(const TDib& source, TColor background, int bitCount);
+TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bitCount);
 
 // An image of the new size in the source's format: the old pixels stay at the
 // top-left as far as they fit, the new area takes the fill colour (RGB).
-TDib ResizeImage(const TDib& source, int width, int height, TColor fill);
+TPixelImage ResizeImage(const TPixelImage& source, int width, int height, TColor fill);
 
 // Sets every pixel of the image to a colour (RGB).
-void FillImage(TDib& image, TColor fill);
+void FillImage(TPixelImage& image, TColor fill);
 
 // The colour table of a black-and-white image: black, then white.
 std::vector<TPaletteEntry> BlackWhiteTable();

@@ -1,4 +1,4 @@
-// TPixelBytes and AllocatePixels: the memory behind a TDib's pixel rows. Large
+// TPixelBytes and AllocatePixels: the memory behind a TPixelImage's pixel rows. Large
 // buffers ask the system for huge pages before they are first touched, so that
 // a big picture costs a few dozen page faults instead of thousands (a 4096 x
 // 4096 24-bit picture is made about three times faster on Linux). A reader that

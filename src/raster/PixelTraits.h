@@ -91,7 +91,7 @@ struct TPixelLayout<32> {
 };
 
 // Calls fn(TPixelLayout<N>{}) for a supported bit count (1, 4, 8, 16, 24, 32);
-// any other count is treated as 32 bits, which TDib never stores.
+// any other count is treated as 32 bits, which TPixelImage never stores.
 template <class F>
 decltype(auto) WithPixelLayout(int bitCount, F&& fn) {
   switch (bitCount) {

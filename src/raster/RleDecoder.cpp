@@ -9,7 +9,7 @@ namespace {
 // Pixels past the end of a row are dropped; y at the height means done.
 class TRleCursor {
 public:
-  explicit TRleCursor(TDib& indices) : FIndices(indices), FWidth(indices.Width()), FHeight(indices.Height()) {}
+  explicit TRleCursor(TPixelImage& indices) : FIndices(indices), FWidth(indices.Width()), FHeight(indices.Height()) {}
 
   bool Done() const { return FY >= FHeight; }
 
@@ -41,7 +41,7 @@ public:
 private:
   std::uint8_t* Row() { return FIndices.ScanLine(FHeight - 1 - FY); }
 
-  TDib& FIndices;
+  TPixelImage& FIndices;
   int FWidth;
   int FHeight;
   int FX = 0;
@@ -71,7 +71,7 @@ std::size_t AbsoluteRun(std::span<const std::uint8_t> codes, std::size_t pos, in
 
 }  // namespace
 
-void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TDib& indices) {
+void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixelImage& indices) {
   if (indices.Empty()) return;
   TRleCursor cursor(indices);
   std::size_t pos = 0;

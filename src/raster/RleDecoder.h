@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "Dib.h"
+#include "PixelImage.h"
 
 enum class TRleEncoding { Rle8, Rle4 };
 
@@ -16,4 +16,4 @@ enum class TRleEncoding { Rle8, Rle4 };
 // code reaches keep what they hold (a new image: index 0). Runs that go past
 // the end of a row are cut there (they do not wrap), and codes that move past
 // the top row end the picture, as does the end of the codes.
-void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TDib& indices);
+void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixelImage& indices);

@@ -15,7 +15,7 @@ constexpr int PixelsPerByte() {
 
 }  // namespace
 
-TRowCodec::TRowCodec(const TDib& image) : FColors(TBgrColors{}) {
+TRowCodec::TRowCodec(const TPixelImage& image) : FColors(TBgrColors{}) {
   const auto& fields = image.BitFields();
   switch (image.BitCount()) {
     case 1: FKind = TKind::Table1; break;

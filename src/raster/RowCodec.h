@@ -13,12 +13,12 @@
 #include <variant>
 
 #include "Color.h"
-#include "Dib.h"
+#include "PixelImage.h"
 #include "PixelTraits.h"
 
 class TRowCodec {
 public:
-  explicit TRowCodec(const TDib& image);
+  explicit TRowCodec(const TPixelImage& image);
 
   // Colours of pixels x0 .. x0+count-1 of a row.
   void Decode(const std::uint8_t* row, int x0, int count, TColor* out) const;

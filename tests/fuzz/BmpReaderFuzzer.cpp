@@ -16,7 +16,7 @@ namespace {
 // spends its time on reading.
 constexpr std::int64_t MaxRoundTripPixels = std::int64_t{1} << 20;
 
-void CheckRoundTrip(const TDib& image) {
+void CheckRoundTrip(const TPixelImage& image) {
   if (static_cast<std::int64_t>(image.Width()) * image.Height() > MaxRoundTripPixels) return;
   TMemoryStream written;
   WriteMonochromeBmp(image, written);

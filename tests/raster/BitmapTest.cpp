@@ -77,14 +77,14 @@ TEST(BitmapContent, SettingWhatIsAlreadySetChangesNothingAndTellsNoOne) {
 
 TEST(BitmapPixelFormat, FormatsReportedAndTheTablesOfConversions) {
   const struct {
-    TDib Image;
+    TPixelImage Image;
     TPixelFormat Reported;
   } images[] = {
-      {TDib(1, 1, 16), TPixelFormat::pf15bit},
-      {TDib(1, 1, 16, {}, TBitFields{0xF800, 0x07E0, 0x001F}), TPixelFormat::pf16bit},
-      {TDib(1, 1, 16, {}, TBitFields{0x7C00, 0x03E0, 0x001F}), TPixelFormat::pfCustom},
-      {TDib(1, 1, 32, {}, TBitFields{0xFF0000, 0x00FF00, 0x0000FF}), TPixelFormat::pfCustom},
-      {TDib(1, 1, 4), TPixelFormat::pf4bit},
+      {TPixelImage(1, 1, 16), TPixelFormat::pf15bit},
+      {TPixelImage(1, 1, 16, {}, TBitFields{0xF800, 0x07E0, 0x001F}), TPixelFormat::pf16bit},
+      {TPixelImage(1, 1, 16, {}, TBitFields{0x7C00, 0x03E0, 0x001F}), TPixelFormat::pfCustom},
+      {TPixelImage(1, 1, 32, {}, TBitFields{0xFF0000, 0x00FF00, 0x0000FF}), TPixelFormat::pfCustom},
+      {TPixelImage(1, 1, 4), TPixelFormat::pf4bit},
   };
   for (const auto& c : images) {
     TBitmap bitmap;
@@ -108,7 +108,7 @@ TEST(BitmapPixelFormat, FormatsReportedAndTheTablesOfConversions) {
 
 TEST(BitmapPixelFormat, OneBitKeepsAnImagesTwoColourTableAndRefusesLongerOnes) {
   TBitmap two;
-  two.SetImage(TDib(2, 1, 8, {{255, 0, 0, 0}, {0, 0, 255, 0}}));
+  two.SetImage(TPixelImage(2, 1, 8, {{255, 0, 0, 0}, {0, 0, 255, 0}}));
   two.ScanLine(0)[1] = 1;
   two.SetPixelFormat(TPixelFormat::pf1bit);
   EXPECT_EQ(two.Image().ColorTable().size(), 2u);
@@ -123,7 +123,7 @@ TEST(BitmapPixelFormat, OneBitKeepsAnImagesTwoColourTableAndRefusesLongerOnes) {
 
 TEST(BitmapPalette, ATableIsReplacedAndADeviceBitmapKeepsItsPalette) {
   TBitmap indexed;
-  indexed.SetImage(TDib(2, 1, 8, {{10, 20, 30, 0}, {40, 50, 60, 0}}));
+  indexed.SetImage(TPixelImage(2, 1, 8, {{10, 20, 30, 0}, {40, 50, 60, 0}}));
   indexed.ScanLine(0)[1] = 1;
   EXPECT_EQ(indexed.Palette().Count(), 2);
   indexed.SetPalette(TPalette({{1, 2, 3, 0}, {4, 5, 6, 0}}));

@@ -24,7 +24,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Write(const TDib& image) {
+Bytes Write(const TPixelImage& image) {
   TMemoryStream stream;
   WriteMonochromeBmp(image, stream);
   return stream.TakeBytes();
@@ -38,7 +38,7 @@ std::uint32_t DWordAt(const Bytes& bytes, std::size_t at) {
 TEST(BmpWriter, LiteralFileRowsBottomUpWhiteOnlyBecomesOne) {
   // 10 x 3 from a 24-bit picture. Top row: white, then near-white and light
   // grey (both black); middle row all white; bottom row: only the last pixel.
-  TDib image(10, 3, 24);
+  TPixelImage image(10, 3, 24);
   image.SetPixel(0, 0, clWhite);
   image.SetPixel(1, 0, RGB(255, 255, 254));
   image.SetPixel(2, 0, clSilver);
@@ -59,16 +59,16 @@ TEST(BmpWriter, LiteralFileRowsBottomUpWhiteOnlyBecomesOne) {
 // The golden pattern: white where this holds, black elsewhere.
 bool PatternWhite(int x, int y) { return (x * x + 3 * y + (x ^ y)) % 7 < 3; }
 
-TDib PatternImage(int width, int height, int bitCount, std::vector<TPaletteEntry> table = {},
+TPixelImage PatternImage(int width, int height, int bitCount, std::vector<TPaletteEntry> table = {},
                   std::optional<TBitFields> fields = std::nullopt) {
-  TDib image(width, height, bitCount, std::move(table), fields);
+  TPixelImage image(width, height, bitCount, std::move(table), fields);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) image.SetPixel(x, y, PatternWhite(x, y) ? clWhite : clBlack);
   return image;
 }
 
 // Every depth the writer may be handed, drawn with the same pattern.
-std::vector<std::pair<std::string, TDib>> PatternSources(int width, int height) {
+std::vector<std::pair<std::string, TPixelImage>> PatternSources(int width, int height) {
   const TPaletteEntry black{0, 0, 0, 0}, white{255, 255, 255, 0}, red{255, 0, 0, 0}, grey{192, 192, 192, 0};
   return {
       {"1 bit black-white", PatternImage(width, height, 1, {black, white})},
@@ -132,7 +132,7 @@ TEST(BmpWriterGolden, GoldenFilesShowThePatternToAnotherReader) {
 
 TEST(BmpWriter, StripRowsRunFromTheBottomOfFrameThreeToTheTopOfFrameZero) {
   // 16 x 64 strip: only the top row of frame 0 and the bottom row of frame 3 are white.
-  TDib strip(16, 64, 1, {{0, 0, 0, 0}, {255, 255, 255, 0}});
+  TPixelImage strip(16, 64, 1, {{0, 0, 0, 0}, {255, 255, 255, 0}});
   for (int x = 0; x < 16; ++x) {
     strip.SetPixel(x, 0, clWhite);
     if (x < 4) strip.SetPixel(x, 63, clWhite);
@@ -148,7 +148,7 @@ TEST(BmpWriter, OneBitSourcesMapEachTableEntryAndClearTheBitsPastTheWidth) {
   const TPaletteEntry black{0, 0, 0, 0}, white{255, 255, 255, 0}, red{255, 0, 0, 0};
   // 9 x 1, source bits 1010 1010 1 with every padding bit set.
   const auto written = [&](std::vector<TPaletteEntry> table) {
-    TDib image(9, 1, 1, std::move(table));
+    TPixelImage image(9, 1, 1, std::move(table));
     const Bytes row = {0xAA, 0xFF, 0xFF, 0xFF};
     std::copy(row.begin(), row.end(), image.ScanLine(0));
     const Bytes file = Write(image);
@@ -165,7 +165,7 @@ TEST(BmpWriter, OneBitSourcesMapEachTableEntryAndClearTheBitsPastTheWidth) {
 TEST(BmpWriter, EmptyPicturesWriteNothing) {
   for (const auto& [w, h] : {std::pair{0, 0}, std::pair{5, 0}, std::pair{0, 5}}) {
     TMemoryStream stream;
-    WriteMonochromeBmp(TDib(w, h, 1), stream);
+    WriteMonochromeBmp(TPixelImage(w, h, 1), stream);
     EXPECT_EQ(stream.Size(), 0) << w << " x " << h;
   }
 }

@@ -50,7 +50,7 @@ TEST(CopyColourRules, MonochromeOntoColourTakesTheTargetsFontAndBrushColours) {
   plain.Canvas().Draw(0, 0, &source);
   EXPECT_EQ(Pixels(plain), (std::vector<TColor>{clBlack, clWhite, clBlack}));
   // A 1-bit table that lists white first: its white pixels still count as white.
-  reversed.SetImage(TDib(2, 1, 1, {{255, 255, 255, 0}, {0, 0, 0, 0}}));
+  reversed.SetImage(TPixelImage(2, 1, 1, {{255, 255, 255, 0}, {0, 0, 0, 0}}));
   reversed.ScanLine(0)[0] = 0x40;
   target.Canvas().Draw(0, 0, &reversed);
   EXPECT_EQ(Pixels(target), (std::vector<TColor>{ColorToRGB(clBtnFace), clRed, clRed}));
@@ -151,7 +151,7 @@ TEST(CopyOverlap, CopiesWithinOneSurfaceReadThePixelsAsTheyWere) {
   bitmap.Canvas().Draw(1, 0, &copy);
   EXPECT_EQ(Pixels(copy), (std::vector<TColor>{clLime, clBlue, clYellow, clBlue, clYellow}));
   EXPECT_EQ(Pixels(bitmap), (std::vector<TColor>{clLime, clLime, clBlue, clYellow, clBlue}));
-  TDib column(1, 3, 24);  // the block copy on its own, down one image
+  TPixelImage column(1, 3, 24);  // the block copy on its own, down one image
   for (int y = 0; y < 3; ++y) column.SetPixel(0, y, y == 0 ? clRed : clBlue);
   StretchBlit(column, TRect{0, 1, 1, 3}, column, TRect{0, 0, 1, 2}, TBlitColors{}, TCopyMode::cmSrcCopy);
   EXPECT_EQ(column.GetPixel(0, 2), clBlue);

@@ -10,14 +10,14 @@
 namespace {
 
 // A black-and-white mask image of one row: true is white.
-TDib MaskRow(const std::vector<bool>& white) {
-  TDib mask(static_cast<int>(white.size()), 1, 1, BlackWhiteTable());
+TPixelImage MaskRow(const std::vector<bool>& white) {
+  TPixelImage mask(static_cast<int>(white.size()), 1, 1, BlackWhiteTable());
   for (std::size_t x = 0; x < white.size(); ++x) mask.SetRaw(static_cast<int>(x), 0, white[x] ? 1 : 0);
   return mask;
 }
 
-TDib ColourRow(const std::vector<TColor>& colors, int bitCount = 24) {
-  TDib image(static_cast<int>(colors.size()), 1, bitCount, bitCount == 8 ? HalftonePalette().Entries() : std::vector<TPaletteEntry>{});
+TPixelImage ColourRow(const std::vector<TColor>& colors, int bitCount = 24) {
+  TPixelImage image(static_cast<int>(colors.size()), 1, bitCount, bitCount == 8 ? HalftonePalette().Entries() : std::vector<TPaletteEntry>{});
   for (std::size_t x = 0; x < colors.size(); ++x) image.SetPixel(static_cast<int>(x), 0, colors[x]);
   return image;
 }
@@ -25,7 +25,7 @@ TDib ColourRow(const std::vector<TColor>& colors, int bitCount = 24) {
 TEST(MaskCopy, WhiteMaskPixelsKeepTheCanvasBlackOnesTakeTheImage) {
   TBitmap target;
   Row(target, {clAqua, clAqua, clAqua, clAqua, clAqua, clAqua});
-  const TDib image = ColourRow({clRed, clLime, clBlue, clOlive});
+  const TPixelImage image = ColourRow({clRed, clLime, clBlue, clOlive});
   target.Canvas().MaskCopy(1, 0, image, MaskRow({false, true, true, false}), clWhite);
   EXPECT_EQ(Pixels(target), (std::vector<TColor>{clAqua, clRed, clAqua, clAqua, clOlive, clAqua}));
 
@@ -50,7 +50,7 @@ TEST(MaskCopy, ColourRulesApplyBetweenColourAndBlackAndWhite) {
   Row(colour, {clGray, clGray, clGray});
   colour.Canvas().Font.Color = clRed;
   colour.Canvas().Brush.Color = clBlue;
-  TDib bw(3, 1, 1, BlackWhiteTable());
+  TPixelImage bw(3, 1, 1, BlackWhiteTable());
   bw.SetRaw(1, 0, 1);
   colour.Canvas().MaskCopy(0, 0, bw, MaskRow({false, false, true}), clWhite);
   EXPECT_EQ(Pixels(colour), (std::vector<TColor>{clRed, clBlue, clGray}));
@@ -61,11 +61,11 @@ TEST(MaskCopy, ClipsAtTheEdgesAndCopiesWhatTheMaskDoesNotCover) {
   target.SetSize(4, 3);
   target.Canvas().Brush.Color = clAqua;
   target.Canvas().FillRect(Rect(0, 0, 4, 3));
-  TDib image(3, 2, 24);
+  TPixelImage image(3, 2, 24);
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x) image.SetPixel(x, y, RGB(static_cast<std::uint8_t>(10 * x), static_cast<std::uint8_t>(100 + y), 7));
   // The mask covers the first two columns of the first row only: (0,0) kept.
-  const TDib mask = MaskRow({true, false});
+  const TPixelImage mask = MaskRow({true, false});
   target.Canvas().MaskCopy(2, 1, image, mask, clWhite);
   const TColor a = clAqua;
   EXPECT_EQ(Pixels(target), (std::vector<TColor>{a, a, a, a,  //
@@ -82,13 +82,13 @@ TEST(MaskCopy, ClipsAtTheEdgesAndCopiesWhatTheMaskDoesNotCover) {
 }
 
 TEST(MaskCopy, AnImageOrMaskThatIsTheTargetItselfIsReadAsItWas) {
-  TDib target = ColourRow({clRed, clLime, clBlue});
+  TPixelImage target = ColourRow({clRed, clLime, clBlue});
   MaskBlit(target, TPoint{1, 0}, target, MaskRow({false, false, true}), TBlitColors{});
   EXPECT_EQ(target.GetPixel(0, 0), clRed);
   EXPECT_EQ(target.GetPixel(1, 0), clRed);
   EXPECT_EQ(target.GetPixel(2, 0), clLime) << "read from the picture before the copy";
 
-  TDib mono(3, 1, 1, BlackWhiteTable());
+  TPixelImage mono(3, 1, 1, BlackWhiteTable());
   mono.SetRaw(0, 0, 1);
   MaskBlit(mono, TPoint{0, 0}, MaskRow({false, true, false}), mono, TBlitColors{});
   EXPECT_EQ(mono.GetRaw(0, 0), 1u) << "white in the mask (itself): kept";

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "Dib.h"
+#include "PixelImage.h"
 
-inline std::vector<TColor> PixelColors(const TDib& image) {
+inline std::vector<TColor> PixelColors(const TPixelImage& image) {
   std::vector<TColor> colors;
   colors.reserve(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()));
   for (int y = 0; y < image.Height(); ++y)

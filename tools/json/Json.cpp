@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "Dib.h"
+#include "PixelImage.h"
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
@@ -35,7 +35,7 @@ void AppendHex(std::string& out, const std::uint8_t* bytes, std::size_t count) {
   }
 }
 
-std::string HexPixels(const TDib& image) {
+std::string HexPixels(const TPixelImage& image) {
   std::string out;
   out.reserve(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()) * 6);
   for (int y = 0; y < image.Height(); ++y)

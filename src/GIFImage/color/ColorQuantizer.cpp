@@ -88,7 +88,7 @@ bool TColorQuantizer::ReduceOnce() {
   return true;
 }
 
-void TColorQuantizer::ProcessImage(const TDib& image) {
+void TColorQuantizer::ProcessImage(const TPixelImage& image) {
   for (int y = 0; y < image.Height(); ++y) {
     if (image.BitCount() == 24) {
       const std::uint8_t* pixel = image.ScanLine(y);
@@ -108,7 +108,7 @@ std::vector<TPaletteEntry> TColorQuantizer::Colors() const {
   return colors;
 }
 
-TPalette BuildOctreePalette(const TDib& image, int colors, int colorBits, bool withSystemColors) {
+TPalette BuildOctreePalette(const TPixelImage& image, int colors, int colorBits, bool withSystemColors) {
   if (colors < 0 || colors > MaxPaletteEntries) throw EOutOfResources(SOutOfResources);
   TColorQuantizer quantizer(withSystemColors ? ColorsBetweenSystemColors : colors, colorBits);
   quantizer.ProcessImage(image);

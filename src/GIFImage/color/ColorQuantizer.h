@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Palette.h"
 
 struct TOctreeNode {
@@ -40,7 +40,7 @@ public:
 
   void AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
   // Adds every pixel of the image, rows from the top, each left to right.
-  void ProcessImage(const TDib& image);
+  void ProcessImage(const TPixelImage& image);
 
   int LeafCount() const { return FLeafCount; }
   // One colour per leaf, the average of its pixels, in depth-first order with
@@ -64,4 +64,4 @@ private:
 // default system palette, 236 quantiser colours, the 10 closing system
 // colours. Entries the quantiser leaves unfilled are black; all flags are 0.
 // Raises "Out of system resources" for a count outside 0..256.
-TPalette BuildOctreePalette(const TDib& image, int colors, int colorBits, bool withSystemColors);
+TPalette BuildOctreePalette(const TPixelImage& image, int colors, int colorBits, bool withSystemColors);

@@ -8,7 +8,9 @@
 #include "GIFExtensionRegistry.h"
 #include "GIFImage.h"
 #include "GIFLZWDecoder.h"
+#include "GIFPackedFields.h"
 #include "GIFStreamIO.h"
+#include "LittleEndian.h"
 
 namespace {
 
@@ -65,13 +67,13 @@ void TGIFHeader::LoadFromStream(TStream& stream) {
   }
   std::uint8_t descriptor[7];
   ReadExact(stream, descriptor, 7);
-  FScreenWidth = static_cast<std::uint16_t>(descriptor[0] | (descriptor[1] << 8));
-  FScreenHeight = static_cast<std::uint16_t>(descriptor[2] | (descriptor[3] << 8));
+  FScreenWidth = LittleEndianWord(descriptor);
+  FScreenHeight = LittleEndianWord(descriptor + 2);
   FScreenFlags = descriptor[4];
   FBackgroundIndex = descriptor[5];
   FAspectRatio = descriptor[6];
-  if ((FScreenFlags & 0x80) != 0) {
-    FGlobalMap.ReadTable(stream, 2 << (FScreenFlags & 0x07));
+  if ((FScreenFlags & ScreenFlag::GlobalTable) != 0) {
+    FGlobalMap.ReadTable(stream, AnnouncedTableEntries(FScreenFlags));
   } else {
     FGlobalMap.Clear();
   }
@@ -86,7 +88,7 @@ void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* image) {
     MoveBy(stream, -1);
     if (kind == bsTrailer) return;
     if (kind != bsExtensionIntroducer && kind != bsImageSeparator) {
-      ReportWarning(1, sBadBlockType);
+      ReportWarning(WarningSeverity, sBadBlockType);
       MoveBy(stream, -1);
       return;
     }
@@ -110,9 +112,7 @@ void TGIFSubImage::LoadFromStream(TStream& stream) {
 void TGIFSubImage::ReadImage(TStream& stream) {
   std::uint8_t descriptor[10];
   ReadExact(stream, descriptor, 10);
-  const auto word = [&descriptor](int at) {
-    return static_cast<std::uint16_t>(descriptor[at] | (descriptor[at + 1] << 8));
-  };
+  const auto word = [&descriptor](int at) { return LittleEndianWord(descriptor + at); };
   FSeparator = descriptor[0];
   FLeft = word(1);
   FTop = word(3);
@@ -125,9 +125,9 @@ void TGIFSubImage::ReadImage(TStream& stream) {
       FWidth = static_cast<std::uint16_t>(Image()->Width());
       FHeight = static_cast<std::uint16_t>(Image()->Height());
     }
-    ReportWarning(1, sScreenSizeExceeded);
+    ReportWarning(WarningSeverity, sScreenSizeExceeded);
   }
-  if ((FFlags & 0x80) != 0) FLocalMap.ReadTable(stream, 2 << (FFlags & 0x07));
+  if ((FFlags & ImageFlag::LocalTable) != 0) FLocalMap.ReadTable(stream, AnnouncedTableEntries(FFlags));
   DecodeFrameData(*this, stream);
 }
 
@@ -137,7 +137,7 @@ void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) 
   while (next != bsImageSeparator && next != bsTrailer) {
     if (next != bsExtensionIntroducer) {
       // The frame reader takes this byte as the start of an image descriptor.
-      ReportWarning(1, sBadExtensionLabel);
+      ReportWarning(WarningSeverity, sBadExtensionLabel);
       break;
     }
     const TGIFExtensionClass* extensionClass = ResolveExtensionClass(stream);
@@ -153,5 +153,5 @@ void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) 
 
 void TGIFTrailer::LoadFromStream(TStream& stream) {
   std::uint8_t byte = 0;
-  if (ReadOneByte(stream, byte) && byte != bsTrailer) ReportWarning(1, sBadTrailer);
+  if (ReadOneByte(stream, byte) && byte != bsTrailer) ReportWarning(WarningSeverity, sBadTrailer);
 }

@@ -9,8 +9,6 @@ class TStream;
 
 // Reads one byte; false when the stream has ended.
 bool ReadOneByte(TStream& stream, std::uint8_t& value);
-// Reads up to count bytes, asking again after short reads; returns how many came.
-std::int64_t ReadAvailable(TStream& stream, void* buffer, std::int64_t count);
 // Reads exactly count bytes or raises "Premature end of data".
 void ReadExact(TStream& stream, void* buffer, std::int64_t count);
 std::uint8_t ReadExactByte(TStream& stream);

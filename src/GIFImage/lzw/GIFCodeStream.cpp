@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "GIFStreamIO.h"
+#include "Stream.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void GatherSubBlocks(TStream& stream, TGIFCodeStream& data) {
   std::size_t blockStart = 0;
   for (;;) {
     chunk.resize(static_cast<std::size_t>(chunkSize));
-    const auto got = static_cast<std::size_t>(ReadAvailable(stream, chunk.data(), chunkSize));
+    const auto got = static_cast<std::size_t>(stream.ReadAvailable(chunk.data(), chunkSize));
     if (got == 0) break;
     std::size_t at = 0;
     while (at < got) {

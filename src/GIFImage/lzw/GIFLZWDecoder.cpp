@@ -141,12 +141,12 @@ int TLZWDecoder::ReadCode() {
 int TLZWDecoder::ReadCodeAtLimit() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FShortBits) {
-    FFrame.ReportWarning(1, sOutOfData);
+    FFrame.ReportWarning(WarningSeverity, sOutOfData);
     FShortBits = UINT64_MAX;
     FFastLimit = FTotalBits + 1;
   }
   if (end > FTotalBits) {
-    if (FTerminated && FBitPos >= FTotalBits) FFrame.ReportWarning(1, sDecodeTooFewBits);
+    if (FTerminated && FBitPos >= FTotalBits) FFrame.ReportWarning(WarningSeverity, sDecodeTooFewBits);
     return -1;
   }
   const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);

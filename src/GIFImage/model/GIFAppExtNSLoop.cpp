@@ -2,6 +2,7 @@
 
 #include "GIFException.h"
 #include "GIFMessages.h"
+#include "GIFPackedFields.h"
 #include "GIFStreamIO.h"
 #include "Stream.h"
 
@@ -30,13 +31,13 @@ void TGIFAppExtNSLoop::LoadBody(TStream& stream) {
   // A size or id byte missing at the end of the stream ends the data like a zero size.
   while (ReadOneByte(stream, size) && size != 0 && ReadOneByte(stream, id)) {
     int used = 0;
-    switch (id & 0x07) {
-      case 1:
+    switch (id & LoopingBlock::IdBits) {
+      case LoopingBlock::LoopCount:
         if (size < 3) throw GIFException(sInvalidData);
         FLoopCount = ReadExactWord(stream);
         used = 2;
         break;
-      case 2:
+      case LoopingBlock::BufferSize:
         if (size < 5) throw GIFException(sInvalidData);
         FBufferSize = ReadExactDWord(stream);
         used = 4;

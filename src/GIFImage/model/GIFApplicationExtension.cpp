@@ -26,11 +26,11 @@ const TGIFExtensionClass* TGIFApplicationExtension::RefineApplicationClass(const
   if (!ReadOneByte(stream, size)) return nullptr;
   TGIFAppIdentifier identifier{};
   if (size == 10) {
-    return ReadAvailable(stream, identifier.data(), 10) == 10 ? &TGIFUnknownAppExtension::ClassInfo : nullptr;
+    return stream.ReadAvailable(identifier.data(), 10) == 10 ? &TGIFUnknownAppExtension::ClassInfo : nullptr;
   }
   // A block of 12 bytes or more has no subclass of its own; its data is kept raw.
   const bool oversized = size > 11 && &self == &TGIFApplicationExtension::ClassInfo;
-  if ((size == 11 || oversized) && ReadAvailable(stream, identifier.data(), 11) == 11) {
+  if ((size == 11 || oversized) && stream.ReadAvailable(identifier.data(), 11) == 11) {
     if (oversized) return &TGIFUnknownAppExtension::ClassInfo;
     const TGIFExtensionClass* registered = AppExtensionList().Find(identifier);
     return registered != nullptr ? registered : &TGIFUnknownAppExtension::ClassInfo;

@@ -76,7 +76,7 @@ int TGIFColorMap::AddUniqueColor(TColor color) {
 
 TColor TGIFColorMap::ColorAt(int index) {
   if (index < 0 || index >= Count()) {
-    ReportWarning(1, sBadColorIndex);
+    ReportWarning(WarningSeverity, sBadColorIndex);
     if (FEntries.empty()) throw GIFException(sEmptyColorMap);
     index = 0;
   }

@@ -1,5 +1,6 @@
 // TGIFExtensionList: the extension blocks of one frame, in file order, owned
 // by the list. Reading it also serves to copy extensions between frames.
+// Its methods live in model/GIFLists.cpp and, for reading, io/GIFBlockReader.cpp.
 #pragma once
 
 #include "GIFExtension.h"

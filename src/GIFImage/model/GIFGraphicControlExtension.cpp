@@ -3,6 +3,7 @@
 #include "GIFMessages.h"
 #include "GIFStreamIO.h"
 #include "GIFSubImage.h"
+#include "LittleEndian.h"
 #include "Stream.h"
 
 const TGIFExtensionClass TGIFGraphicControlExtension::ClassInfo = {
@@ -20,23 +21,24 @@ TGIFGraphicControlExtension::~TGIFGraphicControlExtension() {
 }
 
 void TGIFGraphicControlExtension::SetTransparent(bool value) {
-  FPackedFields = static_cast<std::uint8_t>(value ? FPackedFields | 0x01 : FPackedFields & ~0x01);
+  FPackedFields = static_cast<std::uint8_t>(value ? FPackedFields | ControlFlag::Transparent : FPackedFields & ~ControlFlag::Transparent);
   if (SubImage() != nullptr) SubImage()->SetIsTransparent(value);
 }
 
 void TGIFGraphicControlExtension::SetUserInput(bool value) {
-  FPackedFields = static_cast<std::uint8_t>(value ? FPackedFields | 0x02 : FPackedFields & ~0x02);
+  FPackedFields = static_cast<std::uint8_t>(value ? FPackedFields | ControlFlag::UserInput : FPackedFields & ~ControlFlag::UserInput);
 }
 
 void TGIFGraphicControlExtension::SetDisposal(std::uint8_t value) {
-  FPackedFields = static_cast<std::uint8_t>((FPackedFields & ~0x1C) | ((value & 0x07) << 2));
+  FPackedFields = static_cast<std::uint8_t>((FPackedFields & ~ControlFlag::Disposal) |
+                                             ((value & ControlFlag::DisposalValue) << ControlFlag::DisposalShift));
 }
 
 void TGIFGraphicControlExtension::SetTransparentIndex(std::uint8_t value) {
   if (SubImage() != nullptr) {
     const TGIFColorMap& map = SubImage()->ActiveColorMap();
     if (map.Count() > 0 && value >= map.Count()) {
-      ReportWarning(1, sBadColorIndex);
+      ReportWarning(WarningSeverity, sBadColorIndex);
       value = 0;
     }
   }
@@ -55,15 +57,15 @@ void TGIFGraphicControlExtension::LoadData(TStream& stream) {
   // Bytes the stream cannot give keep their present values.
   std::uint8_t bytes[6] = {FBlockSize,         FPackedFields,     static_cast<std::uint8_t>(FDelay),
                            static_cast<std::uint8_t>(FDelay >> 8), FTransparentIndex, FTerminator};
-  const std::int64_t got = ReadAvailable(stream, bytes, 6);
+  const std::int64_t got = stream.ReadAvailable(bytes, 6);
   FBlockSize = bytes[0];
   FPackedFields = bytes[1];
-  FDelay = static_cast<std::uint16_t>(bytes[2] | (bytes[3] << 8));
+  FDelay = LittleEndianWord(bytes + 2);
   FTransparentIndex = bytes[4];
   FTerminator = bytes[5];
   FCutShort = got < 6;
   if (FCutShort) {
-    ReportWarning(1, sOutOfData);
+    ReportWarning(WarningSeverity, sOutOfData);
   } else if (Transparent() && SubImage() != nullptr) {
     SubImage()->SetIsTransparent(true);
   }

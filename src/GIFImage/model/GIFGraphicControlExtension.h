@@ -5,6 +5,7 @@
 #pragma once
 
 #include "GIFExtension.h"
+#include "GIFPackedFields.h"
 
 class TGIFGraphicControlExtension : public TGIFExtension {
 public:
@@ -17,13 +18,13 @@ public:
   std::uint8_t BlockSize() const { return FBlockSize; }
   std::uint8_t PackedFields() const { return FPackedFields; }
   std::uint8_t Terminator() const { return FTerminator; }
-  bool Transparent() const { return (FPackedFields & 0x01) != 0; }
+  bool Transparent() const { return (FPackedFields & ControlFlag::Transparent) != 0; }
   // Also sets or clears the frame's IsTransparent.
   void SetTransparent(bool value);
-  bool UserInput() const { return (FPackedFields & 0x02) != 0; }
+  bool UserInput() const { return (FPackedFields & ControlFlag::UserInput) != 0; }
   void SetUserInput(bool value);
   // Disposal method 0..7 (bits 2-4).
-  std::uint8_t Disposal() const { return (FPackedFields >> 2) & 0x07; }
+  std::uint8_t Disposal() const { return (FPackedFields & ControlFlag::Disposal) >> ControlFlag::DisposalShift; }
   void SetDisposal(std::uint8_t value);
   // Hundredths of a second.
   std::uint16_t Delay() const { return FDelay; }

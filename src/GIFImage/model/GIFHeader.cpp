@@ -5,6 +5,7 @@
 #include "GIFException.h"
 #include "GIFImage.h"
 #include "GIFMessages.h"
+#include "GIFPackedFields.h"
 #include "Stream.h"
 
 namespace {
@@ -32,10 +33,11 @@ void TGIFHeader::UpdateScreenFlags() {
     for (int i = 0; i < Image()->Frames().Count(); ++i)
       bits = std::max(bits, Image()->Frames()[i].LocalMap().BitsPerPixel());
   // An empty table counts with 0 bits, so the fields wrap to 7 as the writer expects.
-  int flags = (((bits - 1) << 4) & 0x70) | ((bits - 1) & 0x07);
+  int flags = (((bits - 1) << ScreenFlag::ColorResolutionShift) & ScreenFlag::ColorResolution) |
+              ((bits - 1) & ScreenFlag::TableSize);
   if (FGlobalMap.Count() > 0) {
-    flags |= 0x80;
-    if (FGlobalMap.IsSorted()) flags |= 0x08;
+    flags |= ScreenFlag::GlobalTable;
+    if (FGlobalMap.IsSorted()) flags |= ScreenFlag::Sorted;
   }
   FScreenFlags = static_cast<std::uint8_t>(flags);
 }
@@ -50,7 +52,7 @@ void TGIFHeader::SaveToStream(TStream& stream) {
   stream.WriteByte(FScreenFlags);
   stream.WriteByte(FBackgroundIndex);
   stream.WriteByte(FAspectRatio);
-  if ((FScreenFlags & 0x80) != 0) FGlobalMap.WriteTable(stream);
+  if ((FScreenFlags & ScreenFlag::GlobalTable) != 0) FGlobalMap.WriteTable(stream);
 }
 
 void TGIFHeader::Assign(const TGIFHeader& source) {

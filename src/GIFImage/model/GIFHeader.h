@@ -1,6 +1,9 @@
 // TGIFHeader: the logical screen of a GIF document, its 7-byte descriptor
 // held exactly as in the file, and the global colour table. The signature and
 // version are not kept: the version written follows the content.
+//
+// Its methods live by concern: model/GIFHeader.cpp (flags, writing, copies)
+// and io/GIFBlockReader.cpp (reading).
 #pragma once
 
 #include <cstdint>

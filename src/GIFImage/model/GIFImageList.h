@@ -1,4 +1,5 @@
 // TGIFImageList: the frames of a document, in file order, owned by the list.
+// Its methods live in model/GIFLists.cpp and, for reading, io/GIFBlockReader.cpp.
 #pragma once
 
 #include "GIFOwningList.h"

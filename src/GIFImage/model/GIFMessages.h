@@ -3,6 +3,11 @@
 // WarningHandler, and the codec's progress and registration texts.
 #pragma once
 
+#include <cstdint>
+
+// The severity every warning of the codec is reported with.
+inline constexpr std::uint8_t WarningSeverity = 1;
+
 inline constexpr const char* sOutOfData = "Premature end of data";
 inline constexpr const char* sTooManyColors = "Color table overflow";
 inline constexpr const char* sBadColorIndex = "Invalid color index";

@@ -1,6 +1,7 @@
 #include "GIFSettings.h"
 
-std::uint16_t DefaultDrawFlags = 0x060F;
+std::uint16_t DefaultDrawFlags = DrawOption::Threaded | DrawOption::Transparent | DrawOption::Animated |
+                                 DrawOption::Looping | DrawOption::Dither | DrawOption::AutoDither;
 std::uint8_t DefaultReductionMethod = 6;
 std::int32_t DefaultReductionDepth = 8;
 std::uint8_t DefaultDitherKind = 0;

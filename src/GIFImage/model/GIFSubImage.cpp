@@ -21,7 +21,7 @@ TGIFColorMap& TGIFSubImage::ActiveColorMap() {
 }
 
 void TGIFSubImage::SetInterlaced(bool value) {
-  FFlags = static_cast<std::uint8_t>(value ? FFlags | 0x40 : FFlags & ~0x40);
+  FFlags = static_cast<std::uint8_t>(value ? FFlags | ImageFlag::Interlaced : FFlags & ~ImageFlag::Interlaced);
 }
 
 std::uint16_t TGIFSubImage::BoundsItem(int index) const {
@@ -49,19 +49,19 @@ void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
   bool warned = false;
   if (Image()->Width() < FLeft + FWidth) {
     if (Image()->Width() > 0) {
-      ReportWarning(1, sBadWidth);
+      ReportWarning(WarningSeverity, sBadWidth);
       warned = true;
     }
     Image()->SetWidth(FLeft + FWidth);
   }
   if (Image()->Height() < FTop + FHeight) {
     if (Image()->Height() > 0) {
-      ReportWarning(1, sBadHeight);
+      ReportWarning(WarningSeverity, sBadHeight);
       warned = true;
     }
     Image()->SetHeight(FTop + FHeight);
   }
-  if (warned) ReportWarning(1, sScreenSizeExceeded);
+  if (warned) ReportWarning(WarningSeverity, sScreenSizeExceeded);
 }
 
 void TGIFSubImage::AllocatePixels(std::uint8_t fill) {

@@ -4,9 +4,16 @@
 // row, rows top to bottom in display order (never interlaced). A frame may
 // hold extensions and no image at all.
 //
-// The frame also owns what rendering made of it (GIFSubImageRender.cpp): its
-// bitmap, its transparency mask and the palette of its bitmap, each made on
-// first request; and it draws itself onto a canvas (GIFSubImageDraw.cpp).
+// The frame also owns what rendering made of it: its bitmap, its transparency
+// mask and the palette of its bitmap, each made on first request; and it
+// draws itself onto a canvas.
+//
+// Its methods live by concern:
+//   model/GIFSubImage.cpp          sizes, pixels, tables, copies
+//   io/GIFBlockReader.cpp          reading the descriptor, table and data
+//   io/GIFImageUnbuilt.cpp         writing
+//   render/GIFSubImageRender.cpp   bitmap, mask and palette
+//   render/GIFSubImageDraw.cpp     drawing onto a canvas
 #pragma once
 
 #include <cstdint>
@@ -14,11 +21,12 @@
 #include <optional>
 
 #include "Bitmap.h"
+#include "Geometry.h"
 #include "GIFColorMap.h"
 #include "GIFExtensionList.h"
 #include "GIFItem.h"
+#include "GIFPackedFields.h"
 #include "GIFPixelBuffer.h"
-#include "Geometry.h"
 #include "Palette.h"
 
 class TCanvas;
@@ -47,7 +55,7 @@ public:
   std::uint16_t Height() const { return FHeight; }
   std::uint8_t Flags() const { return FFlags; }
   void SetFlags(std::uint8_t flags) { FFlags = flags; }
-  bool Interlaced() const { return (FFlags & 0x40) != 0; }
+  bool Interlaced() const { return (FFlags & ImageFlag::Interlaced) != 0; }
   void SetInterlaced(bool value);
   // 1 Left, 2 Top, 3 Width, 4 Height; any other index 0.
   std::uint16_t BoundsItem(int index) const;

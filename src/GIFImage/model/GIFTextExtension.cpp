@@ -1,6 +1,7 @@
 #include "GIFTextExtension.h"
 
 #include "GIFStreamIO.h"
+#include "LittleEndian.h"
 #include "Stream.h"
 
 const TGIFExtensionClass TGIFTextExtension::ClassInfo = {"TGIFTextExtension", 0x01, CreateExtension<TGIFTextExtension>,
@@ -39,7 +40,7 @@ void TGIFTextExtension::SaveData(TStream& stream) {
 void TGIFTextExtension::LoadData(TStream& stream) {
   std::uint8_t bytes[13];
   ReadExact(stream, bytes, 13);
-  const auto word = [&bytes](int at) { return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8)); };
+  const auto word = [&bytes](int at) { return LittleEndianWord(bytes + at); };
   FBlockSize = bytes[0];
   SetGrid(word(1), word(3), word(5), word(7));
   SetCell(bytes[9], bytes[10]);

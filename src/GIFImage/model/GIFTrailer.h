@@ -1,4 +1,5 @@
-// TGIFTrailer: the byte 0x3B that ends a GIF file.
+// TGIFTrailer: the byte 0x3B that ends a GIF file. Reading it lives in
+// io/GIFBlockReader.cpp.
 #pragma once
 
 #include "GIFExtension.h"

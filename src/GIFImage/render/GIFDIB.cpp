@@ -53,7 +53,7 @@ std::uint8_t* TDIBWriter::RowAddress(int row) {
 
 void TDIBWriter::Finish() {
   if (!FImage) return;
-  TDib image = std::move(*FImage);
+  TPixelImage image = std::move(*FImage);
   FImage.reset();
   FFinished = true;
   Bitmap().SetImage(std::move(image), false);

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "Bitmap.h"
-#include "Dib.h"
+#include "PixelImage.h"
 #include "Palette.h"
 #include "PixelFormat.h"
 
@@ -55,7 +55,7 @@ private:
   std::optional<TPalette> FPalette;
   int FWidth;
   int FHeight;
-  std::optional<TDib> FImage;
+  std::optional<TPixelImage> FImage;
   bool FFinished = false;
 };
 

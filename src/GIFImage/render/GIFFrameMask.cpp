@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "Bitmap.h"
-#include "Dib.h"
+#include "PixelImage.h"
 #include "PixelConversion.h"
 
 TFrameMask::TFrameMask(int width, int height)
@@ -16,7 +16,7 @@ void TFrameMask::MarkRow(int y, const std::uint8_t* indices, std::uint8_t transp
   std::uint8_t* row = FBits.data() + static_cast<std::size_t>(y) * FStride;
   for (int x = 0; x < FWidth; ++x)
     if (indices[x] == transparent) {
-      row[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+      row[x >> 3] |= PixelBit(x);
       FAny = true;
     }
 }
@@ -24,7 +24,7 @@ void TFrameMask::MarkRow(int y, const std::uint8_t* indices, std::uint8_t transp
 std::unique_ptr<TBitmap> TFrameMask::MakeBitmap() const {
   // A 1-bit image with the table black, white stores a set bit as white;
   // its rows are padded further, to 32 bits, and start out clear.
-  TDib image(FWidth, FHeight, 1, BlackWhiteTable());
+  TPixelImage image(FWidth, FHeight, 1, BlackWhiteTable());
   for (int y = 0; y < FHeight; ++y) std::memcpy(image.ScanLine(y), Row(y), static_cast<std::size_t>(FStride));
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetImage(std::move(image), true);

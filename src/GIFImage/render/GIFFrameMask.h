@@ -24,8 +24,7 @@ public:
 
   // Marks pixel x of row y as transparent.
   void Set(int x, int y) {
-    FBits[static_cast<std::size_t>(y) * FStride + static_cast<std::size_t>(x >> 3)] |=
-        static_cast<std::uint8_t>(0x80 >> (x & 7));
+    FBits[static_cast<std::size_t>(y) * FStride + static_cast<std::size_t>(x >> 3)] |= PixelBit(x);
     FAny = true;
   }
   // Marks the pixels of row y whose index (of Width given) equals transparent.
@@ -37,6 +36,9 @@ public:
   std::unique_ptr<TBitmap> MakeBitmap() const;
 
 private:
+  // Pixel x's bit within its byte, the leftmost pixel in bit 7.
+  static std::uint8_t PixelBit(int x) { return static_cast<std::uint8_t>(0x80 >> (x & 7)); }
+
   int FWidth;
   int FHeight;
   int FStride;

@@ -17,8 +17,8 @@ TPaletteEntry Rgb(int r, int g, int b) {
   return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b), 0};
 }
 
-TDib MakeImage(int width, int height, int bitCount, const std::function<TPaletteEntry(int, int)>& color) {
-  TDib image(width, height, bitCount);
+TPixelImage MakeImage(int width, int height, int bitCount, const std::function<TPaletteEntry(int, int)>& color) {
+  TPixelImage image(width, height, bitCount);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const TPaletteEntry c = color(x, y);
@@ -40,14 +40,14 @@ std::uint32_t TreeKey(const TPaletteEntry& c) {
 TEST(OctreePalette, FewColoursComeOutExactlyInTreeOrderThenBlack) {
   const std::vector<TPaletteEntry> colors = {Rgb(200, 10, 10), Rgb(0, 0, 255), Rgb(17, 200, 99),
                                              Rgb(255, 255, 255), Rgb(16, 200, 99), Rgb(128, 128, 128)};
-  const TDib image = MakeImage(7, 5, 24, [&](int x, int y) { return colors[(x * 5 + y * 3) % colors.size()]; });
+  const TPixelImage image = MakeImage(7, 5, 24, [&](int x, int y) { return colors[(x * 5 + y * 3) % colors.size()]; });
   std::vector<TPaletteEntry> expected = colors;
   std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return TreeKey(a) < TreeKey(b); });
   expected.resize(16);  // filled up with black
 
   EXPECT_EQ(BuildOctreePalette(image, 16, 8, false).Entries(), expected);
   // Other depths are read through their colours.
-  const TDib deep = MakeImage(7, 5, 32, [&](int x, int y) { return colors[(x * 5 + y * 3) % 6]; });
+  const TPixelImage deep = MakeImage(7, 5, 32, [&](int x, int y) { return colors[(x * 5 + y * 3) % 6]; });
   EXPECT_EQ(BuildOctreePalette(deep, 16, 8, false).Entries(), expected);
 
   const TPalette withSystem = BuildOctreePalette(image, 256, 8, true);
@@ -72,7 +72,7 @@ TEST(OctreePalette, FoldsTheNewestDeepestNodeAndAveragesByCount) {
   EXPECT_EQ(quantizer.Colors(), (std::vector<TPaletteEntry>{Rgb(0, 0, 0), Rgb(0, 0, 1), Rgb(255, 255, 254)}));
 
   // Down to a single colour: the truncated average of the whole image.
-  const TDib image = MakeImage(9, 6, 24, [](int x, int y) { return Rgb(x * 30, y * 50, (x * y * 37) % 256); });
+  const TPixelImage image = MakeImage(9, 6, 24, [](int x, int y) { return Rgb(x * 30, y * 50, (x * y * 37) % 256); });
   long sum[3] = {};
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 9; ++x) sum[0] += x * 30, sum[1] += y * 50, sum[2] += (x * y * 37) % 256;
@@ -81,7 +81,7 @@ TEST(OctreePalette, FoldsTheNewestDeepestNodeAndAveragesByCount) {
 }
 
 TEST(OctreePalette, ManyColoursStayWithinTheMaximum) {
-  const TDib image = MakeImage(64, 64, 24, [](int x, int y) { return Rgb(x * 4, y * 4, (x * y) % 256); });
+  const TPixelImage image = MakeImage(64, 64, 24, [](int x, int y) { return Rgb(x * 4, y * 4, (x * y) % 256); });
   TColorQuantizer quantizer(256, 8);
   quantizer.ProcessImage(image);
   EXPECT_LE(quantizer.LeafCount(), 256);
@@ -94,7 +94,7 @@ TEST(OctreePalette, ManyColoursStayWithinTheMaximum) {
 
   // 256 greys between the system colours: 236 slots, and the folding keeps
   // the whole range, ascending, up to the brightest greys.
-  const TDib ramp = MakeImage(16, 16, 24, [](int x, int y) { return Rgb(y * 16 + x, y * 16 + x, y * 16 + x); });
+  const TPixelImage ramp = MakeImage(16, 16, 24, [](int x, int y) { return Rgb(y * 16 + x, y * 16 + x, y * 16 + x); });
   const TPalette grays = BuildOctreePalette(ramp, 256, 8, true);
   for (int i = 11; i < 246; ++i) {
     EXPECT_EQ(grays.Entry(i).peRed, grays.Entry(i).peBlue);
@@ -104,13 +104,13 @@ TEST(OctreePalette, ManyColoursStayWithinTheMaximum) {
 }
 
 TEST(OctreePalette, LimitsAndLargeAreas) {
-  const TDib image = MakeImage(3, 3, 24, [](int x, int y) { return Rgb(x * 100, y * 100, 7); });
+  const TPixelImage image = MakeImage(3, 3, 24, [](int x, int y) { return Rgb(x * 100, y * 100, 7); });
   EXPECT_THROW(TColorQuantizer(16, 0), std::invalid_argument);
   EXPECT_THROW(TColorQuantizer(16, 9), std::invalid_argument);
   EXPECT_THROW(BuildOctreePalette(image, 257, 8, false), EOutOfResources);
   EXPECT_THROW(BuildOctreePalette(image, -1, 8, false), EOutOfResources);
   EXPECT_EQ(BuildOctreePalette(image, 0, 8, false).Count(), 0);
-  EXPECT_EQ(BuildOctreePalette(TDib(0, 0, 24), 4, 8, false).Entries(), std::vector<TPaletteEntry>(4));
+  EXPECT_EQ(BuildOctreePalette(TPixelImage(0, 0, 24), 4, 8, false).Entries(), std::vector<TPaletteEntry>(4));
 
   // More white pixels than a signed 32-bit sum of 255s can hold.
   TColorQuantizer quantizer(2, 8);

@@ -1,4 +1,4 @@
-#include "Dib.h"
+#include "PixelImage.h"
 
 #include <limits>
 
@@ -16,20 +16,20 @@ bool IsSupportedDepth(int bitCount) {
 
 }  // namespace
 
-std::int64_t TDib::RowBytesFor(std::int64_t width, int bitCount) {
+std::int64_t TPixelImage::RowBytesFor(std::int64_t width, int bitCount) {
   return ((width * bitCount + 31) / 32) * 4;
 }
 
-TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+TPixelImage::TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
            std::optional<TBitFields> bitFields)
-    : TDib(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfZero) {}
+    : TPixelImage(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfZero) {}
 
-TDib TDib::Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+TPixelImage TPixelImage::Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
                     std::optional<TBitFields> bitFields) {
-  return TDib(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfLeaveUnset);
+  return TPixelImage(width, height, bitCount, std::move(colorTable), bitFields, TPixelFill::pfLeaveUnset);
 }
 
-TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+TPixelImage::TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
            std::optional<TBitFields> bitFields, TPixelFill fill)
     : FWidth(width), FHeight(height), FBitCount(bitCount), FBitFields(bitFields), FColorTable(std::move(colorTable)) {
   if (width < 0 || height < 0 || !IsSupportedDepth(bitCount) || FColorTable.size() > MaxPaletteEntries ||
@@ -41,33 +41,33 @@ TDib::TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> color
   AllocatePixels(FBits, static_cast<std::size_t>(rowBytes * height), fill);
 }
 
-void TDib::SetColorTable(std::vector<TPaletteEntry> colorTable) {
+void TPixelImage::SetColorTable(std::vector<TPaletteEntry> colorTable) {
   if (colorTable.size() > MaxPaletteEntries) throw EOutOfResources(SOutOfResources);
   FColorTable = std::move(colorTable);
 }
 
-std::uint32_t TDib::GetRaw(int x, int y) const {
+std::uint32_t TPixelImage::GetRaw(int x, int y) const {
   return WithPixelLayout(FBitCount, [&](auto layout) { return decltype(layout)::Get(ScanLine(y), x); });
 }
 
-void TDib::SetRaw(int x, int y, std::uint32_t value) {
+void TPixelImage::SetRaw(int x, int y, std::uint32_t value) {
   WithPixelLayout(FBitCount, [&](auto layout) { decltype(layout)::Put(ScanLine(y), x, value); });
 }
 
-TColor TDib::GetPixel(int x, int y) const {
+TColor TPixelImage::GetPixel(int x, int y) const {
   TColor color = clBlack;
   TRowCodec(*this).Decode(ScanLine(y), x, 1, &color);
   return color;
 }
 
-void TDib::SetPixel(int x, int y, TColor color) {
+void TPixelImage::SetPixel(int x, int y, TColor color) {
   const TColor rgb = ColorToRGB(color);
   TRowCodec(*this).Encode(ScanLine(y), x, 1, &rgb);
 }
 
-int TDib::NearestIndex(TColor color) const { return NearestTableIndex(FColorTable, color); }
+int TPixelImage::NearestIndex(TColor color) const { return NearestTableIndex(FColorTable, color); }
 
-TPixelFormat TDib::PixelFormat() const {
+TPixelFormat TPixelImage::PixelFormat() const {
   switch (FBitCount) {
     case 1: return TPixelFormat::pf1bit;
     case 4: return TPixelFormat::pf4bit;

@@ -1,4 +1,4 @@
-// TDib: the pixel storage of every bitmap, a device-independent image of 1, 4,
+// TPixelImage: the pixel storage of every bitmap, a device-independent image of 1, 4,
 // 8, 16, 24 or 32 bits per pixel with its colour table (indexed depths) or bit
 // fields (16 and 32 bits). Rows are kept top to bottom, each padded to a
 // multiple of 4 bytes, in the byte layout of a BMP file's pixel rows.
@@ -27,16 +27,16 @@ struct TBitFields {
 // 64 Mpx: an 8192 x 8192 picture fits, 256 MiB at 32 bits per pixel.
 inline constexpr std::int64_t MaxDibPixels = std::int64_t{1} << 26;
 
-class TDib {
+class TPixelImage {
 public:
-  TDib() = default;
+  TPixelImage() = default;
   // A zero-filled image. Raises "Out of system resources" for negative sizes,
   // an unsupported depth, more than 256 colours, or more than MaxDibPixels.
-  TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable = {},
+  TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable = {},
        std::optional<TBitFields> bitFields = std::nullopt);
   // The same, with the pixel bytes left unset: for a reader that writes every
   // byte of every row itself.
-  static TDib Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+  static TPixelImage Unfilled(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
                        std::optional<TBitFields> bitFields);
 
   int Width() const { return FWidth; }
@@ -76,7 +76,7 @@ private:
   int FRowBytes = 0;
   std::optional<TBitFields> FBitFields;
   std::vector<TPaletteEntry> FColorTable;
-  TDib(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
+  TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
        std::optional<TBitFields> bitFields, TPixelFill fill);
 
   TPixelBytes FBits;
