@@ -1,10 +1,15 @@
 // The Logo editor on its own: New with the four sizes and "Big Size", the
-// pointer protocol with its rubber band, the six tools with pen and brush
-// choices, and the flips and shifts. Strokes are real pointer events at view
-// coordinates; the checks read the picture's pixels.
+// picture it starts with, the pointer protocol with its rubber band, the six
+// tools with pen and brush choices, the flips and shifts, and the tooltips.
+// Strokes are real pointer events at view coordinates; the checks read the
+// picture's pixels.
+#include <set>
+
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "AppTesting.h"
 #include "Bitmap.h"
@@ -12,6 +17,21 @@
 #include "ImageView.h"
 
 namespace {
+
+// The pixels reached from the first one through 8-neighbours.
+std::set<std::pair<int, int>> ConnectedTo(const std::vector<TPoint>& pixels) {
+  std::set<std::pair<int, int>> all, reached;
+  for (const TPoint& p : pixels) all.insert({p.X, p.Y});
+  std::vector<std::pair<int, int>> open{{pixels.front().X, pixels.front().Y}};
+  while (!open.empty()) {
+    const auto [x, y] = open.back();
+    open.pop_back();
+    if (!all.contains({x, y}) || !reached.insert({x, y}).second) continue;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy) open.push_back({x + dx, y + dy});
+  }
+  return reached;
+}
 
 std::vector<TPoint> BoxOutline(int left, int top, int right, int bottom) {
   std::vector<TPoint> outline;
@@ -144,7 +164,7 @@ TEST_F(EditorDrawing, RoundedCornersAreHalfTheBoxWhicheverWayItIsDrawn) {
   EXPECT_EQ(PixelsOf(Picture()), forwards);
 }
 
-TEST_F(EditorDrawing, PencilSetsSinglePixelsInTheColourOfThePenColourBox) {
+TEST_F(EditorDrawing, PencilDrawsInTheColourOfThePenColourBox) {
   Choose("ComboBox2", 1);  // clWhite; New below puts the canvas's pen back to black
   New();
   Click(Editor, "SpeedButton8");
@@ -156,7 +176,47 @@ TEST_F(EditorDrawing, PencilSetsSinglePixelsInTheColourOfThePenColourBox) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 30; ++x)
       if (PixelOf(Picture(), x, y) == clWhite) white.push_back(TPoint{x, y});
-  EXPECT_EQ(white, (std::vector<TPoint>{{5, 5}, {10, 5}, {15, 5}}));  // one pixel per event, no line
+  std::vector<TPoint> joined;
+  for (int x = 5; x <= 15; ++x) joined.push_back(TPoint{x, 5});
+  EXPECT_EQ(white, joined);
+}
+
+TEST_F(EditorDrawing, FastPencilStrokeLeavesAConnectedOnePixelPath) {
+  Click(Editor, "SpeedButton9");
+  Stroke({QPoint(4, 4), QPoint(80, 60)});  // press, one move, release: (2, 2) to (40, 30)
+  const std::vector<TPoint> black = BlackPixels(Picture());
+  ASSERT_FALSE(black.empty());
+  EXPECT_EQ(black.front(), (TPoint{2, 2}));
+  EXPECT_EQ(black.back(), (TPoint{40, 30}));
+  EXPECT_EQ(black.size(), 39u);  // one pixel per column
+  EXPECT_EQ(ConnectedTo(black).size(), black.size());
+}
+
+// Before any New: the picture the editor started with is drawn on, at the
+// zoom of its view.
+TEST_F(EditorDrawing, FirstStrokeOfAFreshEditorLandsUnderThePointer) {
+  Stroke({QPoint(20, 20), QPoint(41, 21)});
+  std::vector<TPoint> line;
+  for (int x = 10; x < 20; ++x) line.push_back(TPoint{x, 10});
+  EXPECT_EQ(BlackPixels(Picture()), line);
+  EXPECT_EQ(Picture().Width(), 101);
+  EXPECT_EQ(Picture().Height(), 64);
+  ExpectViewSize(202, 128);
+}
+
+TEST_F(EditorDrawing, ControlsWithoutACaptionSayWhatTheyDo) {
+  std::vector<QWidget*> uncaptioned;
+  for (QToolButton* button : Editor.findChildren<QToolButton*>()) uncaptioned.push_back(button);
+  for (QComboBox* box : Editor.findChildren<QComboBox*>()) uncaptioned.push_back(box);
+  for (const char* arrow : {"Button10", "Button11", "Button12", "Button13"})
+    uncaptioned.push_back(Control<QPushButton>(Editor, arrow));
+  EXPECT_EQ(uncaptioned.size(), 11u + 4u + 4u);
+  std::set<QString> tips;
+  for (QWidget* control : uncaptioned) {
+    EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+    tips.insert(control->toolTip());
+  }
+  EXPECT_EQ(tips.size(), uncaptioned.size());  // each its own
 }
 
 TEST_F(EditorDrawing, TextToolWritesTheEditBoxTextAtTheStartPointWithoutBackground) {
