@@ -13,7 +13,9 @@
 
 namespace {
 
-const QColor GridColor(0x80, 0x80, 0x80);
+// Half-transparent grey: a light line over white pixels, a dark one over
+// black, so the grid shows on both without hiding the picture.
+const QColor GridColor(0x80, 0x80, 0x80, 0x80);
 
 // The screen surface as a Qt image: 32-bit rows of blue, green, red and an
 // unused byte are Qt's RGB32 on a little-endian machine; anything else is
@@ -68,8 +70,7 @@ void TImageView::SetGridCell(int cellSize) {
   update();
 }
 
-// Grey shows on black and white pixels alike. The line between two cells
-// takes the first column (row) of the second.
+// The line between two cells takes the first column (row) of the second.
 void TImageView::PaintGrid(QPainter& painter) {
   const int right = std::min(width(), FModel.Picture().Width() * FGridCell);
   const int bottom = std::min(height(), FModel.Picture().Height() * FGridCell);
