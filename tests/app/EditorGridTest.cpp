@@ -11,57 +11,51 @@
 class EditorGrid : public TAppTest {
 protected:
   // What the user sees of the view.
-  QImage Screen() { return Control<TImageView>(Editor, "Image1")->grab().toImage(); }
+  QRgb Screen(int x, int y) { return Control<TImageView>(Editor, "Image1")->grab().toImage().pixel(x, y); }
   std::vector<std::uint8_t> SavedLogo(const std::string& name) {
     Dialogs.SaveAnswers.push_back(Temp.File(name));
     Click(Editor, "Button7");
     return ReadWholeFile(Temp.File(name + ".bmp"));
   }
-  bool GridChecked() { return Control<QAction>(Editor, "Grid1")->isChecked(); }
+  std::vector<TColor> Slot1() {
+    Click(Editor, "Button3");
+    return PixelsOf(Converter.Image(2).Picture());
+  }
 };
 
 TEST_F(EditorGrid, ShowsFromDivisorThreeOnTheScreenOnly) {
+  const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
   ShowEditor();
   Click(Editor, "CheckBox1");
   Click(Editor, "Button2");  // 101 x 64 shown three times as large
   Click(Editor, "SpeedButton3");
   Stroke({QPoint(0, 0), QPoint(30, 30)});  // a box from (0, 0) to (9, 9)
-  const std::vector<std::uint8_t> withoutGrid = SavedLogo("plain");
-  Click(Editor, "Button3");
-  const std::vector<TColor> slotWithoutGrid = PixelsOf(Converter.Image(2).Picture());
-  const std::vector<TColor> pixels = PixelsOf(EditorView().Picture());
-  EXPECT_FALSE(GridChecked());
-  EXPECT_EQ(Screen().pixel(3, 10), qRgb(255, 255, 255));
+  const std::vector<std::uint8_t> savedWithoutGrid = SavedLogo("plain");
+  const std::vector<TColor> slotWithoutGrid = Slot1();
+  EXPECT_EQ(Screen(3, 10), white);
 
   Trigger(Editor, "Grid1");
-  const QRgb grey = Screen().pixel(3, 10);
-  EXPECT_NE(grey, qRgb(255, 255, 255));
-  EXPECT_EQ(Screen().pixel(10, 3), grey);   // a row between cells
-  EXPECT_EQ(Screen().pixel(4, 10), qRgb(255, 255, 255));  // inside a cell
-  EXPECT_EQ(Screen().pixel(4, 1), qRgb(0, 0, 0));
-  EXPECT_NE(Screen().pixel(3, 1), qRgb(0, 0, 0));  // over black pixels too
-  EXPECT_EQ(SavedLogo("grid"), withoutGrid);
-  Click(Editor, "Button3");
-  EXPECT_EQ(PixelsOf(Converter.Image(2).Picture()), slotWithoutGrid);
-  EXPECT_EQ(PixelsOf(EditorView().Picture()), pixels);
+  const QRgb line = Screen(3, 10);  // the first column of the second cell
+  EXPECT_NE(line, white);
+  EXPECT_EQ(Screen(10, 3), line);
+  EXPECT_EQ(Screen(4, 10), white);  // inside a cell
+  EXPECT_EQ(Screen(4, 1), black);
+  EXPECT_NE(Screen(3, 1), black);  // over black pixels too
+  EXPECT_EQ(SavedLogo("grid"), savedWithoutGrid);
+  EXPECT_EQ(Slot1(), slotWithoutGrid);
 
   Click(Editor, "CheckBox1");  // divisor 2: too dense for lines
-  EXPECT_EQ(Screen().pixel(3, 10), qRgb(255, 255, 255));
+  EXPECT_EQ(Screen(3, 10), white);
   Click(Editor, "CheckBox1");  // divisor 4, the view still three times as large
-  EXPECT_EQ(Screen().pixel(4, 10), grey);
-  EXPECT_EQ(Screen().pixel(3, 10), qRgb(255, 255, 255));
+  EXPECT_EQ(Screen(4, 10), line);
+  EXPECT_EQ(Screen(3, 10), white);
 }
 
 TEST_F(EditorGrid, IsRememberedForTheNextRun) {
-  Trigger(Editor, "Grid1");
-  EXPECT_TRUE(GridChecked());
-  {
+  for (bool shown : {true, false}) {
+    Trigger(Editor, "Grid1");
     TForm1 converter{Dialogs};
     TForm2 editor{converter, Dialogs};
-    EXPECT_TRUE(Control<QAction>(editor, "Grid1")->isChecked());
+    EXPECT_EQ(Control<QAction>(editor, "Grid1")->isChecked(), shown);
   }
-  Trigger(Editor, "Grid1");
-  TForm1 converter{Dialogs};
-  TForm2 editor{converter, Dialogs};
-  EXPECT_FALSE(Control<QAction>(editor, "Grid1")->isChecked());
 }
