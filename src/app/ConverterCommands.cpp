@@ -7,14 +7,18 @@
 #include "Image.h"
 #include "Unit1.h"
 
-// Open: the dialog comes first, so that a cancelled Open changes nothing;
-// then the old document leaves the views and the chosen file is read.
+// Open: the dialog comes first, so that a cancelled Open changes nothing.
 void TForm1::Button1Click() {
   const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{SOpenFilter});
-  if (!fileName) return;
+  if (fileName) Open(*fileName);
+}
+
+// The old document leaves the views and the file is read. The dialog and a
+// file dropped on the window both come here.
+void TForm1::Open(const std::string& fileName) {
   EnterStage(TConverterStage::csOpening);
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
-  FDocument.SourceFileName = *fileName;
+  FDocument.SourceFileName = fileName;
   if (TakesGifPath(FDocument.SourceFileName))
     FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable);
   else

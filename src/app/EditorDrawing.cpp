@@ -1,21 +1,22 @@
 // The Logo editor's picture and drawing: New with the four sizes and their
 // zoom, the tool, pen and brush choices, the pointer protocol (a rubber band
 // drawn and taken away in pmNotXor while the button is held, the final shape
-// in pmCopy on release) and DrawShape, the one routine every tool draws with.
+// in pmCopy on release; the pencil joins each position to the one before),
+// DrawShape, the one routine every tool draws with, and the pixel grid.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "AppSettings.h"
 #include "Bitmap.h"
 #include "Controls.h"
 #include "ImageView.h"
 #include "Unit2.h"
 
 TImage& TForm2::View() { return FImage1->Model(); }
-// Before the first New the view holds nothing, and its canvas is that of a
-// white full-colour bitmap of the view's size, made on first use.
 TCanvas& TForm2::Canvas() { return View().Canvas(); }
 
 const TEditorSize* TForm2::CheckedSize() const {
@@ -25,8 +26,14 @@ const TEditorSize* TForm2::CheckedSize() const {
 }
 
 // New: a white monochrome picture of the checked size, shown in a view of
-// the normal or the big size. The old picture goes without asking.
+// the normal or the big size. The old picture goes without asking: Undo
+// brings it back.
 void TForm2::Button2Click() {
+  RecordStep();
+  New();
+}
+
+void TForm2::New() {
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetMonochrome(true);
   if (const TEditorSize* size = CheckedSize()) {
@@ -36,7 +43,7 @@ void TForm2::Button2Click() {
     View().SetSize(size->ViewWidth, size->ViewHeight);
     if (FCheckBox1->isChecked()) {
       View().SetSize(size->BigViewWidth, size->BigViewHeight);
-      ZoomDivisor = size->BigZoomDivisor;
+      SetZoomDivisor(size->BigZoomDivisor);
     }
   }
   EditorBitmap = std::move(bitmap);
@@ -45,7 +52,24 @@ void TForm2::Button2Click() {
 }
 
 // The divisor changes at once; the view keeps its size until the next New.
-void TForm2::CheckBox1Click() { ZoomDivisor = FCheckBox1->isChecked() ? 4 : 2; }
+void TForm2::CheckBox1Click() { SetZoomDivisor(FCheckBox1->isChecked() ? 4 : 2); }
+
+void TForm2::SetZoomDivisor(int divisor) {
+  ZoomDivisor = divisor;
+  ShowGrid();
+}
+
+void TForm2::Grid1Click() {
+  SetGridShown(FGrid1->isChecked());
+  ShowGrid();
+}
+
+// One grid cell per picture pixel that the pointer reaches; below a divisor
+// of 3 the lines would hide the picture.
+void TForm2::ShowGrid() {
+  const bool shown = FGrid1->isChecked() && ZoomDivisor >= 3;
+  FImage1->SetGridCell(shown ? ZoomDivisor : 0);
+}
 
 void TForm2::ChooseTool(TTool tool) {
   for (const auto& [button, buttonTool] : FToolButtons) SetFlat(button, buttonTool == tool);
@@ -99,7 +123,14 @@ TPoint TForm2::ToPicture(TPoint viewPoint) const {
   return TPoint{viewPoint.X / ZoomDivisor, viewPoint.Y / ZoomDivisor};
 }
 
+// Where the shape being drawn starts: the pencil goes on from where the
+// pointer was last seen, every other tool draws from where the button went
+// down.
+TPoint TForm2::ShapeStart() const { return ToPicture(CurrentTool == TTool::pencil ? StrokeLast : StrokeStart); }
+
+// Each stroke is a step of the history.
 void TForm2::Image1MouseDown(int x, int y) {
+  RecordStep();
   Stroking = true;
   StrokeStart = StrokeLast = TPoint{x, y};
 }
@@ -109,7 +140,7 @@ void TForm2::Image1MouseMove(int x, int y) {
   FLabel2->setText(QString::number(at.X));
   FLabel4->setText(QString::number(at.Y));
   if (!Stroking) return;
-  const TPoint start = ToPicture(StrokeStart);
+  const TPoint start = ShapeStart();
   const TPoint last = ToPicture(StrokeLast);
   DrawShape(start.X, start.Y, last.X, last.Y, TPenMode::pmNotXor);  // takes the old rubber band away
   StrokeLast = TPoint{x, y};
@@ -118,9 +149,9 @@ void TForm2::Image1MouseMove(int x, int y) {
 
 // The final shape is drawn over the last rubber band.
 void TForm2::Image1MouseUp(int x, int y) {
+  const TPoint start = ShapeStart();
   StrokeLast = TPoint{x, y};
   if (!Stroking) return;
-  const TPoint start = ToPicture(StrokeStart);
   const TPoint end = ToPicture(StrokeLast);
   DrawShape(start.X, start.Y, end.X, end.Y, TPenMode::pmCopy);
   Stroking = false;
@@ -137,12 +168,22 @@ void TForm2::DrawShape(int x1, int y1, int x2, int y2, TPenMode mode) {
     case TTool::circle: canvas.Ellipse(x1, y1, x2, y2); break;
     case TTool::rect: canvas.Rectangle(x1, y1, x2, y2); break;
     case TTool::roundrect: canvas.RoundRect(x1, y1, x2, y2, (x1 - x2) / 2, (y1 - y2) / 2); break;
-    case TTool::pencil:
-      // One pixel per pointer event, always copied, in the colour of the pen
-      // colour box whatever the pen colour is.
-      canvas.Pen.Mode = TPenMode::pmCopy;
-      canvas.SetPixelColor(x2, y2, FComboBox2->currentIndex() == 0 ? clBlack : clWhite);
-      break;
+    case TTool::pencil: PencilLine(x1, y1, x2, y2); break;
     case TTool::text: canvas.TextOut(x1, y1, FEdit1->text().toStdString()); break;
   }
+}
+
+// A line one pixel wide from the pencil's last position to its new one, both
+// ends set, so that a stroke stays unbroken however fast the pointer moves.
+// Always copied, in the colour of the pen colour box whatever the pen colour
+// is; the pen that the other tools use keeps its width and style.
+void TForm2::PencilLine(int x1, int y1, int x2, int y2) {
+  TCanvas& canvas = Canvas();
+  const TPen pen = canvas.Pen;
+  const TColor color = FComboBox2->currentIndex() == 0 ? clBlack : clWhite;
+  canvas.Pen = TPen{color, 1, TPenStyle::psSolid, TPenMode::pmCopy};
+  canvas.MoveTo(x1, y1);
+  canvas.LineTo(x2, y2);
+  canvas.SetPixelColor(x2, y2, color);
+  canvas.Pen = pen;
 }

@@ -35,7 +35,8 @@ void TForm2::Button6Click() { SaveAsFrame(4); }
 
 // New, then the picture of a Converter view (1 the input view, 2 to 5 the
 // frame slots) drawn at the top-left: clipped when larger, the rest white
-// when smaller. A view without a picture draws nothing.
+// when smaller. A view without a picture draws nothing. New records the
+// step, so that one Undo takes the whole load back.
 void TForm2::LoadFrom(int converterView) {
   FButton2->click();
   Canvas().Draw(0, 0, FConverter.Image(converterView).Picture().Graphic());

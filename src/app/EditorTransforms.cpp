@@ -1,7 +1,7 @@
 // The Logo editor's transforms of the whole picture: the two mirrors and the
 // four shifts by the shift step. Each makes a new monochrome picture of the
 // editor's size and gives the view a copy of it, so the view's canvas starts
-// again with the default pen and brush.
+// again with the default pen and brush. Each is a step of the history.
 #include "Bitmap.h"
 #include "ImageView.h"
 #include "Unit2.h"
@@ -15,6 +15,7 @@ std::unique_ptr<TBitmap> TForm2::NewPicture() const {
 
 // Pixel by pixel through the two canvases.
 void TForm2::Mirror(bool leftToRight) {
+  RecordStep();
   const std::unique_ptr<TBitmap> mirrored = NewPicture();
   TCanvas& target = mirrored->Canvas();
   TCanvas& source = Canvas();
@@ -33,6 +34,7 @@ void TForm2::Button9Click() { Mirror(false); }
 // The picture drawn at an offset: what moves past an edge is lost, the strip
 // left open on the other side is white.
 void TForm2::Shift(int dx, int dy) {
+  RecordStep();
   const std::unique_ptr<TBitmap> shifted = NewPicture();
   shifted->Canvas().Draw(dx, dy, View().Picture().Graphic());
   View().Picture().Assign(shifted.get());

@@ -1,5 +1,6 @@
 #include "ImageView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QContextMenuEvent>
@@ -11,6 +12,10 @@
 #include "Bitmap.h"
 
 namespace {
+
+// Half-transparent grey: a light line over white pixels, a dark one over
+// black, so the grid shows on both without hiding the picture.
+const QColor GridColor(0x80, 0x80, 0x80, 0x80);
 
 // The screen surface as a Qt image: 32-bit rows of blue, green, red and an
 // unused byte are Qt's RGB32 on a little-endian machine; anything else is
@@ -56,6 +61,22 @@ void TImageView::paintEvent(QPaintEvent*) {
   if (surface.Empty()) return;
   QPainter painter(this);
   painter.drawImage(0, 0, SurfaceImage(surface.Image()));
+  if (FGridCell > 0) PaintGrid(painter);
+}
+
+void TImageView::SetGridCell(int cellSize) {
+  if (cellSize == FGridCell) return;
+  FGridCell = cellSize;
+  update();
+}
+
+// The line between two cells takes the first column (row) of the second.
+void TImageView::PaintGrid(QPainter& painter) {
+  const int right = std::min(width(), FModel.Picture().Width() * FGridCell);
+  const int bottom = std::min(height(), FModel.Picture().Height() * FGridCell);
+  painter.setPen(GridColor);
+  for (int x = FGridCell; x < right; x += FGridCell) painter.drawLine(x, 0, x, bottom - 1);
+  for (int y = FGridCell; y < bottom; y += FGridCell) painter.drawLine(0, y, right - 1, y);
 }
 
 bool TImageView::OpensMenu(Qt::MouseButton button) const {

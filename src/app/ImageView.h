@@ -3,7 +3,8 @@
 // screen surface 1:1, takes the model's size as its own fixed size, and
 // repaints whatever the model reports as changed. Pointer events are handed on
 // in view coordinates; the right button opens the view's context menu when it
-// has one instead.
+// has one instead. A grid of thin lines can be laid over the picture on the
+// screen: it is painted by the widget only, never into the model.
 #pragma once
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include "Image.h"
 
 class QMenu;
+class QPainter;
 
 class TImageView : public QWidget {
   Q_OBJECT
@@ -23,6 +25,9 @@ public:
 
   TImage& Model() { return FModel; }
   void SetContextMenu(QMenu* menu) { FContextMenu = menu; }
+  // Lines between cells of cellSize x cellSize view pixels, one cell per
+  // picture pixel, from the top-left; 0 shows none.
+  void SetGridCell(int cellSize);
 
   // Pointer position in view coordinates (negative or beyond the view while
   // a button is held and the pointer is outside).
@@ -40,7 +45,9 @@ protected:
 private:
   void ModelInvalidated(const TRect& area);
   bool OpensMenu(Qt::MouseButton button) const;
+  void PaintGrid(QPainter& painter);
 
   TImage FModel;
   QMenu* FContextMenu = nullptr;
+  int FGridCell = 0;
 };

@@ -3,7 +3,7 @@
 // Converter window closes.
 #include <QApplication>
 
-#include "AppMessages.h"
+#include "AppSettings.h"
 #include "QtDialogs.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -11,7 +11,7 @@
 int main(int argc, char* argv[]) {
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(SApplicationTitle));
+  NameApplication();
   // The editor may still be open: closing the Converter ends the program all the same.
   QApplication::setQuitOnLastWindowClosed(false);
   TQtDialogs dialogs;

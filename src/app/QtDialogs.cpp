@@ -4,13 +4,18 @@
 #include <QMessageBox>
 
 #include "AppMessages.h"
+#include "AppSettings.h"
 #include "Exception.h"
 
 namespace {
 
+// The folder of the chosen file is where the next dialog starts, in this
+// run and the next.
 std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  const QString chosen = dialog.selectedFiles().first();
+  RememberFolderOf(chosen);
+  return chosen.toStdString();
 }
 
 }  // namespace
@@ -33,8 +38,7 @@ QString DisplayText(const std::string& text) {
 }
 
 std::optional<std::string> TQtDialogs::OpenFile(const TOpenFileRequest& request) {
-  QFileDialog dialog;
-  dialog.setWindowTitle(QStringLiteral("Open"));
+  QFileDialog dialog(nullptr, QStringLiteral("Open"), LastFolder());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(request.Filter));
@@ -42,8 +46,8 @@ std::optional<std::string> TQtDialogs::OpenFile(const TOpenFileRequest& request)
 }
 
 std::optional<std::string> TQtDialogs::SaveFile(const TSaveFileRequest& request) {
-  QFileDialog dialog;
-  dialog.setWindowTitle(QStringLiteral("Save As"));
+  // A preset name with a folder of its own starts there instead.
+  QFileDialog dialog(nullptr, QStringLiteral("Save As"), LastFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // The command asks itself, about the name it will really write.

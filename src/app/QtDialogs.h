@@ -1,8 +1,8 @@
 // TQtDialogs: the real file dialogs and message boxes of the program, Qt's
 // own widgets (not the desktop's native dialogs). Message boxes are modal,
-// centred on the screen and captioned with the application title. Also the
-// two conversions they need: filters into Qt's name filters, message text
-// into displayed text.
+// centred on the screen and captioned with the application title; file
+// dialogs start in the folder used last. Also the two conversions they need:
+// filters into Qt's name filters, message text into displayed text.
 #pragma once
 
 #include <QString>

@@ -20,6 +20,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), FDialogs(d
   setFont(WindowFont());
   move(292, 321);
   resize(586, 244);
+  setAcceptDrops(true);
   BuildControls();
   BuildActions();
   EnterStage(TConverterStage::csStart);

@@ -2,12 +2,14 @@
 // document state of one conversion (TConverterDocument) and the six image
 // views: the input view, the four frame slots FRM1..FRM4 and the output view.
 // Its commands: Open (a BMX strip or any BMP is cut into four frames), Save,
-// Info, Size Big / Size Orig, Editor, About. The Logo editor reaches in
-// directly: it reads and replaces the frame slots, draws the strip into the
-// output view, sets the source kind and enables Save and Animate.
+// Info, Size Big / Size Orig, Editor, About; one file dropped on the window
+// is opened just as Open opens the file chosen in its dialog. The Logo editor
+// reaches in directly: it reads and replaces the frame slots, draws the strip
+// into the output view, sets the source kind and enables Save and Animate.
 //
 // Unit1.cpp builds the window, its actions and the enabled states;
-// ConverterCommands.cpp holds the command handlers.
+// ConverterCommands.cpp holds the command handlers; ConverterDrop.cpp takes
+// dropped files.
 #pragma once
 
 #include <array>
@@ -52,6 +54,9 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  // ConverterDrop.cpp
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildControls();
@@ -71,6 +76,7 @@ private:
   void About1Click();
   void FormClose();
 
+  void Open(const std::string& fileName);
   void OpenBitmap();
   void CutFrames(int frameHeight);
   void ShowInput(bool big);

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include "AppMessages.h"
+#include "AppSettings.h"
 #include "Bitmap.h"
 #include "Controls.h"
 #include "Dialogs.h"
@@ -23,9 +24,12 @@
 
 namespace {
 
-QComboBox* AddComboBox(QWidget* parent, const char* name, const QRect& bounds, const QStringList& items) {
+// Controls without a caption say what they do in a tooltip.
+QComboBox* AddComboBox(QWidget* parent, const char* name, const QRect& bounds, const QStringList& items,
+                       const QString& tip) {
   auto* box = Place<QComboBox>(parent, name, bounds);
   box->addItems(items);
+  box->setToolTip(tip);
   return box;
 }
 
@@ -53,10 +57,11 @@ QPushButton* TForm2::AddButton(QWidget* parent, const char* name, const QRect& b
   return button;
 }
 
-QToolButton* TForm2::AddSpeedButton(const char* name, int left, int top, TToolPicture picture,
+QToolButton* TForm2::AddSpeedButton(const char* name, int left, int top, TToolPicture picture, const QString& tip,
                                     void (TForm2::*handler)()) {
   auto* button = Place<QToolButton>(this, name, QRect(left, top, 33, 25));
   button->setIcon(ToolPicture(picture));
+  button->setToolTip(tip);
   SetFlat(button, false);
   connect(button, &QToolButton::clicked, this, Guarded(FDialogs, this, handler));
   return button;
@@ -90,44 +95,67 @@ void TForm2::BuildEditorGroup() {
 
   AddButton(group, "Button8", QRect(320, 8, 73, 25), QStringLiteral("Vert. Flip"), &TForm2::Button8Click);
   AddButton(group, "Button9", QRect(320, 40, 73, 25), QStringLiteral("Hor. Flip"), &TForm2::Button9Click);
-  AddButton(group, "Button12", QRect(344, 80, 25, 25), QStringLiteral("/\\"), &TForm2::Button12Click);
-  AddButton(group, "Button11", QRect(320, 104, 25, 25), QStringLiteral("<"), &TForm2::Button11Click);
-  AddButton(group, "Button10", QRect(368, 104, 25, 25), QStringLiteral(">"), &TForm2::Button10Click);
-  AddButton(group, "Button13", QRect(344, 128, 25, 25), QStringLiteral("\\/"), &TForm2::Button13Click);
+  // The arrows' captions are pictures of a direction: the tooltips say what moves.
+  AddButton(group, "Button12", QRect(344, 80, 25, 25), QStringLiteral("/\\"), &TForm2::Button12Click)
+      ->setToolTip(QStringLiteral("Shift the picture up"));
+  AddButton(group, "Button11", QRect(320, 104, 25, 25), QStringLiteral("<"), &TForm2::Button11Click)
+      ->setToolTip(QStringLiteral("Shift the picture left"));
+  AddButton(group, "Button10", QRect(368, 104, 25, 25), QStringLiteral(">"), &TForm2::Button10Click)
+      ->setToolTip(QStringLiteral("Shift the picture right"));
+  AddButton(group, "Button13", QRect(344, 128, 25, 25), QStringLiteral("\\/"), &TForm2::Button13Click)
+      ->setToolTip(QStringLiteral("Shift the picture down"));
   QStringList steps;
   for (int step = 1; step <= 10; ++step) steps << QStringLiteral("%1 pixel").arg(step, -2);
-  auto* comboBox4 = AddComboBox(group, "ComboBox4", QRect(328, 168, 65, 21), steps);
+  auto* comboBox4 = AddComboBox(group, "ComboBox4", QRect(328, 168, 65, 21), steps,
+                                QStringLiteral("How far a shift moves the picture"));
   connect(comboBox4, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox4Change));
 }
 
 // Tools, pen style, fill, pen width, pen colour and brush colour.
 void TForm2::BuildToolControls() {
   using enum TToolPicture;
-  FToolButtons = {{{AddSpeedButton("SpeedButton9", 424, 16, Pencil, &TForm2::SpeedButton9Click), TTool::pencil},
-                   {AddSpeedButton("SpeedButton1", 456, 16, Line, &TForm2::SpeedButton1Click), TTool::line},
-                   {AddSpeedButton("SpeedButton2", 488, 16, Circle, &TForm2::SpeedButton2Click), TTool::circle},
-                   {AddSpeedButton("SpeedButton3", 520, 16, Rect, &TForm2::SpeedButton3Click), TTool::rect},
-                   {AddSpeedButton("SpeedButton4", 552, 16, RoundRect, &TForm2::SpeedButton4Click), TTool::roundrect},
-                   {AddSpeedButton("SpeedButton11", 424, 40, Text, &TForm2::SpeedButton11Click), TTool::text}}};
+  const auto tip = [](const char* text) { return QString::fromLatin1(text); };
+  FToolButtons = {
+      {{AddSpeedButton("SpeedButton9", 424, 16, Pencil, tip("Pencil: draw freehand in the line colour"),
+                       &TForm2::SpeedButton9Click),
+        TTool::pencil},
+       {AddSpeedButton("SpeedButton1", 456, 16, Line, tip("Draw a line"), &TForm2::SpeedButton1Click), TTool::line},
+       {AddSpeedButton("SpeedButton2", 488, 16, Circle, tip("Draw a circle or ellipse"), &TForm2::SpeedButton2Click),
+        TTool::circle},
+       {AddSpeedButton("SpeedButton3", 520, 16, Rect, tip("Draw a rectangle"), &TForm2::SpeedButton3Click), TTool::rect},
+       {AddSpeedButton("SpeedButton4", 552, 16, RoundRect, tip("Draw a rounded rectangle"),
+                       &TForm2::SpeedButton4Click),
+        TTool::roundrect},
+       {AddSpeedButton("SpeedButton11", 424, 40, Text, tip("Write the text of the box beside"),
+                       &TForm2::SpeedButton11Click),
+        TTool::text}}};
   FEdit1 = Place<QLineEdit>(this, "Edit1", QRect(456, 40, 129, 21));
   FEdit1->setText(QStringLiteral("Text"));
   FPenStyleButtons = {
-      {{AddSpeedButton("SpeedButton5", 424, 120, PenSolid, &TForm2::SpeedButton5Click), TPenStyle::psSolid},
-       {AddSpeedButton("SpeedButton6", 456, 120, PenDot, &TForm2::SpeedButton6Click), TPenStyle::psDot},
-       {AddSpeedButton("SpeedButton7", 488, 120, PenClear, &TForm2::SpeedButton7Click), TPenStyle::psClear}}};
-  FSpeedButton8 = AddSpeedButton("SpeedButton8", 424, 152, Fill, &TForm2::SpeedButton8Click);
-  FSpeedButton10 = AddSpeedButton("SpeedButton10", 456, 152, NoFill, &TForm2::SpeedButton10Click);
+      {{AddSpeedButton("SpeedButton5", 424, 120, PenSolid, tip("Solid lines"), &TForm2::SpeedButton5Click),
+        TPenStyle::psSolid},
+       {AddSpeedButton("SpeedButton6", 456, 120, PenDot, tip("Dotted lines"), &TForm2::SpeedButton6Click),
+        TPenStyle::psDot},
+       {AddSpeedButton("SpeedButton7", 488, 120, PenClear, tip("No lines: shapes without an outline"),
+                       &TForm2::SpeedButton7Click),
+        TPenStyle::psClear}}};
+  FSpeedButton8 =
+      AddSpeedButton("SpeedButton8", 424, 152, Fill, tip("Fill shapes with black"), &TForm2::SpeedButton8Click);
+  FSpeedButton10 =
+      AddSpeedButton("SpeedButton10", 456, 152, NoFill, tip("Shapes without a fill"), &TForm2::SpeedButton10Click);
   SetFlat(FToolButtons[1].first, true);
   SetFlat(FPenStyleButtons[0].first, true);
   SetFlat(FSpeedButton10, true);
 
   auto* comboBox1 = AddComboBox(this, "ComboBox1", QRect(424, 184, 65, 21),
-                                {"1 Pixel", "2 Pixel", "3 Pixel", "4 Pixel", "5 Pixel"});
+                                {"1 Pixel", "2 Pixel", "3 Pixel", "4 Pixel", "5 Pixel"}, tip("Pen width"));
   connect(comboBox1, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox1Change));
-  FComboBox2 = AddComboBox(this, "ComboBox2", QRect(424, 216, 65, 21), {"clBlack", "clWhite"});
+  FComboBox2 = AddComboBox(this, "ComboBox2", QRect(424, 216, 65, 21), {"clBlack", "clWhite"},
+                           tip("Line colour, also the pencil's"));
   connect(FComboBox2, &QComboBox::currentIndexChanged, this, Guarded(FDialogs, this, &TForm2::ComboBox2Change));
   // Shows "clBlack" with no entry selected until one is chosen.
-  auto* comboBox3 = AddComboBox(this, "ComboBox3", QRect(424, 248, 65, 21), {"clBlack", "clWhite"});
+  auto* comboBox3 =
+      AddComboBox(this, "ComboBox3", QRect(424, 248, 65, 21), {"clBlack", "clWhite"}, tip("Fill colour"));
   comboBox3->setEditable(true);
   comboBox3->setInsertPolicy(QComboBox::NoInsert);
   comboBox3->setCurrentIndex(-1);
@@ -148,7 +176,8 @@ void TForm2::BuildCommandButtons() {
 }
 
 // Every action of the window: the view's context menu, whose items repeat
-// buttons by clicking them, and the keys.
+// buttons by clicking them, and the keys. Undo and Redo are in the menu and
+// answer their keys anywhere in the window.
 void TForm2::BuildActions() {
   FPopupMenu1 = new QMenu(this);
   FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -156,6 +185,7 @@ void TForm2::BuildActions() {
     QAction* item = FPopupMenu1->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     connect(item, &QAction::triggered, this, Guarded(FDialogs, run));
+    return item;
   };
   static constexpr std::array<const char*, 4> SaveItems{"SaveAsFrame11", "SaveAsFrame21", "SaveAsFrame31",
                                                         "SaveAsFrame41"};
@@ -167,6 +197,16 @@ void TForm2::BuildActions() {
                                                         "LoadFromFram41"};
   for (int k = 0; k < 4; ++k)
     addItem(LoadItems[k], QStringLiteral("Load From Frame%1").arg(k + 1), [this, k] { LoadFrom(k + 2); });
+  FPopupMenu1->addSeparator();
+  FUndo1 = addItem("Undo1", QStringLiteral("Undo"), [this] { Undo1Click(); });
+  FUndo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  FRedo1 = addItem("Redo1", QStringLiteral("Redo"), [this] { Redo1Click(); });
+  FRedo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  addActions({FUndo1, FRedo1});
+  FPopupMenu1->addSeparator();
+  FGrid1 = addItem("Grid1", QStringLiteral("Grid"), [this] { Grid1Click(); });
+  FGrid1->setCheckable(true);
+  FGrid1->setChecked(GridShown());
   FImage1->SetContextMenu(FPopupMenu1);
 
   const auto addKey = [this](const char* name, const QKeySequence& key, QPushButton* button) {
@@ -181,13 +221,17 @@ void TForm2::BuildActions() {
   addKey("ExitKey", QKeySequence::Close, FButton1);
 }
 
+// The editor starts with a new picture of the checked size, so that the
+// first stroke lands under the pointer; making it is not a step to undo.
 void TForm2::FormCreate() {
   FImage1->setCursor(Qt::CrossCursor);
   View().SetStretch(true);
   View().SetProportional(true);
   CurrentTool = TTool::line;
   ShiftStep = 1;
-  ZoomDivisor = 2;
+  SetZoomDivisor(2);
+  New();
+  ShowHistoryState();
 }
 
 // Every close, by Exit or by the close box, gives the Converter its input

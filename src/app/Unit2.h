@@ -4,12 +4,15 @@
 // drawing tools with pen and brush choices, the flips and shifts, Save Logo,
 // and the hand-off to the Converter window: pictures sent to its frame slots
 // (with the BMX strip of the EMS sizes in its output view) and loaded back.
-// It is created hidden, shown by the Converter's Editor button, and only
-// hidden again when closed, keeping its picture.
+// Every change of the picture is a step that can be undone and redone; a
+// pixel grid can be shown over the view (on the screen only). It is created
+// hidden with a new picture of the checked size, shown by the Converter's
+// Editor button, and only hidden again when closed, keeping its picture and
+// its history.
 //
-// Unit2.cpp builds the window; EditorDrawing.cpp holds New, the tools and the
-// pointer protocol; EditorTransforms.cpp the flips and shifts;
-// EditorHandOff.cpp saving, loading and leaving.
+// Unit2.cpp builds the window; EditorDrawing.cpp holds New, the tools, the
+// pointer protocol and the grid; EditorTransforms.cpp the flips and shifts;
+// EditorHandOff.cpp saving, loading and leaving; EditorUndo.cpp undo and redo.
 #pragma once
 
 #include <array>
@@ -19,9 +22,11 @@
 #include <QWidget>
 
 #include "Canvas.h"
+#include "EditorHistory.h"
 #include "EditorSizes.h"
 #include "Geometry.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -60,10 +65,15 @@ private:
   void FormCloseQuery();
   QPushButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const QString& caption,
                          void (TForm2::*handler)());
-  QToolButton* AddSpeedButton(const char* name, int left, int top, TToolPicture picture, void (TForm2::*handler)());
+  QToolButton* AddSpeedButton(const char* name, int left, int top, TToolPicture picture, const QString& tip,
+                              void (TForm2::*handler)());
 
   // EditorDrawing.cpp
-  void Button2Click();  // New
+  void Button2Click();  // New, as a step of the history
+  void New();
+  void SetZoomDivisor(int divisor);
+  void Grid1Click();
+  void ShowGrid();
   void CheckBox1Click();
   void SpeedButton1Click();
   void SpeedButton2Click();
@@ -83,6 +93,8 @@ private:
   void Image1MouseMove(int x, int y);
   void Image1MouseUp(int x, int y);
   void DrawShape(int x1, int y1, int x2, int y2, TPenMode mode);
+  TPoint ShapeStart() const;
+  void PencilLine(int x1, int y1, int x2, int y2);
   void ChooseTool(TTool tool);
   void ChoosePenStyle(TPenStyle style);
   TPoint ToPicture(TPoint viewPoint) const;
@@ -113,6 +125,15 @@ private:
   void SaveAsFrame(int frame);
   void LoadFrom(int converterView);
 
+  // EditorUndo.cpp
+  void Undo1Click();
+  void Redo1Click();
+  // Called before each change of the picture.
+  void RecordStep();
+  TEditorState CurrentState();
+  void RestoreState(TEditorState state);
+  void ShowHistoryState();
+
   TForm1& FConverter;
   TDialogs& FDialogs;
 
@@ -125,6 +146,7 @@ private:
   TPoint StrokeStart;
   TPoint StrokeLast;
   bool Stroking = false;
+  TEditorHistory History;
 
   TImageView* FImage1 = nullptr;
   QLabel* FLabel2 = nullptr;
@@ -142,4 +164,7 @@ private:
   std::array<QPushButton*, 4> FSaveAsButtons{};  // Save As FRM1..FRM4
   QPushButton* FButton7 = nullptr;
   QMenu* FPopupMenu1 = nullptr;
+  QAction* FUndo1 = nullptr;
+  QAction* FRedo1 = nullptr;
+  QAction* FGrid1 = nullptr;
 };

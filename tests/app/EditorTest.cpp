@@ -1,10 +1,12 @@
 // The Logo editor on its own: New with the four sizes and "Big Size", the
-// pointer protocol with its rubber band, the six tools with pen and brush
-// choices, and the flips and shifts. Strokes are real pointer events at view
-// coordinates; the checks read the picture's pixels.
+// picture it starts with, the pointer protocol with its rubber band, the six
+// tools with pen and brush choices, the flips and shifts, and the tooltips.
+// Strokes are real pointer events at view coordinates; the checks read the
+// picture's pixels.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include "AppTesting.h"
 #include "Bitmap.h"
@@ -144,7 +146,7 @@ TEST_F(EditorDrawing, RoundedCornersAreHalfTheBoxWhicheverWayItIsDrawn) {
   EXPECT_EQ(PixelsOf(Picture()), forwards);
 }
 
-TEST_F(EditorDrawing, PencilSetsSinglePixelsInTheColourOfThePenColourBox) {
+TEST_F(EditorDrawing, PencilDrawsInTheColourOfThePenColourBox) {
   Choose("ComboBox2", 1);  // clWhite; New below puts the canvas's pen back to black
   New();
   Click(Editor, "SpeedButton8");
@@ -156,7 +158,43 @@ TEST_F(EditorDrawing, PencilSetsSinglePixelsInTheColourOfThePenColourBox) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 30; ++x)
       if (PixelOf(Picture(), x, y) == clWhite) white.push_back(TPoint{x, y});
-  EXPECT_EQ(white, (std::vector<TPoint>{{5, 5}, {10, 5}, {15, 5}}));  // one pixel per event, no line
+  std::vector<TPoint> joined;
+  for (int x = 5; x <= 15; ++x) joined.push_back(TPoint{x, 5});
+  EXPECT_EQ(white, joined);
+}
+
+TEST_F(EditorDrawing, FastPencilStrokeLeavesAConnectedOnePixelPath) {
+  Click(Editor, "SpeedButton9");
+  Stroke({QPoint(4, 4), QPoint(80, 60)});  // press, one move, release: (2, 2) to (40, 30)
+  // One pixel in each column from 2 to 40, each a neighbour of the one before.
+  std::vector<TPoint> path = BlackPixels(Picture());
+  std::sort(path.begin(), path.end(), [](TPoint a, TPoint b) { return a.X < b.X; });
+  ASSERT_EQ(path.size(), 39u);
+  for (std::size_t k = 0; k < path.size(); ++k) EXPECT_EQ(path[k].X, 2 + static_cast<int>(k));
+  for (std::size_t k = 1; k < path.size(); ++k) EXPECT_LE(std::abs(path[k].Y - path[k - 1].Y), 1) << path[k].X;
+  EXPECT_EQ(path.front().Y, 2);
+  EXPECT_EQ(path.back().Y, 30);
+}
+
+// Before any New: the picture the editor started with is drawn on, at the
+// zoom of its view.
+TEST_F(EditorDrawing, FirstStrokeOfAFreshEditorLandsUnderThePointer) {
+  Stroke({QPoint(20, 20), QPoint(41, 21)});
+  std::vector<TPoint> line;
+  for (int x = 10; x < 20; ++x) line.push_back(TPoint{x, 10});
+  EXPECT_EQ(BlackPixels(Picture()), line);
+  EXPECT_EQ(Picture().Width(), 101);
+  EXPECT_EQ(Picture().Height(), 64);
+  ExpectViewSize(202, 128);
+}
+
+TEST_F(EditorDrawing, ControlsWithoutACaptionSayWhatTheyDo) {
+  QList<QWidget*> uncaptioned;
+  for (QToolButton* button : Editor.findChildren<QToolButton*>()) uncaptioned << button;
+  for (QComboBox* box : Editor.findChildren<QComboBox*>()) uncaptioned << box;
+  for (const char* arrow : {"Button10", "Button11", "Button12", "Button13"}) uncaptioned << Control(Editor, arrow);
+  EXPECT_EQ(uncaptioned.size(), 11 + 4 + 4);
+  for (QWidget* control : uncaptioned) EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
 }
 
 TEST_F(EditorDrawing, TextToolWritesTheEditBoxTextAtTheStartPointWithoutBackground) {

@@ -1,20 +1,25 @@
 // korvane-screenshots: stages both windows as a user would leave them and
 // writes a PNG of each into the folder given: the Logo editor with a drawn
-// screen saver picture (editor.png), and the Converter after the editor sent
-// it the four frames of a 72 x 32 EMS animation (converter.png). Run it on a
-// display, for instance under xvfb-run (tools/screenshot.sh).
+// screen saver picture shown three times as large under its pixel grid
+// (editor.png), and the Converter after the editor sent it the four frames of
+// a 72 x 32 EMS animation (converter.png). Run it on a display, for instance
+// under xvfb-run (tools/screenshot.sh). Its settings go to a temporary
+// folder: staging never changes what the user's program remembers.
 #include <cstdio>
 #include <initializer_list>
 #include <string>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 
-#include "AppMessages.h"
+#include "AppSettings.h"
 #include "Dialogs.h"
 #include "ImageView.h"
 #include "Unit1.h"
@@ -72,22 +77,25 @@ void SendEmsAnimation(QWidget& editor) {
   }
 }
 
-// A screen saver picture with every kind of figure.
+// A screen saver picture with every kind of figure, in the big view (zoom
+// divisor 3) with the grid on.
 void DrawScreenSaver(QWidget& editor) {
   Click(editor, "RadioButton2");
+  Click(editor, "CheckBox1");
   Click(editor, "Button2");
+  editor.findChild<QAction*>(QStringLiteral("Grid1"))->trigger();
   Click(editor, "SpeedButton11");
-  Stroke(editor, {QPoint(64, 8)});
+  Stroke(editor, {QPoint(96, 12)});
   Click(editor, "SpeedButton2");
-  Stroke(editor, {QPoint(16, 52), QPoint(80, 116)});
+  Stroke(editor, {QPoint(24, 78), QPoint(120, 174)});
   Click(editor, "SpeedButton8");
   Click(editor, "SpeedButton3");
-  Stroke(editor, {QPoint(100, 60), QPoint(160, 110)});
+  Stroke(editor, {QPoint(150, 90), QPoint(240, 165)});
   Click(editor, "SpeedButton10");
   Click(editor, "SpeedButton1");
-  Stroke(editor, {QPoint(0, 126), QPoint(200, 40)});
+  Stroke(editor, {QPoint(0, 189), QPoint(300, 60)});
   auto* view = editor.findChild<TImageView*>(QStringLiteral("Image1"));
-  Pointer(view, QEvent::MouseMove, QPoint(120, 90), Qt::NoButton);
+  Pointer(view, QEvent::MouseMove, QPoint(180, 135), Qt::NoButton);
 }
 
 bool Save(QWidget& window, const std::string& fileName) {
@@ -107,7 +115,13 @@ int main(int argc, char* argv[]) {
   const std::string folder = argv[1];
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(SApplicationTitle));
+  NameApplication();
+  const QTemporaryDir settings;
+  if (!settings.isValid()) {
+    std::fprintf(stderr, "korvane-screenshots: cannot make a folder for the settings\n");
+    return 1;
+  }
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   TNoDialogs dialogs;
   TForm1 converter(dialogs);
   TForm2 editor(converter, dialogs);
