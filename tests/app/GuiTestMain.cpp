@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+#include "HandOverWakeUp.h"
+
 namespace {
 
 QtMessageHandler PreviousHandler = nullptr;
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     QApplication application(argc, argv);
+    const THandOverWakeUp wakeUp(application);
     ::testing::InitGoogleTest(&argc, argv);
     result = RUN_ALL_TESTS();
   }
