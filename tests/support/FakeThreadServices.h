@@ -22,6 +22,8 @@ public:
   std::unique_ptr<TWaitEvent> MakeAutoResetEvent() override;
   void Sleep(int ms) override;
   void Yield() override {}
+  // Time passing while the user-interface thread works (a slow paint).
+  void Advance(int ms) { FNow += ms; }
 
   // Every wait on an event, in milliseconds (InfiniteWait for none), in order.
   std::vector<int> Waits() const;

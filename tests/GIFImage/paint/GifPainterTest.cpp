@@ -64,6 +64,14 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
   }
 }
 
+TEST_F(TPainterTest, HalfOfWhatAFrameTookBeyondItsWaitComesOffTheNextWait) {
+  auto document = Animation(2, 1, Frames(3, 30));
+  document->OnBeforeFrame = [this](TGIFPainter&) { Services.Advance(40); };
+  TBitmap screen = Screen(2, 1);
+  Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
+  EXPECT_EQ(Services.Waits(), (std::vector<int>{360 - 20, 360 - 20}));
+}
+
 TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
   struct TCase {
     const char* Name;
@@ -175,8 +183,8 @@ TEST_F(TPainterTest, AnEndlessAnimationWhoseFirstFrameIsEmptyEndsInsteadOfSpinni
 }
 
 // Four frames on a 4 x 1 screen: red all over, green on the left half
-// disposed to background, blue on the right half restoring the previous
-// state, white on the last pixel. What the screen shows after each frame.
+// disposed to background, blue on the last pixel restoring the previous
+// state, then white there. What the screen shows after each frame.
 TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
   const TColor r = Entry(0), g = Entry(1), b = Entry(2), w = Entry(3), bg = Entry(BackgroundEntry);
   struct TCase {
@@ -185,15 +193,15 @@ TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
     std::vector<std::vector<TColor>> Rows;
   };
   const TCase cases[] = {
-      {"background then previous", 2, {{r, r, r, r}, {g, g, r, r}, {bg, bg, b, b}, {bg, bg, r, w}}},
-      {"previous after a reserved method paints like none", 6, {{r, r, r, r}, {g, g, r, r}, {g, g, b, b}, {g, g, r, w}}},
+      {"background then previous", 2, {{r, r, r, r}, {g, g, r, r}, {bg, bg, r, b}, {bg, bg, r, w}}},
+      {"previous after a reserved method paints like none", 6, {{r, r, r, r}, {g, g, r, r}, {g, g, r, b}, {g, g, r, w}}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     auto document = Animation(4, 1,
                               {{.Index = 0, .Delay = 3, .Disposal = 1},
                                {.Index = 1, .Delay = 3, .Disposal = c.SecondDisposal, .Place = Rect(0, 0, 2, 1)},
-                               {.Index = 2, .Delay = 3, .Disposal = 3, .Place = Rect(2, 0, 4, 1)},
+                               {.Index = 2, .Delay = 3, .Disposal = 3, .Place = Rect(3, 0, 4, 1)},
                                {.Index = 3, .Delay = 3, .Disposal = 1, .Place = Rect(3, 0, 4, 1)}});
     TBitmap screen = Screen(4, 1);
     std::vector<std::vector<TColor>> rows;
@@ -202,6 +210,46 @@ TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(rows, c.Rows);
+  }
+}
+
+// A 2 x 2 screen tiled twice across a 4 x 2 canvas of yellow: red all over,
+// green on the top-left pixel disposed to background, blue on the
+// bottom-right pixel. Opaque frames clear every tile to the background
+// colour, transparent ones to what the canvas showed before.
+TEST_F(TPainterTest, TiledFramesClearEveryTile) {
+  const TColor r = Entry(0), g = Entry(1), b = Entry(2), y = Entry(6), bg = Entry(BackgroundEntry);
+  struct TCase {
+    const char* Name;
+    std::uint16_t Options;
+    std::vector<std::vector<TColor>> Screens;
+  };
+  const std::uint16_t tiled = Threaded | DrawOption::Tiled;
+  const TCase cases[] = {
+      {"opaque", tiled, {{r, r, r, r, r, r, r, r}, {g, r, g, r, r, r, r, r}, {bg, r, bg, r, r, b, r, b}}},
+      {"transparent", tiled | DrawOption::Transparent,
+       {{r, r, r, r, r, r, r, r}, {g, r, g, r, r, r, r, r}, {y, r, y, r, r, b, r, b}}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto document = Animation(2, 2,
+                              {{.Index = 0, .Delay = 3, .Disposal = 1},
+                               {.Index = 1, .Delay = 3, .Disposal = 2, .Place = Rect(0, 0, 1, 1)},
+                               {.Index = 2, .Delay = 3, .Disposal = 1, .Place = Rect(1, 1, 2, 2)}});
+    TBitmap screen = Screen(4, 2);
+    screen.Canvas().Brush.Color = y;
+    screen.Canvas().FillRect(Rect(0, 0, 4, 2));
+    std::vector<std::vector<TColor>> screens;
+    document->OnAfterFrame = [&](TGIFPainter&) {
+      std::vector<TColor> shown;
+      for (int row = 0; row < 2; ++row)
+        for (int x = 0; x < 4; ++x) shown.push_back(screen.Canvas().PixelColor(x, row));
+      screens.push_back(shown);
+    };
+    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
+      painter->BeginPainting();
+    ASSERT_TRUE(Finished(*document));
+    EXPECT_EQ(screens, c.Screens);
   }
 }
 
