@@ -83,12 +83,15 @@ void TForm1::SizeBig1Click() { ShowInput(true); }
 void TForm1::SizeOrig1Click() { ShowInput(false); }
 
 // The input view shows the opened document again, scaled to fit or at its
-// own size. With the kind "GIF File" the input is a GIF document, which this
-// build never holds: the view stays empty.
+// own size. With the kind "GIF File" the input is the opened GIF, animating
+// from its first frame (none after the Logo editor sent a picture).
 void TForm1::ShowInput(bool big) {
   TImage& input = Image(1);
   input.Picture().Assign(nullptr);
   input.SetStretch(big);
   input.SetProportional(big);
-  if (!FDocument.FromGif()) input.Picture().Assign(FDocument.InputBitmap.get());
+  if (FDocument.FromGif())
+    input.Picture().Assign(FDocument.InputGif.get());
+  else
+    input.Picture().Assign(FDocument.InputBitmap.get());
 }

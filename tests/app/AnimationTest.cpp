@@ -65,6 +65,14 @@ TEST_F(ConverterAnimation, TheInputPlaysStopAnimShowsTheStillPictureAndStartAnim
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
+TEST_F(ConverterAnimation, SizeBigShowsTheGifScaledToTheViewAndStillAnimating) {
+  ShowGif(SolidAnimation(Colours, {20, 500, 500, 500}));
+  Converter.Document().SourceKind = SKindGifFile;
+  Trigger(Converter, "SizeBig1");
+  EXPECT_EQ(Converter.Image(1).DestRect(), (TRect{0, 0, 121, 121}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Converter.Image(1).Surface().Image().GetPixel(120, 120) == Green; }, 10000));
+}
+
 TEST_F(ConverterAnimation, ReplacingTheAnimatedGifPlaysTheNewOne) {
   ShowGif(SolidAnimation(Colours, {3, 500, 500, 500}));
   ASSERT_TRUE(ShowsSoon(Green));
