@@ -7,11 +7,16 @@
 // observer how long operations advance. Including this header brings the
 // document model (model/); the other folders are the library's own.
 //
+// A document of several frames drawn onto a canvas animates there: Draw hands
+// it to a painter (paint/) that plays the frames until the document is
+// cleared, freed or drawn elsewhere.
+//
 // TGIFImage's methods live by concern:
-//   model/GIFImage.cpp          creation, copies, warnings, progress
+//   model/GIFImage.cpp          creation, copies, warnings
 //   io/GIFBlockReader.cpp       reading
 //   io/GIFImageUnbuilt.cpp      writing
-//   render/GIFImageRender.cpp   still picture, palette, drawing
+//   render/GIFImageRender.cpp   still picture, palette, progress
+//   paint/GIFImagePaint.cpp     drawing, painters
 #pragma once
 
 #include <cstdint>
@@ -39,6 +44,13 @@
 #include "model/GIFTextExtension.h"
 #include "model/GIFTrailer.h"
 #include "model/GIFUnknownAppExtension.h"
+
+class TGIFPainter;
+class TGIFPainterList;
+
+// Called by a painter on the user-interface thread: at the start of a run,
+// before and after each frame, at the start of each later pass, at the end.
+using TGIFPainterHook = std::function<void(TGIFPainter&)>;
 
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;
@@ -75,9 +87,27 @@ public:
   // Reads the named file; "Cannot open file %s" when it cannot be opened.
   void LoadFile(const std::string& fileName);
   void SaveToStream(TStream& stream) override;
-  // Draws the document's still picture, frame 0, into rect (Transparent and
-  // Tiled of DrawFlags apply); nothing without frames or while already drawing.
+  // Draws the document into rect: a document of one frame, or not Animated,
+  // as its frame 0; one of several frames animates there, the painter
+  // staying on when the same canvas and rect are drawn again. Nothing
+  // without frames or while already drawing.
   void Draw(TCanvas& canvas, const TRect& rect) override;
+  // Makes a painter of the document onto rect of the canvas and puts it in
+  // *ownerSlot (when given). A threaded one is returned not yet begun; one
+  // that is not threaded runs to its end here, and nullptr is returned, as
+  // for an empty document or rect.
+  TGIFPainter* CreatePainter(TGIFPainter** ownerSlot, TCanvas& canvas, std::uint16_t options, const TRect& rect);
+  // Stops the painter of Draw and waits for it; frees ViewBitmap.
+  void StopViewPainter();
+  // Stops every painter of the document and waits for them; frees ViewBitmap.
+  void StopAllPainters();
+  // Asks the painter of Draw to stop, without waiting, and frees ViewBitmap.
+  void FreeViewBitmap();
+  // The still picture, or the painter's target when it does not paint direct.
+  TBitmap* ViewBitmap() const { return FViewBitmap.get(); }
+  TGIFPainter* ViewPainter() const { return FViewPainter; }
+  TGIFPainterList& Painters() { return *FPainters; }
+  bool Drawing() const { return FDrawing; }
   std::unique_ptr<TGraphic> Clone() const override;
   // Makes this document a copy of source; nullptr clears it.
   void Assign(const TGIFImage* source);
@@ -124,9 +154,16 @@ public:
   TGIFWarningHandler WarningHandler;
   // Told how rendering advances; may raise EAbort to stop it.
   TGIFProgressHandler OnProgress;
+  // Copied into each new painter; the program installs none.
+  TGIFPainterHook OnAnimationStart;
+  TGIFPainterHook OnBeforeFrame;
+  TGIFPainterHook OnAfterFrame;
+  TGIFPainterHook OnLoopRestart;
+  TGIFPainterHook OnAnimationEnd;
 
 private:
-  void DropViewBitmap() { FViewBitmap.reset(); }
+  void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
+  void StartViewPainter(TCanvas& canvas, const TRect& rect);
 
   TGIFImageList FFrames;
   TGIFHeader FHeader;
@@ -134,4 +171,6 @@ private:
   std::optional<TPalette> FPalette;
   bool FInPaletteQuery = false;
   bool FDrawing = false;
+  std::unique_ptr<TGIFPainterList> FPainters;
+  TGIFPainter* FViewPainter = nullptr;
 };

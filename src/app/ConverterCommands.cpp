@@ -67,10 +67,18 @@ void TForm1::Button2Click() {
   output.SaveToFile(*fileName);
 }
 
-// Animate, Stop Anim and StartAnim work on GIF documents.
+// Animate works on GIF documents.
 void TForm1::Button3Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
-void TForm1::Eins1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
-void TForm1::Zwei1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
+
+// Stop Anim: the input view shows the opened GIF's still picture instead of
+// its animation. Without an opened GIF there is nothing to show still.
+void TForm1::Eins1Click() {
+  if (FDocument.InputGif) Image(1).Picture().Assign(FDocument.InputGif->Bitmap());
+}
+
+// StartAnim: the input view shows the opened GIF again, animating from its
+// first frame; without one it is cleared.
+void TForm1::Zwei1Click() { Image(1).Picture().Assign(FDocument.InputGif.get()); }
 
 void TForm1::Drei1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, InfoText(FDocument)); }
 void TForm1::About1Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SAboutText); }
@@ -79,12 +87,15 @@ void TForm1::SizeBig1Click() { ShowInput(true); }
 void TForm1::SizeOrig1Click() { ShowInput(false); }
 
 // The input view shows the opened document again, scaled to fit or at its
-// own size. With the kind "GIF File" the input is a GIF document, which this
-// build never holds: the view stays empty.
+// own size. With the kind "GIF File" the input is the opened GIF, animating
+// from its first frame (none after the Logo editor sent a picture).
 void TForm1::ShowInput(bool big) {
   TImage& input = Image(1);
   input.Picture().Assign(nullptr);
   input.SetStretch(big);
   input.SetProportional(big);
-  if (!FDocument.FromGif()) input.Picture().Assign(FDocument.InputBitmap.get());
+  if (FDocument.FromGif())
+    input.Picture().Assign(FDocument.InputGif.get());
+  else
+    input.Picture().Assign(FDocument.InputBitmap.get());
 }

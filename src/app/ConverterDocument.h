@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Bitmap.h"
+#include "GIFImage.h"
 
 // Source kinds: "GIF File" after a GIF was opened or the Logo editor sent a
 // picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was opened.
@@ -23,6 +24,7 @@ struct TConverterDocument {
   int SourceFrameCount = 0;    // 0 after opening a bitmap
   std::string SourceKind;      // empty until something was opened or sent
   std::unique_ptr<TBitmap> InputBitmap;
+  std::unique_ptr<TGIFImage> InputGif;  // the GIF read by Open; the input view shows a copy
 
   // The kind "GIF File": the input is a GIF document and the output a BMX
   // strip; with any other kind the output is a GIF document.

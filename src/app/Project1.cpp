@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "AppSettings.h"
+#include "HandOverWakeUp.h"
 #include "QtDialogs.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication application(argc, argv);
   NameApplication();
+  // Animation painters hand their frames to this thread through the event loop.
+  THandOverWakeUp wakeUp(application);
   // The editor may still be open: closing the Converter ends the program all the same.
   QApplication::setQuitOnLastWindowClosed(false);
   TQtDialogs dialogs;

@@ -15,6 +15,7 @@
 #include "WindowFont.h"
 
 TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), FDialogs(dialogs) {
+  FormCreate();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(SConverterCaption));
   setFont(WindowFont());
@@ -27,6 +28,10 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), FDialogs(d
 }
 
 TForm1::~TForm1() = default;
+
+// Before any GIF document exists: every document of the program copies these
+// flags, so each paints its animation straight onto the view it is shown in.
+void TForm1::FormCreate() { DefaultDrawFlags |= DrawOption::PaintDirect; }
 
 void TForm1::BuildControls() {
   auto* groupBox1 = Place<QGroupBox>(this, "GroupBox1", QRect(24, 8, 169, 153));
@@ -126,8 +131,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
   emit Closed();
 }
 
-// The views keep their own copies; the document's objects go now.
+// The views keep their own copies; the document's objects go now. Emptying
+// the input view stops its animation first.
 void TForm1::FormClose() {
   Image(1).Picture().Assign(nullptr);
   FDocument.InputBitmap.reset();
+  FDocument.InputGif.reset();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "RowCodec.h"
@@ -95,6 +96,20 @@ void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage
   if (x1 >= x2 || y1 >= y2) return;
 
   const auto count = static_cast<std::size_t>(x2 - x1);
+  // Full colour copied unscaled into the same layout: every colour stays as
+  // it is, so the rows are copied as bytes (the painter composes whole
+  // screens this way every frame).
+  const bool sameLayout = source.BitCount() == target.BitCount() && (source.BitCount() == 24 || source.BitCount() == 32) &&
+                          !source.BitFields() && !target.BitFields();
+  if (mode == TCopyMode::cmSrcCopy && sameLayout && across.SourceLength == across.TargetLength &&
+      down.SourceLength == down.TargetLength) {
+    const std::size_t pixelBytes = static_cast<std::size_t>(source.BitCount() / 8);
+    const auto sourceLeft = static_cast<std::size_t>(across.SourceOf(x1));
+    for (int y = y1; y < y2; ++y)
+      std::memcpy(target.ScanLine(y) + static_cast<std::size_t>(x1) * pixelBytes,
+                  source.ScanLine(static_cast<int>(down.SourceOf(y))) + sourceLeft * pixelBytes, count * pixelBytes);
+    return;
+  }
   std::vector<int> columns(count);
   for (std::size_t i = 0; i < count; ++i) columns[i] = static_cast<int>(across.SourceOf(x1 + static_cast<int>(i)));
 

@@ -16,6 +16,8 @@
 
 #include "AppSettings.h"
 
+#include "HandOverWakeUp.h"
+
 namespace {
 
 QtMessageHandler PreviousHandler = nullptr;
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     QApplication application(argc, argv);
+    const THandOverWakeUp wakeUp(application);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new TForgetSettings);
     result = RUN_ALL_TESTS();

@@ -29,7 +29,8 @@ void Render(TGIFImage& image) {
   image.Bitmap();
   TBitmap canvas;
   canvas.SetSize(37, 23);
-  image.DrawFlags = static_cast<std::uint16_t>(image.DrawFlags | DrawOption::Tiled);
+  // The still picture: an animation would start a painter thread per input.
+  image.DrawFlags = static_cast<std::uint16_t>((image.DrawFlags | DrawOption::Tiled) & ~DrawOption::Animated);
   image.Draw(canvas.Canvas(), Rect(-3, -2, 40, 19));
 }
 

@@ -1,5 +1,7 @@
 #include "GIFImage.h"
 
+#include "GIFPainterList.h"
+
 TGIFImage::TGIFImage()
     : DrawFlags(DefaultDrawFlags),
       ReductionMethod(DefaultReductionMethod),
@@ -9,11 +11,16 @@ TGIFImage::TGIFImage()
       PainterPriority(DefaultPainterPriority),
       SpeedPercent(DefaultSpeedPercent),
       FFrames(this),
-      FHeader(this) {
+      FHeader(this),
+      FPainters(std::make_unique<TGIFPainterList>()) {
   Clear();
 }
 
-TGIFImage::~TGIFImage() = default;
+TGIFImage::~TGIFImage() {
+  StopAllPainters();
+  const std::lock_guard guard(FPainters->Lock());
+  for (int i = 0; i < FPainters->Count(); ++i) (*FPainters)[i].ForgetDocument();
+}
 
 void TGIFImage::SetWidth(int value) {
   for (int i = 0; i < FFrames.Count(); ++i)
@@ -22,7 +29,7 @@ void TGIFImage::SetWidth(int value) {
   if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
   if (value == Width()) return;
   FHeader.SetScreenWidth(static_cast<std::uint16_t>(value));
-  DropViewBitmap();
+  FreeViewBitmap();
   Changed();
 }
 
@@ -32,12 +39,12 @@ void TGIFImage::SetHeight(int value) {
   if (value > 0xFFFF) throw GIFException(sScreenSizeExceeded);
   if (value == Height()) return;
   FHeader.SetScreenHeight(static_cast<std::uint16_t>(value));
-  DropViewBitmap();
+  FreeViewBitmap();
   Changed();
 }
 
 void TGIFImage::Clear() {
-  DropViewBitmap();
+  StopAllPainters();
   FFrames.Clear();
   FHeader.Clear();
   FPalette.reset();

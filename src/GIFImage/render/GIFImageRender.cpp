@@ -1,24 +1,9 @@
 // The document's still picture and palette, the choice between plain and
-// dithered frame rendering, drawing the document, and progress notifications.
+// dithered frame rendering, and progress notifications.
 #include "Canvas.h"
 #include "FixedPalettes.h"
+#include "FlagScope.h"
 #include "GIFImage.h"
-
-namespace {
-
-// Clears a flag on every way out of the scope that set it.
-class TFlagScope {
-public:
-  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-  bool& FFlag;
-};
-
-}  // namespace
 
 bool TGIFImage::UseDithering() const {
   if ((DrawFlags & DrawOption::Dither) == 0) return false;
@@ -65,14 +50,6 @@ TBitmap* TGIFImage::Bitmap() {
 void TGIFImage::AssignTo(TBitmap& bitmap) {
   const TBitmap* own = Bitmap();
   bitmap.Assign(own != nullptr ? *own : TBitmap());
-}
-
-void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
-  if (FDrawing || Empty()) return;
-  const TFlagScope drawing(FDrawing);
-  // A still picture. Documents of several frames show frame 0 the same way
-  // until the animation painter draws them.
-  FFrames[0].Draw(canvas, rect, (DrawFlags & DrawOption::Transparent) != 0, (DrawFlags & DrawOption::Tiled) != 0);
 }
 
 void TGIFImage::Progress(const std::string& text, TProgressStage stage, int percent) {

@@ -214,8 +214,9 @@ TEST(GifDocumentBitmap, FrameZeroAtItsPlaceOrCopiedWhenItCoversTheScreen) {
 }
 
 TEST(GifDocumentDraw, AStillPictureOfFrameZeroByTheTransparentAndTiledOptions) {
-  // Two frames: only the first is drawn.
+  // Two frames, not animated: only the first is drawn, once.
   auto image = LoadGif(GifWith(4, 3, {}, {Sprite(), {0, 0, 4, 3, TBytes(12, 2), Colours}}));
+  image->DrawFlags = static_cast<std::uint16_t>(image->DrawFlags & ~DrawOption::Animated);
   TBitmap canvas;
   Patterned(canvas, 9, 8);
   const std::vector<TColor> before = BitmapColors(canvas);

@@ -1,0 +1,121 @@
+// How painters end with what they paint: a view whose document is replaced
+// or freed, a canvas discarded under a painter, a document freed on a thread
+// that cannot run hand-overs, an error inside a painter, and the view bitmap
+// that a painter paints into when it does not paint direct.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "Canvas.h"
+#include "Exception.h"
+#include "Image.h"
+#include "PainterTesting.h"
+
+namespace {
+
+constexpr std::uint16_t Threaded = DrawOption::Threaded | DrawOption::Animated | DrawOption::Looping;
+
+}  // namespace
+
+TEST_F(TPainterTest, AViewAnimatesItsDocumentAndFreeingTheDocumentLeavesNoPainter) {
+  TImage view(4, 2);
+  auto document = Animation(4, 2, Frames(3, 30));
+  document->DrawFlags |= DrawOption::PaintDirect;
+  view.Picture().Assign(document.get());
+  auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
+  ASSERT_NE(shown, nullptr);
+  // The hook holds a token: it lives exactly as long as some painter or document holds the hook.
+  auto token = std::make_shared<int>(0);
+  std::weak_ptr<int> alive = token;
+  shown->OnAfterFrame = [token](TGIFPainter&) {};
+  token.reset();
+  Services.HoldWaits = true;
+  view.Surface();
+  ASSERT_TRUE(Services.ServiceUntilWaiting());
+  EXPECT_EQ(view.Surface().Image().GetPixel(3, 1), Entry(0));
+  Services.HoldWaits = false;
+  view.Picture().Assign(nullptr);
+  EXPECT_TRUE(alive.expired()) << "no painter of the freed document is left";
+  EXPECT_EQ(Services.WaitsCutShort(), 1);
+  EXPECT_EQ(Services.WaitsTimedOutForReal(), 0);
+}
+
+TEST_F(TPainterTest, AViewShowsEachFrameAndKeepsTheLastWhenThePassesEnd) {
+  TImage view(4, 2);
+  auto document = Animation(4, 2, Frames(3, 30));
+  document->DrawFlags |= DrawOption::PaintDirect;
+  view.Picture().Assign(document.get());
+  auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
+  std::vector<TColor> seen;
+  shown->OnAfterFrame = [&](TGIFPainter&) { seen.push_back(view.Surface().Image().GetPixel(0, 0)); };
+  view.Surface();
+  ASSERT_TRUE(Finished(*shown));
+  EXPECT_EQ(seen, (std::vector<TColor>{Entry(0), Entry(1), Entry(2)}));
+  EXPECT_EQ(view.Surface().Image().GetPixel(3, 1), Entry(2));
+  // The next repaint finds no painter and plays from frame 0 again.
+  seen.clear();
+  view.Invalidate();
+  view.Surface();
+  ASSERT_TRUE(Finished(*shown));
+  EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST_F(TPainterTest, ACanvasDiscardedUnderAPainterIsNeverPaintedAgain) {
+  auto document = Animation(2, 1, Frames(2, 30));
+  RecordFrames(*document);
+  auto screen = std::make_unique<TBitmap>();
+  screen->SetSize(2, 1);
+  // The painter's first hand-over waits: nothing runs it until the canvas is gone.
+  document->CreatePainter(nullptr, screen->Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  screen.reset();
+  ASSERT_TRUE(Finished(*document));
+  EXPECT_TRUE(Shown.empty());
+}
+
+TEST_F(TPainterTest, ADocumentFreedWhereHandOversCannotRunEndsItsPaintersAtOnce) {
+  auto document = Animation(2, 1, Frames(2, 30));
+  RecordFrames(*document);
+  TBitmap screen;
+  screen.SetSize(2, 1);
+  document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  // The painter blocks in its first hand-over, which this thread does not run.
+  auto freed = std::async(std::launch::async, [&] { document.reset(); });
+  ASSERT_EQ(freed.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+  Services.CheckSynchronize(0);
+  EXPECT_TRUE(Shown.empty()) << "no step of the ended painter ran";
+}
+
+TEST_F(TPainterTest, AnErrorEndsThePainterOnlyAndReachesTheWarningHandler) {
+  auto document = Animation(2, 1, Frames(3, 3));
+  std::vector<std::string> warnings;
+  document->WarningHandler = [&](TPersistent*, std::uint8_t, const std::string& message) {
+    warnings.push_back(message);
+  };
+  document->OnBeforeFrame = [](TGIFPainter& painter) {
+    if (painter.ActiveFrame() == 1) throw Exception("hook failed");
+  };
+  TBitmap screen;
+  screen.SetSize(2, 1);
+  Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
+  EXPECT_EQ(Shown, std::vector<int>{0});
+  EXPECT_EQ(warnings, std::vector<std::string>{"hook failed"});
+  EXPECT_EQ(screen.Canvas().PixelColor(0, 0), Entry(0));
+}
+
+TEST_F(TPainterTest, WithoutPaintDirectThePainterPaintsIntoTheViewBitmapAndDrawWaitsForItsFirstFrame) {
+  auto document = Animation(2, 1, Frames(2, 30));
+  document->DrawFlags &= static_cast<std::uint16_t>(~DrawOption::PaintDirect);
+  Services.HoldWaits = true;
+  TBitmap screen;
+  screen.SetSize(4, 2);
+  document->Draw(screen.Canvas(), Rect(0, 0, 4, 2));
+  EXPECT_EQ(screen.Canvas().PixelColor(3, 1), Entry(0)) << "the first frame, stretched";
+  ASSERT_NE(document->ViewBitmap(), nullptr);
+  EXPECT_EQ(document->Bitmap(), document->ViewBitmap()) << "the still image is the painter's target";
+  ASSERT_TRUE(Services.ServiceUntilWaiting());
+  document->StopViewPainter();
+  EXPECT_EQ(document->ViewBitmap(), nullptr);
+  EXPECT_EQ(document->Painters().Count(), 0);
+}

@@ -1,0 +1,102 @@
+// A GIF of several frames in the Converter's input view: it plays there
+// through the real painter thread and the event loop's hand-over, Stop Anim
+// shows its still picture, StartAnim plays it again, and closing the window
+// (also while a frame is waiting to be painted) or replacing the GIF ends the
+// animation cleanly.
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include <QTest>
+
+#include "AppTesting.h"
+#include "GIFImage.h"
+#include "GifBuilder.h"
+#include "MemoryStream.h"
+
+namespace {
+
+// 16 x 16 frames of one colour each, from the table in order, with the delays.
+std::unique_ptr<TGIFImage> SolidAnimation(const std::vector<std::uint32_t>& colours, const std::vector<int>& delays) {
+  TGifBuilder gif;
+  gif.Header(16, 16, 0x81).ColorTable(colours);
+  for (std::size_t i = 0; i < delays.size(); ++i)
+    gif.GraphicControl(0, static_cast<std::uint16_t>(delays[i]), 0)
+        .Image(16, 16, TBytes(256, static_cast<std::uint8_t>(i % colours.size())), 2);
+  TMemoryStream stream(gif.Trailer().Bytes());
+  auto document = std::make_unique<TGIFImage>();
+  document->LoadFromStream(stream);
+  return document;
+}
+
+const std::vector<std::uint32_t> Colours = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
+const TColor Red = RGB(0xFF, 0, 0), Green = RGB(0, 0xFF, 0), Blue = RGB(0, 0, 0xFF);
+
+class ConverterAnimation : public TAppTest {
+protected:
+  // The GIF as Open leaves it: held by the window, a copy shown in the input view.
+  void ShowGif(std::unique_ptr<TGIFImage> document) {
+    Converter.Document().InputGif = std::move(document);
+    Converter.Image(1).Picture().Assign(Converter.Document().InputGif.get());
+  }
+  TColor InputPixel() { return Converter.Image(1).Surface().Image().GetPixel(5, 5); }
+  bool ShowsSoon(TColor colour) {
+    return QTest::qWaitFor([&] { return InputPixel() == colour; }, 10000);
+  }
+};
+
+}  // namespace
+
+TEST_F(ConverterAnimation, TheInputPlaysStopAnimShowsTheStillPictureAndStartAnimPlaysFromTheStart) {
+  // Frame 0 for a quarter second, then frame 1 for several seconds.
+  ShowGif(SolidAnimation(Colours, {20, 500, 500, 500}));
+  ASSERT_TRUE(ShowsSoon(Green));
+  Trigger(Converter, "Eins1");
+  EXPECT_NE(dynamic_cast<TBitmap*>(Converter.Image(1).Picture().Graphic()), nullptr);
+  EXPECT_EQ(InputPixel(), Red) << "the still picture is frame 0";
+  QTest::qWait(400);
+  EXPECT_EQ(InputPixel(), Red) << "nothing animates any more";
+  Trigger(Converter, "Zwei1");
+  auto* shown = dynamic_cast<TGIFImage*>(Converter.Image(1).Picture().Graphic());
+  ASSERT_NE(shown, nullptr);
+  InputPixel();
+  EXPECT_NE(shown->ViewPainter(), nullptr) << "a new painter, from frame 0";
+  EXPECT_TRUE(ShowsSoon(Green));
+  EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
+TEST_F(ConverterAnimation, SizeBigShowsTheGifScaledToTheViewAndStillAnimating) {
+  ShowGif(SolidAnimation(Colours, {20, 500, 500, 500}));
+  Converter.Document().SourceKind = SKindGifFile;
+  Trigger(Converter, "SizeBig1");
+  EXPECT_EQ(Converter.Image(1).DestRect(), (TRect{0, 0, 121, 121}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Converter.Image(1).Surface().Image().GetPixel(120, 120) == Green; }, 10000));
+}
+
+TEST_F(ConverterAnimation, ReplacingTheAnimatedGifPlaysTheNewOne) {
+  ShowGif(SolidAnimation(Colours, {3, 500, 500, 500}));
+  ASSERT_TRUE(ShowsSoon(Green));
+  ShowGif(SolidAnimation({0x0000FF, 0xFF0000, 0x00FF00, 0xFFFF00}, {3, 500, 500, 500}));
+  EXPECT_TRUE(ShowsSoon(Red)) << "the second GIF's frame 1";
+  EXPECT_EQ(InputPixel(), Red);
+}
+
+TEST_F(ConverterAnimation, ClosingTheWindowWhileAGifAnimatesEndsCleanly) {
+  ShowGif(SolidAnimation(Colours, {3, 3, 3, 3}));
+  ASSERT_TRUE(ShowsSoon(Green));
+  Converter.close();
+  EXPECT_EQ(Converter.Image(1).Picture().Graphic(), nullptr);
+  EXPECT_EQ(Converter.Document().InputGif, nullptr);
+  QTest::qWait(50);
+}
+
+TEST_F(ConverterAnimation, QuittingWhileAFrameWaitsForTheEventLoopEndsCleanly) {
+  ShowGif(SolidAnimation(Colours, {3, 3, 3, 3}));
+  // Starts the painter; its first frame waits for the event loop, which does
+  // not run before the window closes.
+  EXPECT_EQ(InputPixel(), ColorToRGB(Converter.Image(1).Color())) << "nothing painted yet";
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  Converter.close();
+  EXPECT_EQ(Converter.Image(1).Picture().Graphic(), nullptr);
+  QTest::qWait(50);
+}
