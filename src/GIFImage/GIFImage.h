@@ -111,6 +111,18 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
 
+  // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
+  // A graphic becomes a new frame by the frame's LoadFromGraphic; when that
+  // raises, Frames stays as it was.
+  int AppendFrame(TGraphic& source);
+  // The frame itself when it was made for this document; a frame of another
+  // document (or of none) is copied, so that it never points back to a
+  // document that may be gone.
+  int AppendFrame(std::unique_ptr<TGIFSubImage> frame);
+  // A frame as above; "Object type not supported for operation" for any
+  // other object.
+  int AppendFrame(std::unique_ptr<TPersistent> source);
+
   // Hands a progress notification to OnProgress, if one is set.
   void Progress(const std::string& text, TProgressStage stage, int percent);
 
@@ -129,6 +141,7 @@ public:
 
 private:
   void DropViewBitmap() { FViewBitmap.reset(); }
+  int AddFrame(std::unique_ptr<TGIFSubImage> frame);
 
   TGIFImageList FFrames;
   TGIFHeader FHeader;
