@@ -109,6 +109,7 @@ void TForm1::EnterStage(TConverterStage stage) {
     case TConverterStage::csOpening: enabled = {false, false}; break;
     case TConverterStage::csBitmapOpened: enabled = {false, true}; break;
     case TConverterStage::csEditorFrames: enabled = {true, true}; break;
+    case TConverterStage::csAnimated: enabled = {true, false}; break;
   }
   FButton2->setEnabled(enabled.Save);
   FButton3->setEnabled(enabled.Animate);
@@ -129,4 +130,5 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   Image(1).Picture().Assign(nullptr);
   FDocument.InputBitmap.reset();
+  FDocument.OutputGif.reset();
 }

@@ -1,8 +1,9 @@
 // TForm1: the Converter window, the program's main window. It owns the
 // document state of one conversion (TConverterDocument) and the six image
 // views: the input view, the four frame slots FRM1..FRM4 and the output view.
-// Its commands: Open (a BMX strip or any BMP is cut into four frames), Save,
-// Info, Size Big / Size Orig, Editor, About. The Logo editor reaches in
+// Its commands: Open (a BMX strip or any BMP is cut into four frames),
+// Animate (the four frames become a looping GIF), Save, Info, Size Big /
+// Size Orig, Editor, About. The Logo editor reaches in
 // directly: it reads and replaces the frame slots, draws the strip into the
 // output view, sets the source kind and enables Save and Animate.
 //
@@ -30,6 +31,7 @@ enum class TConverterStage {
   csOpening,       // Open chose a file and has not finished reading it; also after a failed Open
   csBitmapOpened,  // a strip was cut into the frame slots: Animate
   csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
+  csAnimated,      // Animate built the output GIF: Save
 };
 
 class TForm1 : public QWidget {
@@ -72,7 +74,6 @@ private:
   void FormClose();
 
   void OpenBitmap();
-  void CutFrames(int frameHeight);
   void ShowInput(bool big);
 
   TDialogs& FDialogs;
