@@ -18,6 +18,9 @@ namespace {
 // Progress is told every this many rows.
 constexpr int ProgressRows = 32;
 
+// A frame's bounds are 16-bit fields.
+constexpr int MaxFrameSide = 0xFFFF;
+
 // The class name of an object, for the message of a refused assignment.
 std::string ClassNameOf(const std::type_info& type) {
   int status = 0;
@@ -103,6 +106,8 @@ void TGIFSubImage::LoadFromBitmap(TBitmap& source) {
   };
   bool ending = false;
   try {
+    // A bitmap side beyond what a frame can hold would wrap around.
+    if (source.Width() > MaxFrameSide || source.Height() > MaxFrameSide) throw GIFException(sBadDimension);
     // Width and height are set one after the other, as a frame's bounds
     // are: each edge that outgrows the logical screen warns on its own.
     SetBounds(0, 0, source.Width(), 0);
@@ -115,7 +120,6 @@ void TGIFSubImage::LoadFromBitmap(TBitmap& source) {
       FCachedBitmap = ReduceToIndexed(source, reduction.Method, reduction.DitherKind, reduction.Depth, nullptr);
       format = FCachedBitmap->PixelFormat();
     }
-    if (!FPixels) AllocatePixels(0);
     notify(TProgressStage::psStarting, 0);
     const int height = FHeight;
     ReadImageRows(*FCachedBitmap, format, *this, [&notify, height](int row) {

@@ -135,6 +135,15 @@ TEST(BitmapImport, EmptyBitmapGivesAnEmptyFrame) {
   EXPECT_EQ(image.Width(), 0);
 }
 
+TEST(BitmapImport, SidesBeyondWhatAFrameHoldsAreRefused) {
+  for (const auto& [width, height] : {std::pair{65536, 1}, std::pair{1, 65536}}) {
+    TGIFImage image;
+    TBitmap bitmap = MakeBitmap(width, height, 24, [](int, int) { return clRed; });
+    EXPECT_EQ(RaisedBy([&] { image.AppendFrame(bitmap); }), sBadDimension);
+    EXPECT_EQ(image.Frames().Count(), 0);
+  }
+}
+
 TEST(BitmapImport, TrueColourRoadKeepsDistinctColoursUpTo256) {
   // Colours in a zigzag so that the recent-colour cache both hits and misses.
   const auto distinct = [](int n) {
