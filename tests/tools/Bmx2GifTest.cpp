@@ -128,27 +128,6 @@ TEST(BmxAnimation, FourFramesLoopForeverAtThirtyHundredths) {
   }
 }
 
-TEST(BmxStrip, FramesAreQuarterBandsWithBlackBelowTheStrip) {
-  TDib image(3, 7, 24);
-  for (int y = 0; y < 7; ++y)
-    for (int x = 0; x < 3; ++x) image.SetPixel(x, y, RGB(static_cast<std::uint8_t>(10 * x + 1), static_cast<std::uint8_t>(30 * y + 1), 9));
-  TBitmap strip;
-  strip.SetImage(std::move(image), false);
-  const int frameHeight = FrameHeightOf(7);
-  ASSERT_EQ(frameHeight, 2);
-  for (int k = 0; k < 4; ++k) {
-    const TBitmap frame = CutStripFrame(strip, k, frameHeight);
-    EXPECT_EQ(frame.PixelFormat(), TPixelFormat::pfDevice);
-    ASSERT_EQ(frame.Width(), 3);
-    ASSERT_EQ(frame.Height(), 2);
-    for (int y = 0; y < 2; ++y)
-      for (int x = 0; x < 3; ++x) {
-        const int row = k * 2 + y;
-        EXPECT_EQ(frame.Image().GetPixel(x, y), row < 7 ? strip.Image().GetPixel(x, row) : clBlack) << k << "," << y;
-      }
-  }
-}
-
 TEST(Bmx2Gif, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
   TTempDir dir;
   const std::string out = dir.File("out.gif");
