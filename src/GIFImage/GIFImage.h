@@ -3,8 +3,9 @@
 // (TGIFSubImage, each with its extensions, local colour table and pixels); it
 // reads itself from a stream, copies itself, and hands the warnings of damaged
 // files to an optional WarningHandler. It renders its first frame as the
-// document's still picture (Bitmap, Draw) and tells an optional OnProgress
-// observer how long operations advance. Including this header brings the
+// document's still picture (Bitmap, Draw), takes pictures in as new frames
+// (AppendFrame, reducing their colours by the document's settings) and tells
+// an optional OnProgress observer how long operations advance. Including this header brings the
 // whole codec: the model, the frame rendering, the colour lookups, quantiser
 // and dither engines.
 #pragma once
