@@ -9,6 +9,9 @@ here. Each pipeline runs as whole processes many times; the median counts.
 Every peer is identified by its version output; a peer that is missing or
 says something else is reported as absent and skipped.
 
+The peers on Debian 12:
+  apt-get install --no-install-recommends imagemagick netpbm gifsicle
+
 usage: bench/bmx2gif_peers.py [path/to/korvane-cli] [phone runs] [24-bit runs]
 (the peers take seconds to a minute per run on the 24-bit strip, hence
 fewer runs there by default)
