@@ -3,8 +3,9 @@
 // (TGIFSubImage, each with its extensions, local colour table and pixels); it
 // reads itself from a stream, copies itself, and hands the warnings of damaged
 // files to an optional WarningHandler. It renders its first frame as the
-// document's still picture (Bitmap, Draw) and tells an optional OnProgress
-// observer how long operations advance. Including this header brings the
+// document's still picture (Bitmap, Draw), takes pictures in as new frames
+// (AppendFrame, reducing their colours by the document's settings) and tells
+// an optional OnProgress observer how long operations advance. Including this header brings the
 // document model (model/); the other folders are the library's own.
 //
 // A document of several frames drawn onto a canvas animates there: Draw hands
@@ -17,6 +18,7 @@
 //   io/GIFImageUnbuilt.cpp      writing
 //   render/GIFImageRender.cpp   still picture, palette, progress
 //   paint/GIFImagePaint.cpp     drawing, painters
+//   import/GIFImageAppend.cpp   taking pictures in as frames
 #pragma once
 
 #include <cstdint>
@@ -139,6 +141,18 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
 
+  // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
+  // A graphic becomes a new frame by the frame's LoadFromGraphic; when that
+  // raises, Frames stays as it was.
+  int AppendFrame(TGraphic& source);
+  // The frame itself when it was made for this document; a frame of another
+  // document (or of none) is copied, so that it never points back to a
+  // document that may be gone.
+  int AppendFrame(std::unique_ptr<TGIFSubImage> frame);
+  // A frame as above; "Object type not supported for operation" for any
+  // other object.
+  int AppendFrame(std::unique_ptr<TPersistent> source);
+
   // Hands a progress notification to OnProgress, if one is set.
   void Progress(const std::string& text, TProgressStage stage, int percent);
 
@@ -164,6 +178,8 @@ public:
 private:
   void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
   void StartViewPainter(TCanvas& canvas, const TRect& rect);
+  void DropViewBitmap() { FViewBitmap.reset(); }
+  int AddFrame(std::unique_ptr<TGIFSubImage> frame);
 
   TGIFImageList FFrames;
   TGIFHeader FHeader;

@@ -2,7 +2,8 @@
 // and the context menu of the input view (Stop Anim, StartAnim, Info, Size
 // Big, Size Orig, About). Editor and the close are with the window (Unit1.cpp).
 #include "AppMessages.h"
-#include "Canvas.h"
+#include "BmxAnimation.h"
+#include "BusyCursor.h"
 #include "Dialogs.h"
 #include "Image.h"
 #include "Unit1.h"
@@ -36,21 +37,13 @@ void TForm1::OpenBitmap() {
   FDocument.SourceFrameCount = 0;
   FDocument.SourceKind = SKindBmxAnim;
   const int frameHeight = FrameHeightOf(FDocument.SourceHeight);
-  for (int number = 2; number <= 5; ++number) Image(number).SetSize(FDocument.SourceWidth, frameHeight);
-  CutFrames(frameHeight);
+  for (int k = 0; k < StripFrameCount; ++k) {
+    TImage& slot = Image(k + 2);
+    slot.SetSize(FDocument.SourceWidth, frameHeight);
+    const TBitmap frame = CutStripFrame(*FDocument.InputBitmap, k, frameHeight);
+    slot.Picture().Assign(&frame);
+  }
   EnterStage(TConverterStage::csBitmapOpened);
-}
-
-// Pixel by pixel through the canvases: each empty slot view makes a white
-// full-colour bitmap of its own size on first use. Rows of the last frame
-// that fall below the strip read as "no colour", which is black.
-void TForm1::CutFrames(int frameHeight) {
-  TCanvas& input = Image(1).Canvas();
-  std::array<TCanvas*, 4> frames{};
-  for (int k = 0; k < 4; ++k) frames[k] = &Image(k + 2).Canvas();
-  for (int x = 0; x < FDocument.SourceWidth; ++x)
-    for (int y = 0; y < frameHeight; ++y)
-      for (int k = 0; k < 4; ++k) frames[k]->SetPixelColor(x, y, input.PixelColor(x, k * frameHeight + y));
 }
 
 // Save: writes the output view's picture in its own format. A strip is made
@@ -67,8 +60,21 @@ void TForm1::Button2Click() {
   output.SaveToFile(*fileName);
 }
 
-// Animate works on GIF documents.
-void TForm1::Button3Click() { FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable); }
+// Animate: the four frame slots become a new looping GIF, shown in the output
+// view and ready for Save. A slot without a bitmap gives an empty frame.
+// When a frame fails, OutputGif keeps the frames added before it and the
+// views and buttons stay as they were.
+void TForm1::Button3Click() {
+  FDocument.SourceKind = SKindBmxFile;
+  {
+    const TBusyCursor hourglass;
+    FDocument.OutputGif = std::make_unique<TGIFImage>();
+    for (int number = 2; number <= 5; ++number)
+      AddAnimationFrame(*FDocument.OutputGif, Image(number).Picture().Bitmap());
+    Image(6).Picture().Assign(FDocument.OutputGif.get());
+  }
+  EnterStage(TConverterStage::csAnimated);
+}
 
 // Stop Anim: the input view shows the opened GIF's still picture instead of
 // its animation. Without an opened GIF there is nothing to show still.

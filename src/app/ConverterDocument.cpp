@@ -2,14 +2,6 @@
 
 #include <QString>
 
-int FrameHeightOf(int stripHeight) {
-  const int quotient = stripHeight / 4;
-  const int remainder = stripHeight % 4;
-  if (remainder < 2) return quotient;
-  if (remainder > 2) return quotient + 1;
-  return quotient % 2 == 0 ? quotient : quotient + 1;
-}
-
 bool TakesGifPath(const std::string& fileName) {
   const QString name = QString::fromStdString(fileName);
   return name.size() >= 3 && name.right(3).compare(QStringLiteral("gif"), Qt::CaseInsensitive) == 0;

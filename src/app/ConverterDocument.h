@@ -1,7 +1,8 @@
 // TConverterDocument: the document state of one conversion, held by the
 // Converter window and reached by the Logo editor too: the opened file, its
 // size and frame count, what kind of source it was, and the bitmap that was
-// read. Also the small rules that read it: the frame height of a strip, the
+// read, and the GIF document that Animate built. Also the small rules that
+// read it (the frame height of a strip is with the strip, BmxStrip.h): the
 // choice of the GIF path by name, the save dialog's preset name and the Info
 // text.
 #pragma once
@@ -10,12 +11,15 @@
 #include <string>
 
 #include "Bitmap.h"
+#include "BmxStrip.h"
 #include "GIFImage.h"
 
 // Source kinds: "GIF File" after a GIF was opened or the Logo editor sent a
-// picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was opened.
+// picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was
+// opened, "BMX File" after Animate built a GIF from the frame slots.
 inline constexpr const char* SKindGifFile = "GIF File";
 inline constexpr const char* SKindBmxAnim = "BMX Anim oder BMP File";
+inline constexpr const char* SKindBmxFile = "BMX File";
 
 struct TConverterDocument {
   std::string SourceFileName;  // full path, set on every Open before anything is read
@@ -25,15 +29,13 @@ struct TConverterDocument {
   std::string SourceKind;      // empty until something was opened or sent
   std::unique_ptr<TBitmap> InputBitmap;
   std::unique_ptr<TGIFImage> InputGif;  // the GIF read by Open; the input view shows a copy
+  std::unique_ptr<TGIFImage> OutputGif;  // built by Animate
 
   // The kind "GIF File": the input is a GIF document and the output a BMX
   // strip; with any other kind the output is a GIF document.
   bool FromGif() const { return SourceKind == SKindGifFile; }
 };
 
-// A quarter of the strip's height, rounded to the nearest integer with ties
-// to the even one: 130 gives 32, 126 gives 32, 7 gives 2, 2 gives 0.
-int FrameHeightOf(int stripHeight);
 // True when the name's last three characters are "gif" in any letter case.
 bool TakesGifPath(const std::string& fileName);
 // The source name less its last four characters, whatever they are.

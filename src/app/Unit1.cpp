@@ -115,6 +115,7 @@ void TForm1::EnterStage(TConverterStage stage) {
     case TConverterStage::csOpening: enabled = {false, false}; break;
     case TConverterStage::csBitmapOpened: enabled = {false, true}; break;
     case TConverterStage::csEditorFrames: enabled = {true, true}; break;
+    case TConverterStage::csAnimated: enabled = {true, false}; break;
   }
   FButton2->setEnabled(enabled.Save);
   FButton3->setEnabled(enabled.Animate);
@@ -137,4 +138,5 @@ void TForm1::FormClose() {
   Image(1).Picture().Assign(nullptr);
   FDocument.InputBitmap.reset();
   FDocument.InputGif.reset();
+  FDocument.OutputGif.reset();
 }

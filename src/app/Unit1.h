@@ -1,11 +1,12 @@
 // TForm1: the Converter window, the program's main window. It owns the
 // document state of one conversion (TConverterDocument) and the six image
 // views: the input view, the four frame slots FRM1..FRM4 and the output view.
-// Its commands: Open (a BMX strip or any BMP is cut into four frames), Save,
-// Info, Size Big / Size Orig, Editor, About; one file dropped on the window
-// is opened just as Open opens the file chosen in its dialog. The Logo editor
-// reaches in directly: it reads and replaces the frame slots, draws the strip
-// into the output view, sets the source kind and enables Save and Animate.
+// Its commands: Open (a BMX strip or any BMP is cut into four frames),
+// Animate (the four frames become a looping GIF), Save, Info, Size Big /
+// Size Orig, Editor, About; one file dropped on the window is opened just as
+// Open opens the file chosen in its dialog. The Logo editor reaches in
+// directly: it reads and replaces the frame slots, draws the strip into the
+// output view, sets the source kind and enables Save and Animate.
 //
 // Unit1.cpp builds the window, its actions and the enabled states;
 // ConverterCommands.cpp holds the command handlers; ConverterDrop.cpp takes
@@ -32,6 +33,7 @@ enum class TConverterStage {
   csOpening,       // Open chose a file and has not finished reading it; also after a failed Open
   csBitmapOpened,  // a strip was cut into the frame slots: Animate
   csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
+  csAnimated,      // Animate built the output GIF: Save
 };
 
 class TForm1 : public QWidget {
@@ -79,7 +81,6 @@ private:
 
   void Open(const std::string& fileName);
   void OpenBitmap();
-  void CutFrames(int frameHeight);
   void ShowInput(bool big);
 
   TDialogs& FDialogs;

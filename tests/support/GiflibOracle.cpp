@@ -73,6 +73,19 @@ void PutFrame(GifFileType* gif, const TOracleFrame& frame) {
   gif->Image.ColorMap = nullptr;
 }
 
+// The loop count of a "NETSCAPE2.0" block among a frame's extensions: the
+// identifier block, then a sub-block 1, count low, count high.
+void ReadLoopCount(const SavedImage& image, TOracleGif& gif) {
+  for (int b = 0; b + 1 < image.ExtensionBlockCount; ++b) {
+    const ExtensionBlock& id = image.ExtensionBlocks[b];
+    const ExtensionBlock& data = image.ExtensionBlocks[b + 1];
+    if (id.Function == APPLICATION_EXT_FUNC_CODE && id.ByteCount == 11 &&
+        std::memcmp(id.Bytes, "NETSCAPE2.0", 11) == 0 && data.Function == CONTINUE_EXT_FUNC_CODE &&
+        data.ByteCount >= 3 && data.Bytes[0] == 1)
+      gif.LoopCount = data.Bytes[1] | (data.Bytes[2] << 8);
+  }
+}
+
 }  // namespace
 
 TBytes GiflibEncode(const TOracleGif& gif) {
@@ -120,6 +133,12 @@ TOracleGif GiflibDecode(const TBytes& bytes) {
     frame.Interlaced = image.ImageDesc.Interlace;
     frame.LocalColors = Colors(image.ImageDesc.ColorMap);
     frame.Indices.assign(image.RasterBits, image.RasterBits + static_cast<std::size_t>(frame.Width) * frame.Height);
+    GraphicsControlBlock control;
+    if (DGifSavedExtensionToGCB(file, i, &control) == GIF_OK) {
+      frame.Delay = control.DelayTime;
+      frame.TransparentIndex = control.TransparentColor;
+    }
+    ReadLoopCount(image, gif);
     gif.Frames.push_back(std::move(frame));
   }
   DGifCloseFile(file, &error);

@@ -17,6 +17,10 @@ struct TOracleFrame {
   bool Interlaced = false;
   std::vector<std::uint32_t> LocalColors;  // 0xRRGGBB, a power of two of them or none
   TBytes Indices;                          // Width * Height, rows top to bottom
+  // From the frame's graphic control extension when decoded; -1 without one
+  // (the delay) or without transparency (the index).
+  int Delay = -1;
+  int TransparentIndex = -1;
 };
 
 struct TOracleGif {
@@ -24,6 +28,8 @@ struct TOracleGif {
   int Height = 0;
   std::vector<std::uint32_t> GlobalColors;  // 0xRRGGBB, a power of two of them or none
   std::vector<TOracleFrame> Frames;
+  // The "NETSCAPE2.0" loop count when decoded; -1 without that extension.
+  int LoopCount = -1;
 };
 
 // Raises std::runtime_error with giflib's error text when it fails.

@@ -6,6 +6,10 @@
 //                                  its read error (exit status 1)
 //   mono-bmp IN OUT                IN made black and white (white stays white,
 //                                  every other colour black) written as a 1-bit BMP
+//   bmx2gif IN.bmp OUT.gif         the strip IN cut into four frames and written
+//                                  as a looping GIF, as the window's Open,
+//                                  Animate and Save do; the message alone on
+//                                  stderr (exit status 1) when that fails
 //   render FILE.gif                one JSON line with the colours of each frame's
 //                                  bitmap and of the document's still picture, or
 //                                  the read or render error (exit status 1)
@@ -19,6 +23,7 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1;
 inline constexpr int ExitUsage = 2;
 
+int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -3,11 +3,13 @@
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (!args.empty()) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "bmx2gif") return Bmx2GifCommand(rest, out, err);
     if (args[0] == "dump") return DumpCommand(rest, out, err);
     if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
     if (args[0] == "render") return RenderCommand(rest, out, err);
   }
-  err << "usage: korvane-cli dump [--format bmp|gif] FILE\n"
+  err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n"
+         "       korvane-cli dump [--format bmp|gif] FILE\n"
          "       korvane-cli mono-bmp IN OUT\n"
          "       korvane-cli render FILE.gif\n";
   return ExitUsage;

@@ -4,6 +4,7 @@
 // each forwards its warnings through its owner to the document.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "GIFPersistent.h"
 #include "Palette.h"
 
+class TPixelImage;
 class TStream;
 class TGIFHeader;
 class TGIFSubImage;
@@ -25,6 +27,23 @@ struct TGIFColor {
 };
 
 inline constexpr int MaxGIFColors = 256;
+
+// One entry of a device-independent bitmap's colour table, in its stored order.
+struct TRGBQuad {
+  std::uint8_t rgbBlue = 0;
+  std::uint8_t rgbGreen = 0;
+  std::uint8_t rgbRed = 0;
+  std::uint8_t rgbReserved = 0;
+};
+
+// How many pixels use the table entry Index.
+struct TColorUse {
+  int Count = 0;
+  int Index = 0;
+};
+
+// Old index to new index, for all 256 values a pixel byte can hold.
+using TColorRemap = std::array<std::uint8_t, MaxGIFColors>;
 
 class TGIFColorMap : public TPersistent {
 public:
@@ -62,10 +81,35 @@ public:
   // for an empty table.
   std::optional<TPalette> MakePalette() const;
 
+  // Conversions and sorting (model/GIFColorMapTake.cpp, model/GIFColorMapSort.cpp).
+  // The table becomes the palette's colours (at most 256); an empty palette
+  // leaves it empty without signalling a change.
+  void TakePalette(const TPalette& palette);
+  // The table becomes the colours of count bitmap colour-table entries.
+  void TakeColorTable(const TRGBQuad* entries, int count);
+  // The table becomes the colour table of a device-independent image
+  // (signalling a change even when the image has none).
+  void TakeImageColorTable(const TPixelImage& image);
+  // One pair per entry, entry i at position i, counting the pixels of the
+  // frames that use this table.
+  std::vector<TColorUse> CountUses();
+  // Every pixel p of those frames becomes table[p]; so does the transparent
+  // index of each transparent one.
+  void RemapPixels(const TColorRemap& table);
+  // Orders the entries by descending use and drops the unused ones, keeping
+  // the picture as it was; marks the table sorted. False (and nothing
+  // changed) for a table of at most one entry, or a global table while the
+  // document has no frames.
+  bool SortByUse();
+
 protected:
   // Called after an entry was added or deleted: the palette made from the
   // table is out of date.
   virtual void Changed() = 0;
+  // The frames whose pixels index this table.
+  virtual std::vector<TGIFSubImage*> Users() const = 0;
+  // False for a global table of a document without frames: nothing to sort by.
+  virtual bool CanSort() const { return true; }
 
 private:
   void Reserve(int needed);
@@ -84,6 +128,8 @@ public:
 protected:
   // Drops the document palette.
   void Changed() override;
+  std::vector<TGIFSubImage*> Users() const override;
+  bool CanSort() const override;
 
 private:
   TGIFHeader* FHeader;
@@ -98,6 +144,7 @@ public:
 protected:
   // Drops the palette the frame made for its bitmap.
   void Changed() override;
+  std::vector<TGIFSubImage*> Users() const override;
 
 private:
   TGIFSubImage* FSubImage;

@@ -31,6 +31,8 @@
 
 class TCanvas;
 class TFrameMask;
+class TGraphic;
+class TPicture;
 class TGIFGraphicControlExtension;
 
 class TGIFSubImage : public TGIFItem {
@@ -148,7 +150,31 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
 
+  // Import (import/GIFSubImageImport.cpp). The frame becomes the picture, at
+  // (0, 0) and of its size, growing the logical screen as the bounds setting
+  // does (width first, then height). A bitmap of 1, 4 or 8 bits keeps its
+  // colour table and its indices; any other is reduced first by the
+  // document's ReductionMethod, DitherKind and ReductionDepth (switching the
+  // source itself to 24 bits, except for method 0). CachedBitmap keeps the
+  // image the pixels were read from. Sends "Converting..." progress through
+  // the document, the ending also after a failure. An empty bitmap leaves the
+  // frame empty; another graphic (a GIF document) is imported through a
+  // bitmap copy of it.
+  void LoadFromGraphic(TGraphic& source);
+  // The graphic the holder holds; an empty holder clears the frame.
+  void LoadFromGraphic(TPicture& source);
+  // A copy of the frame; itself changes nothing, nullptr clears the frame.
+  void LoadFromGraphic(const TGIFSubImage* source);
+  // A frame is copied; any other object raises "Cannot assign a %s to a %s".
+  void LoadFromGraphic(const TPersistent& source);
+  // Makes the pixels under the mask's set (not black) pixels transparent:
+  // sorts LocalMap by use, appends black as the transparent entry and, when
+  // any pixel took it, adds a graphic control extension naming it; otherwise
+  // the black entry goes again. A table of 0 or 256 entries has no room.
+  void ApplyMask(const TBitmap& mask);
+
 private:
+  void LoadFromBitmap(TBitmap& source);
   void ReadImage(TStream& stream);
   void FreePixels();
   void DropRendering();

@@ -122,7 +122,7 @@ void TGIFPainter::FinishPainter() {
       FDocument = nullptr;
     }
     // The error ended this painter only; the document's owner hears of it.
-    if (FStoredError) document.Warning(nullptr, 1, *FStoredError);
+    if (FStoredError) document.Warning(nullptr, WarningSeverity, *FStoredError);
   }
   FCompositionBuffer.reset();
   FScratchBuffer.reset();

@@ -1,0 +1,32 @@
+// korvane-cli bmx2gif IN.bmp OUT.gif: the Converter's road from a strip to a
+// looping GIF without the window. The strip is read as a bitmap and cut into
+// its four frames, the frames become the animation as Animate builds it, and
+// the document is written as Save writes it. Nothing is printed on success;
+// a failure prints the message alone and leaves OUT as it was.
+#include <ostream>
+
+#include "BmxAnimation.h"
+#include "BmxStrip.h"
+#include "Commands.h"
+
+int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  if (args.size() != 2) {
+    err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n";
+    return ExitUsage;
+  }
+  try {
+    TBitmap strip;
+    strip.LoadFromFile(args[0]);
+    const int frameHeight = FrameHeightOf(strip.Height());
+    TGIFImage animation;
+    for (int k = 0; k < StripFrameCount; ++k) {
+      TBitmap frame = CutStripFrame(strip, k, frameHeight);
+      AddAnimationFrame(animation, frame);
+    }
+    animation.SaveToFile(args[1]);
+  } catch (const Exception& error) {
+    err << error.Message() << "\n";
+    return ExitFailed;
+  }
+  return ExitOk;
+}
