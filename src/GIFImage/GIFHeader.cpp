@@ -26,11 +26,16 @@ void TGIFHeader::Clear() {
   UpdateScreenFlags();
 }
 
-void TGIFHeader::UpdateScreenFlags() {
+int TGIFHeader::LargestTableBits() const {
   int bits = FGlobalMap.BitsPerPixel();
   if (Image() != nullptr)
     for (int i = 0; i < Image()->Frames().Count(); ++i)
       bits = std::max(bits, Image()->Frames()[i].LocalMap().BitsPerPixel());
+  return bits;
+}
+
+void TGIFHeader::UpdateScreenFlags() {
+  const int bits = LargestTableBits();
   // An empty table counts with 0 bits, so the fields wrap to 7 as the writer expects.
   int flags = (((bits - 1) << 4) & 0x70) | ((bits - 1) & 0x07);
   if (FGlobalMap.Count() > 0) {

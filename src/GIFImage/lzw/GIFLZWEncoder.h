@@ -1,0 +1,69 @@
+// TLZWEncoder: the default image data encoder, LZW with a hashed string
+// table. THashTable is that table: a fixed array of 8009 slots (a prime about
+// twice the 4096 codes), each empty (all bits set) or holding the key of a
+// string, (prefix code << 8) + pixel, above its 12-bit code. A lookup costs
+// one or a few probes and nothing is allocated per code; when code 4095
+// would be next the encoder writes a clear code and starts the table again.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "GIFEncoder.h"
+
+class THashTable {
+public:
+  static constexpr int Slots = 8009;
+  static constexpr std::uint32_t EmptySlot = 0xFFFFFFFF;
+
+  THashTable() { Clear(); }
+  void Clear() { FSlots.fill(EmptySlot); }
+
+  // The first slot of a key's probe sequence.
+  static int FirstSlot(std::uint32_t key) { return static_cast<int>(((key >> 4) ^ key) % Slots); }
+  // The slot after slot in the key's probe sequence.
+  static int NextSlot(int slot) {
+    const int next = slot - (slot == 0 ? 1 : Slots - slot);
+    return next < 0 ? next + Slots : next;
+  }
+  // Probes from the key's first slot to the slot that holds it or to the
+  // first empty one, where an insertion of the key belongs.
+  int Probe(std::uint32_t key) const {
+    int slot = FirstSlot(key);
+    for (;;) {
+      const std::uint32_t held = FSlots[static_cast<std::size_t>(slot)];
+      if ((held >> 12) == key || held == EmptySlot) return slot;
+      slot = NextSlot(slot);
+    }
+  }
+  bool Occupied(int slot) const { return FSlots[static_cast<std::size_t>(slot)] != EmptySlot; }
+  std::uint32_t CodeAt(int slot) const { return FSlots[static_cast<std::size_t>(slot)] & 0xFFF; }
+  // Fills the empty slot that Probe found for the key.
+  void Put(int slot, std::uint32_t key, std::uint32_t code) { FSlots[static_cast<std::size_t>(slot)] = (key << 12) | code; }
+
+private:
+  std::array<std::uint32_t, Slots> FSlots;
+};
+
+class TLZWEncoder : public TGIFEncoder {
+public:
+  using TGIFEncoder::TGIFEncoder;
+
+protected:
+  void Clear() override;
+  void Compress() override;
+
+private:
+  // One run of pixels that follow each other in the walk; the first pixel of
+  // the frame starts the current string.
+  void CompressSpan(const std::uint8_t* pixels, std::size_t count);
+  // A code of the current width; the width grows when the next free code
+  // has passed the largest code of this width.
+  void WriteStringCode(std::uint32_t code);
+
+  THashTable FTable;
+  std::uint32_t FNextFree = 0;
+  std::uint32_t FLargestCode = 0;
+  std::uint32_t FCurrent = 0;
+  bool FStarted = false;
+};
