@@ -1,13 +1,13 @@
 // giflib as an independent oracle for tests and benchmarks: it encodes
 // documents that our decoder must read and decodes files to the indices our
-// decoder must match. Also the sample pictures both use: photo-like noise and
-// flat areas.
+// decoder and our encoders must match. The sample pictures both use are in
+// SamplePictures.h.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-using TBytes = std::vector<std::uint8_t>;
+#include "SamplePictures.h"
 
 struct TOracleFrame {
   int Left = 0;
@@ -30,9 +30,3 @@ struct TOracleGif {
 TBytes GiflibEncode(const TOracleGif& gif);
 TOracleGif GiflibDecode(const TBytes& file);
 
-// Smooth colour fields with noise in every pixel: short LZW strings, like a
-// dithered photograph. Indices below colors.
-TBytes PhotoLikeIndices(int width, int height, int colors, unsigned seed);
-// Large areas of one colour with a few shapes: long LZW strings.
-TBytes FlatIndices(int width, int height, int colors);
-std::vector<std::uint32_t> SpreadColors(int count);

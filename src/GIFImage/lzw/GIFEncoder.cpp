@@ -16,7 +16,7 @@ TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit
       FFirstFree(FClearCode + 2),
       FColorLimit(colorLimit),
       FWriter(writer) {
-  FPacker.Out = FRaw.data();
+  FBucket.Out = FRaw.data();
 }
 
 void TGIFEncoder::Encode(const TGIFSubImage& frame) {
@@ -28,25 +28,25 @@ void TGIFEncoder::Encode(const TGIFSubImage& frame) {
     if (FPixels != nullptr && FWidth > 0 && FHeight > 0) Compress();
   } catch (...) {
     // The codes packed before the failure reach the stream; their last bits do not.
-    Drain(FPacker);
+    Drain(FBucket);
     throw;
   }
   WriteEnd();
 }
 
-void TGIFEncoder::Drain(TCodePacker& packer) {
-  FWriter.Write(FRaw.data(), packer.Out - FRaw.data());
-  packer.Out = FRaw.data();
+void TGIFEncoder::Drain(TBitBucket& bucket) {
+  FWriter.Write(FRaw.data(), bucket.Out - FRaw.data());
+  bucket.Out = FRaw.data();
 }
 
 void TGIFEncoder::WriteEnd() {
   WriteCode(FEndCode);
-  for (; FPacker.Bits > 0; FPacker.Bits -= 8) {
-    *FPacker.Out++ = static_cast<std::uint8_t>(FPacker.Bucket);
-    FPacker.Bucket >>= 8;
+  for (; FBucket.Bits > 0; FBucket.Bits -= 8) {
+    *FBucket.Out++ = static_cast<std::uint8_t>(FBucket.Bucket);
+    FBucket.Bucket >>= 8;
   }
-  FPacker.Bits = 0;
-  Drain(FPacker);
+  FBucket.Bits = 0;
+  Drain(FBucket);
 }
 
 std::size_t TGIFEncoder::ValidPrefix(const std::uint8_t* pixels, std::size_t count) const {

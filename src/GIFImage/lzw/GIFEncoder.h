@@ -23,7 +23,7 @@ inline constexpr int MaxCodeWidth = 12;
 inline constexpr int TableCodes = 1 << MaxCodeWidth;
 
 // The hot state of the bit bucket, copied into locals by the compress loops.
-struct TCodePacker {
+struct TBitBucket {
   std::uint64_t Bucket = 0;
   int Bits = 0;
   std::uint8_t* Out = nullptr;
@@ -72,13 +72,13 @@ protected:
   void ForEachSpan(EncodeSpan&& encode);
 
   void WriteCode(std::uint32_t code) {
-    FPacker.Put(code, FCodeWidth);
-    if (FPacker.Out >= RawLimit()) Drain(FPacker);
+    FBucket.Put(code, FCodeWidth);
+    if (FBucket.Out >= RawLimit()) Drain(FBucket);
   }
   // Room for one more code (4 bytes) is always left below the limit.
   const std::uint8_t* RawLimit() const { return FRaw.data() + RawBytes; }
   // Hands the packed bytes to the sub-block writer and starts the buffer again.
-  void Drain(TCodePacker& packer);
+  void Drain(TBitBucket& bucket);
 
   int FMinimumCodeSize;
   int FInitialWidth;
@@ -87,7 +87,7 @@ protected:
   std::uint32_t FEndCode;
   std::uint32_t FFirstFree;
   int FColorLimit;
-  TCodePacker FPacker;
+  TBitBucket FBucket;
 
 private:
   static constexpr std::size_t RawBytes = 16 * 255;

@@ -39,7 +39,7 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
     FStarted = true;
     i = 1;
   }
-  TCodePacker packer = FPacker;
+  TBitBucket bucket = FBucket;
   std::uint32_t current = FCurrent;
   std::uint32_t nextFree = FNextFree;
   std::uint32_t largest = FLargestCode;
@@ -53,15 +53,15 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
       current = FTable.CodeAt(slot);
       continue;
     }
-    packer.Put(current, width);
-    if (packer.Out >= rawLimit) Drain(packer);
+    bucket.Put(current, width);
+    if (bucket.Out >= rawLimit) Drain(bucket);
     if (nextFree > largest) largest = LargestCodeOf(++width);
     current = pixel;
     if (nextFree >= LastTableCode) {
-      FPacker = packer;
+      FBucket = bucket;
       FCodeWidth = width;
       Clear();
-      packer = FPacker;
+      bucket = FBucket;
       width = FCodeWidth;
       largest = FLargestCode;
       nextFree = FNextFree;
@@ -69,7 +69,7 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
       FTable.Put(slot, key, nextFree++);
     }
   }
-  FPacker = packer;
+  FBucket = bucket;
   FCurrent = current;
   FNextFree = nextFree;
   FLargestCode = largest;

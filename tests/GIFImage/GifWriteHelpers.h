@@ -1,0 +1,27 @@
+// Building documents in memory and writing them, the way the writer and
+// encoder tests need it: frames with given pixels and tables, the bytes a
+// document or one frame's image data is written as, and the outline of a
+// document that writing and reading back must keep.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "GIFImage.h"
+#include "GifBuilder.h"
+
+// A frame of width x height at (left, top) holding pixels, with a local table
+// of the given 0xRRGGBB colours (none when empty), appended to the document.
+TGIFSubImage& AddFrame(TGIFImage& image, int width, int height, const TBytes& pixels,
+                       const std::vector<std::uint32_t>& localColors = {}, int left = 0, int top = 0);
+void AddColors(TGIFColorMap& map, const std::vector<std::uint32_t>& colors);
+// The minimum code size byte, sub-blocks and terminator of one frame.
+TBytes ImageDataOf(const TGIFSubImage& frame);
+// The whole document as SaveToStream writes it.
+TBytes Saved(TGIFImage& image);
+// What a written file must give back, one line per part: the logical screen
+// and global table, then in file order each extension as its written bytes
+// and each frame with an image as its bounds, interlace flag, local table and
+// pixels. Frames of extensions only and where they end do not show, as
+// neither survives writing.
+std::vector<std::string> WrittenOutline(TGIFImage& image);
