@@ -33,12 +33,14 @@ TBytes Saved(TGIFImage& image) {
 
 namespace {
 
+// The entries as written: filled with black up to a power of two.
 std::string TableLine(const TGIFColorMap& map) {
   std::string out;
   for (const TGIFColor& c : map.Entries()) {
     const std::uint8_t rgb[3] = {c.Red, c.Green, c.Blue};
     AppendHex(out, rgb, 3);
   }
+  if (map.Count() > 0) out.append(6 * static_cast<std::size_t>((1 << map.BitsPerPixel()) - map.Count()), '0');
   return out;
 }
 

@@ -21,7 +21,7 @@ TBytes ImageDataOf(const TGIFSubImage& frame);
 TBytes Saved(TGIFImage& image);
 // What a written file must give back, one line per part: the logical screen
 // and global table, then in file order each extension as its written bytes
-// and each frame with an image as its bounds, interlace flag, local table and
-// pixels. Frames of extensions only and where they end do not show, as
-// neither survives writing.
+// and each frame with an image as its bounds, interlace flag, local table
+// (filled up to a power of two) and pixels. Frames of extensions only and
+// where they end do not show, as neither survives writing.
 std::vector<std::string> WrittenOutline(TGIFImage& image);
