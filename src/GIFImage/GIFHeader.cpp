@@ -5,6 +5,7 @@
 #include "GIFException.h"
 #include "GIFImage.h"
 #include "GIFMessages.h"
+#include "GIFPackedFields.h"
 #include "Stream.h"
 
 namespace {
@@ -37,10 +38,14 @@ int TGIFHeader::LargestTableBits() const {
 void TGIFHeader::UpdateScreenFlags() {
   const int bits = LargestTableBits();
   // An empty table counts with 0 bits, so the fields wrap to 7 as the writer expects.
-  int flags = (((bits - 1) << 4) & 0x70) | ((bits - 1) & 0x07);
+  int flags = (((bits - 1) << ScreenFlag::ColorResolutionShift) & ScreenFlag::ColorResolution) |
+              ((bits - 1) & ScreenFlag::TableSize);
   if (FGlobalMap.Count() > 0) {
-    flags |= 0x80;
-    if (FGlobalMap.IsSorted()) flags |= 0x08;
+    // The size announces the global table as it is written, also when a
+    // local table is larger: a reader takes exactly that many entries.
+    flags = (flags & ScreenFlag::ColorResolution) | ScreenFlag::GlobalTable |
+            ((FGlobalMap.BitsPerPixel() - 1) & ScreenFlag::TableSize);
+    if (FGlobalMap.IsSorted()) flags |= ScreenFlag::Sorted;
   }
   FScreenFlags = static_cast<std::uint8_t>(flags);
 }
@@ -55,7 +60,7 @@ void TGIFHeader::SaveToStream(TStream& stream) {
   stream.WriteByte(FScreenFlags);
   stream.WriteByte(FBackgroundIndex);
   stream.WriteByte(FAspectRatio);
-  if ((FScreenFlags & 0x80) != 0) FGlobalMap.WriteTable(stream);
+  if ((FScreenFlags & ScreenFlag::GlobalTable) != 0) FGlobalMap.WriteTable(stream);
 }
 
 void TGIFHeader::Assign(const TGIFHeader& source) {

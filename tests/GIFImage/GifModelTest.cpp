@@ -291,7 +291,8 @@ TEST(GifDocument, HeaderWriterAndDefaults) {
   image.LogicalScreen().SetAspectRatio(49);
   TMemoryStream header;
   image.LogicalScreen().SaveToStream(header);
-  TBytes expected = {'G', 'I', 'F', '8', '7', 'a', 3, 0, 1, 0, 0x80 | 0x70 | 0x07, 2, 49};
+  // The size bits announce the global table as written, not the larger local one.
+  TBytes expected = {'G', 'I', 'F', '8', '7', 'a', 3, 0, 1, 0, 0x80 | 0x70 | 0x01, 2, 49};
   for (int i = 0; i < 3; ++i) expected.insert(expected.end(), {static_cast<std::uint8_t>(i), 0, 0});
   expected.insert(expected.end(), 3, 0);
   EXPECT_EQ(header.Bytes(), expected);

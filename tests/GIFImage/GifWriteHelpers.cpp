@@ -1,10 +1,13 @@
 #include "GifWriteHelpers.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "GIFFrameEncoding.h"
 #include "Json.h"
 #include "MemoryStream.h"
+#include "TestFiles.h"
 
 void AddColors(TGIFColorMap& map, const std::vector<std::uint32_t>& colors) {
   for (std::uint32_t c : colors) map.AddColor(RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF));
@@ -70,3 +73,29 @@ std::vector<std::string> WrittenOutline(TGIFImage& image) {
   }
   return lines;
 }
+
+bool HasPixelBeyondItsLimit(TGIFImage& image) {
+  int bits = image.GlobalColorMap().BitsPerPixel();
+  for (int i = 0; i < image.Frames().Count(); ++i) bits = std::max(bits, image.Frames()[i].LocalMap().BitsPerPixel());
+  for (int i = 0; i < image.Frames().Count(); ++i) {
+    const TGIFSubImage& frame = image.Frames()[i];
+    if (frame.Empty()) continue;
+    const int limit = frame.LocalMap().Count() > 0 ? frame.LocalMap().Count() : 1 << bits;
+    if (std::any_of(frame.Pixels(), frame.Pixels() + frame.PixelCount(), [limit](std::uint8_t p) { return p >= limit; }))
+      return true;
+  }
+  return false;
+}
+
+std::vector<std::pair<std::string, TBytes>> TestGifFiles() {
+  std::vector<std::pair<std::string, TBytes>> files;
+  for (const char* folder : {KORVANE_GIF_SEED_DIR, KORVANE_GIF_DATA_DIR}) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+      files.emplace_back(entry.path().filename().string(), ReadWholeFile(entry.path().string()));
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+TBytes GifDataFile(const std::string& name) { return ReadWholeFile(std::string(KORVANE_GIF_DATA_DIR) + "/" + name); }

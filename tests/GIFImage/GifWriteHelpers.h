@@ -25,3 +25,12 @@ TBytes Saved(TGIFImage& image);
 // (filled up to a power of two) and pixels. Frames of extensions only and
 // where they end do not show, as neither survives writing.
 std::vector<std::string> WrittenOutline(TGIFImage& image);
+// True when a frame holds a pixel not below its colour limit (its local
+// table's size, else 2 to the largest table bits of the document), which
+// the writer must refuse.
+bool HasPixelBeyondItsLimit(TGIFImage& image);
+// Every GIF the tests read (the GIF fuzz seeds) and the regression files of
+// tests/data/gif, by name.
+std::vector<std::pair<std::string, TBytes>> TestGifFiles();
+// The bytes of a file of tests/data/gif.
+TBytes GifDataFile(const std::string& name);

@@ -51,6 +51,18 @@ std::vector<std::uint32_t> Colors(const ColorMapObject* map) {
   return colors;
 }
 
+void AddExtensions(std::vector<TOracleExtension>& extensions, int beforeFrame, const ExtensionBlock* blocks, int count) {
+  for (int i = 0; i < count; ++i) {
+    const ExtensionBlock& block = blocks[i];
+    TBytes data(block.Bytes, block.Bytes + block.ByteCount);
+    if (block.Function == CONTINUE_EXT_FUNC_CODE && !extensions.empty()) {
+      extensions.back().Blocks.push_back(std::move(data));
+    } else {
+      extensions.push_back({beforeFrame, block.Function, {std::move(data)}});
+    }
+  }
+}
+
 void PutFrame(GifFileType* gif, const TOracleFrame& frame) {
   ColorMapObject* map = MakeMap(frame.LocalColors);
   const int ok = EGifPutImageDesc(gif, frame.Left, frame.Top, frame.Width, frame.Height, frame.Interlaced, map);
@@ -119,7 +131,9 @@ TOracleGif GiflibDecode(const TBytes& bytes) {
     frame.LocalColors = Colors(image.ImageDesc.ColorMap);
     frame.Indices.assign(image.RasterBits, image.RasterBits + static_cast<std::size_t>(frame.Width) * frame.Height);
     gif.Frames.push_back(std::move(frame));
+    AddExtensions(gif.Extensions, i, image.ExtensionBlocks, image.ExtensionBlockCount);
   }
+  AddExtensions(gif.Extensions, file->ImageCount, file->ExtensionBlocks, file->ExtensionBlockCount);
   DGifCloseFile(file, &error);
   return gif;
 }

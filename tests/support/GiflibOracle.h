@@ -19,11 +19,22 @@ struct TOracleFrame {
   TBytes Indices;                          // Width * Height, rows top to bottom
 };
 
+// An extension block as giflib hands it over: its label and its data
+// sub-blocks, before the frame of index BeforeFrame (the frame count for
+// those after the last image). giflib leaves out extensions without data.
+struct TOracleExtension {
+  int BeforeFrame = 0;
+  int Label = 0;
+  std::vector<TBytes> Blocks;
+  friend bool operator==(const TOracleExtension&, const TOracleExtension&) = default;
+};
+
 struct TOracleGif {
   int Width = 0;
   int Height = 0;
   std::vector<std::uint32_t> GlobalColors;  // 0xRRGGBB, a power of two of them or none
   std::vector<TOracleFrame> Frames;
+  std::vector<TOracleExtension> Extensions;  // decoding only
 };
 
 // Raises std::runtime_error with giflib's error text when it fails.

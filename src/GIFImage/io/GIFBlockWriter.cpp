@@ -58,8 +58,10 @@ void TGIFSubImage::SaveToStream(TStream& stream) {
   FExtList.SaveToStream(stream);
   if (Empty()) return;
   UpdateImageFlags();
+  // A frame read behind a stray byte holds that byte as its separator;
+  // written, it would make the file unreadable.
   const std::uint8_t descriptor[10] = {
-      FSeparator,
+      bsImageSeparator,
       static_cast<std::uint8_t>(FLeft), static_cast<std::uint8_t>(FLeft >> 8),
       static_cast<std::uint8_t>(FTop), static_cast<std::uint8_t>(FTop >> 8),
       static_cast<std::uint8_t>(FWidth), static_cast<std::uint8_t>(FWidth >> 8),

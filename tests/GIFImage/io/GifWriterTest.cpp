@@ -76,6 +76,11 @@ TEST(GifWriter, VersionAndFlagBytesFollowTheContent) {
          frame(i, 0);
        }, "GIF87a", 0xAA, 0x00, 3},
       {"no global table, 129 local colours", [&](TGIFImage& i) { frame(i, 129); }, "GIF87a", 0x77, 0x87, 8},
+      {"a global table smaller than a local one announces its own size", [&](TGIFImage& i) {
+         AddColors(i.GlobalColorMap(), SpreadColors(4));
+         frame(i, 0);
+         frame(i, 256);
+       }, "GIF87a", 0xF1, 0x00, 8},
       {"no colours at all", [&](TGIFImage& i) { AddFrame(i, 2, 2, {0, 0, 0, 0}); }, "GIF87a", 0x77, 0x00, 2},
       {"a 3-colour local table is announced as 4", [&](TGIFImage& i) { frame(i, 3); }, "GIF87a", 0x11, 0x81, 2},
       {"a local table drops the interlace flag", [&](TGIFImage& i) { frame(i, 2).SetFlags(0x58); }, "GIF87a", 0x00, 0x80, 2},
@@ -176,6 +181,28 @@ TEST(GifWriter, AFailedSaveByNameKeepsTheOldFile) {
   EXPECT_EQ(RaisedBy([&] { image.SaveToFile(name); }), sInvalidColor);
   EXPECT_EQ(ReadWholeFile(name), good);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary file is left";
+}
+
+}  // namespace
+
+namespace {
+
+// A stray byte where the image separator belongs is read as the frame's
+// separator; the writer puts the real one there, or no decoder would read on.
+TEST(GifWriter, AFrameReadBehindAStrayByteGetsTheImageSeparator) {
+  const TBytes bytes = TGifBuilder()
+                           .Header(2, 2, 0x91)
+                           .ColorTable(Greys(4))
+                           .GraphicControl(0, 7, 0)
+                           .Raw({0x77}).Word(0).Word(0).Word(2).Word(2).Raw({0})
+                           .ImageData(2, LzwEncode({0, 1, 2, 3}, 2))
+                           .Trailer()
+                           .Bytes();
+  const TReadOutcome source = ReadGif(bytes, false);
+  ASSERT_EQ(source.Warnings, std::vector<std::string>{sBadExtensionLabel});
+  TBytes expected = bytes;
+  expected[33] = 0x2C;
+  EXPECT_EQ(Saved(*source.Image), expected);
 }
 
 }  // namespace
