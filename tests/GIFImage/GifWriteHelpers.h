@@ -1,7 +1,7 @@
 // Building documents in memory and writing them, the way the writer and
 // encoder tests need it: frames with given pixels and tables, the bytes a
-// document or one frame's image data is written as, and the outline of a
-// document that writing and reading back must keep.
+// document or one frame's image data is written as, and the GIF files the
+// tests read.
 #pragma once
 
 #include <string>
@@ -9,6 +9,7 @@
 
 #include "GIFImage.h"
 #include "GifBuilder.h"
+#include "GifOutline.h"
 
 // A frame of width x height at (left, top) holding pixels, with a local table
 // of the given 0xRRGGBB colours (none when empty), appended to the document.
@@ -19,16 +20,6 @@ void AddColors(TGIFColorMap& map, const std::vector<std::uint32_t>& colors);
 TBytes ImageDataOf(const TGIFSubImage& frame);
 // The whole document as SaveToStream writes it.
 TBytes Saved(TGIFImage& image);
-// What a written file must give back, one line per part: the logical screen
-// and global table, then in file order each extension as its written bytes
-// and each frame with an image as its bounds, interlace flag, local table
-// (filled up to a power of two) and pixels. Frames of extensions only and
-// where they end do not show, as neither survives writing.
-std::vector<std::string> WrittenOutline(TGIFImage& image);
-// True when a frame holds a pixel not below its colour limit (its local
-// table's size, else 2 to the largest table bits of the document), which
-// the writer must refuse.
-bool HasPixelBeyondItsLimit(TGIFImage& image);
 // Every GIF the tests read (the GIF fuzz seeds) and the regression files of
 // tests/data/gif, by name.
 std::vector<std::pair<std::string, TBytes>> TestGifFiles();
