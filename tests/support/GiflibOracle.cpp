@@ -106,7 +106,7 @@ TBytes GiflibEncode(const TOracleGif& gif) {
   return out;
 }
 
-TOracleGif GiflibDecode(const TBytes& bytes) {
+TOracleDecodedGif GiflibDecode(const TBytes& bytes) {
   TReadState state{&bytes, 0};
   int error = 0;
   GifFileType* file = DGifOpen(&state, ReadFromVector, &error);
@@ -116,7 +116,7 @@ TOracleGif GiflibDecode(const TBytes& bytes) {
     DGifCloseFile(file, &error);
     Fail("DGifSlurp", slurpError);
   }
-  TOracleGif gif;
+  TOracleDecodedGif gif;
   gif.Width = file->SWidth;
   gif.Height = file->SHeight;
   gif.GlobalColors = Colors(file->SColorMap);

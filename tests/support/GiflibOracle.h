@@ -34,10 +34,14 @@ struct TOracleGif {
   int Height = 0;
   std::vector<std::uint32_t> GlobalColors;  // 0xRRGGBB, a power of two of them or none
   std::vector<TOracleFrame> Frames;
-  std::vector<TOracleExtension> Extensions;  // decoding only
+};
+
+// What giflib read: the document and its extensions in file order.
+struct TOracleDecodedGif : TOracleGif {
+  std::vector<TOracleExtension> Extensions;
 };
 
 // Raises std::runtime_error with giflib's error text when it fails.
 TBytes GiflibEncode(const TOracleGif& gif);
-TOracleGif GiflibDecode(const TBytes& file);
+TOracleDecodedGif GiflibDecode(const TBytes& file);
 

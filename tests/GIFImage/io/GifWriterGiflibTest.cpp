@@ -65,7 +65,7 @@ bool GiflibCanRead(TGIFImage& image) {
 }
 
 void ExpectGiflibReadsTheDocument(TGIFImage& image, const TBytes& file, const std::string& label) {
-  TOracleGif oracle;
+  TOracleDecodedGif oracle;
   try {
     oracle = GiflibDecode(file);
   } catch (const std::exception& error) {
