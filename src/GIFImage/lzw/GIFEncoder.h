@@ -22,26 +22,33 @@ class TGIFWriter;
 inline constexpr int MaxCodeWidth = 12;
 inline constexpr int TableCodes = 1 << MaxCodeWidth;
 
-// The hot state of the bit bucket, copied into locals by the compress loops.
+// Stores the low 4 bytes of the bucket, least significant first.
+inline void StoreLow32(std::uint8_t* out, std::uint64_t bucket) {
+  const auto low = static_cast<std::uint32_t>(bucket);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &low, 4);
+  } else {
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(low >> (8 * i));
+  }
+}
+
+// The bit bucket: code bits not yet written as bytes, and where the next
+// bytes go. Copied into locals by the compress loops.
 struct TBitBucket {
   std::uint64_t Bucket = 0;
   int Bits = 0;
   std::uint8_t* Out = nullptr;
 
+  // Without a jump: the low 4 bytes are always stored (the buffer has room
+  // for them) but the output moves on only when the bucket holds 32 bits.
   void Put(std::uint32_t code, int width) {
     Bucket |= std::uint64_t{code} << Bits;
     Bits += width;
-    if (Bits >= 32) {
-      const auto low = static_cast<std::uint32_t>(Bucket);
-      if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(Out, &low, 4);
-      } else {
-        for (int i = 0; i < 4; ++i) Out[i] = static_cast<std::uint8_t>(low >> (8 * i));
-      }
-      Out += 4;
-      Bucket >>= 32;
-      Bits -= 32;
-    }
+    StoreLow32(Out, Bucket);
+    const int full = Bits >> 5;
+    Out += 4 * full;
+    Bucket >>= 32 * full;
+    Bits -= 32 * full;
   }
 };
 

@@ -31,7 +31,12 @@ void TLZWEncoder::WriteStringCode(std::uint32_t code) {
   if (FNextFree > FLargestCode) FLargestCode = LargestCodeOf(++FCodeWidth);
 }
 
-// The hot loop keeps its state in locals and writes it back at the end.
+// The hot loop keeps its state in locals and writes it back at the end. On
+// photographs a pixel continues the string or ends it about equally often,
+// at random, so both outcomes are computed and the right one is selected by
+// masks instead of jumps: a continuing string packs a code of 0 bits and
+// writes its probed slot back unchanged. Only the rare turns (a wider code,
+// a full table, a full byte buffer) are taken by a jump.
 void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
   std::size_t i = 0;
   if (!FStarted) {
@@ -39,7 +44,9 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
     FStarted = true;
     i = 1;
   }
-  TBitBucket bucket = FBucket;
+  std::uint64_t bucket = FBucket.Bucket;
+  int bits = FBucket.Bits;
+  std::uint8_t* out = FBucket.Out;
   std::uint32_t current = FCurrent;
   std::uint32_t nextFree = FNextFree;
   std::uint32_t largest = FLargestCode;
@@ -49,27 +56,38 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
     const std::uint32_t pixel = pixels[i];
     const std::uint32_t key = (current << 8) | pixel;
     const int slot = FTable.Probe(key);
-    if (FTable.Occupied(slot)) {
-      current = FTable.CodeAt(slot);
-      continue;
+    const std::uint32_t held = FTable.SlotAt(slot);
+    // All ones when the string ends here, 0 when it goes on.
+    const std::uint32_t ends = 0u - static_cast<std::uint32_t>(held == THashTable::EmptySlot);
+    bucket |= std::uint64_t{current & ends} << bits;
+    bits += width & static_cast<int>(ends);
+    StoreLow32(out, bucket);
+    const int full = bits >> 5;
+    out += 4 * full;
+    bucket >>= 32 * full;
+    bits -= 32 * full;
+    FTable.SetSlotAt(slot, held ^ ((held ^ ((key << 12) | nextFree)) & ends));
+    current = (pixel & ends) | (held & 0xFFF & ~ends);
+    const bool grows = nextFree > largest;
+    const bool fullTable = nextFree >= LastTableCode;
+    if ((ends != 0 && (grows || fullTable)) || out >= rawLimit) [[unlikely]] {
+      FBucket = {bucket, bits, out};
+      if (out >= rawLimit) Drain(FBucket);
+      if (ends != 0 && grows) largest = LargestCodeOf(++width);
+      if (ends != 0 && fullTable) {
+        FCodeWidth = width;
+        Clear();
+        width = FCodeWidth;
+        largest = FLargestCode;
+        nextFree = FNextFree - 1;
+      }
+      bucket = FBucket.Bucket;
+      bits = FBucket.Bits;
+      out = FBucket.Out;
     }
-    bucket.Put(current, width);
-    if (bucket.Out >= rawLimit) Drain(bucket);
-    if (nextFree > largest) largest = LargestCodeOf(++width);
-    current = pixel;
-    if (nextFree >= LastTableCode) {
-      FBucket = bucket;
-      FCodeWidth = width;
-      Clear();
-      bucket = FBucket;
-      width = FCodeWidth;
-      largest = FLargestCode;
-      nextFree = FNextFree;
-    } else {
-      FTable.Put(slot, key, nextFree++);
-    }
+    nextFree += ends & 1;
   }
-  FBucket = bucket;
+  FBucket = {bucket, bits, out};
   FCurrent = current;
   FNextFree = nextFree;
   FLargestCode = largest;
