@@ -22,34 +22,33 @@ class TGIFWriter;
 inline constexpr int MaxCodeWidth = 12;
 inline constexpr int TableCodes = 1 << MaxCodeWidth;
 
-// Stores the low 4 bytes of the bucket, least significant first.
-inline void StoreLow32(std::uint8_t* out, std::uint64_t bucket) {
+// Puts a code of width bits above the bits in the bucket, without a jump:
+// the low 4 bytes are always stored (the buffer has room for them) but the
+// output moves on only when the bucket holds 32 bits. A code of width 0
+// (and value 0) changes nothing.
+inline void PackCode(std::uint64_t& bucket, int& bits, std::uint8_t*& out, std::uint32_t code, int width) {
+  bucket |= std::uint64_t{code} << bits;
+  bits += width;
   const auto low = static_cast<std::uint32_t>(bucket);
   if constexpr (std::endian::native == std::endian::little) {
     std::memcpy(out, &low, 4);
   } else {
     for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(low >> (8 * i));
   }
+  const int full = bits >> 5;
+  out += 4 * full;
+  bucket >>= 32 * full;
+  bits -= 32 * full;
 }
 
 // The bit bucket: code bits not yet written as bytes, and where the next
-// bytes go. Copied into locals by the compress loops.
+// bytes go. The compress loops keep its fields in locals.
 struct TBitBucket {
   std::uint64_t Bucket = 0;
   int Bits = 0;
   std::uint8_t* Out = nullptr;
 
-  // Without a jump: the low 4 bytes are always stored (the buffer has room
-  // for them) but the output moves on only when the bucket holds 32 bits.
-  void Put(std::uint32_t code, int width) {
-    Bucket |= std::uint64_t{code} << Bits;
-    Bits += width;
-    StoreLow32(Out, Bucket);
-    const int full = Bits >> 5;
-    Out += 4 * full;
-    Bucket >>= 32 * full;
-    Bits -= 32 * full;
-  }
+  void Put(std::uint32_t code, int width) { PackCode(Bucket, Bits, Out, code, width); }
 };
 
 class TGIFEncoder {

@@ -59,20 +59,14 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
     const std::uint32_t held = FTable.SlotAt(slot);
     // All ones when the string ends here, 0 when it goes on.
     const std::uint32_t ends = 0u - static_cast<std::uint32_t>(held == THashTable::EmptySlot);
-    bucket |= std::uint64_t{current & ends} << bits;
-    bits += width & static_cast<int>(ends);
-    StoreLow32(out, bucket);
-    const int full = bits >> 5;
-    out += 4 * full;
-    bucket >>= 32 * full;
-    bits -= 32 * full;
+    PackCode(bucket, bits, out, current & ends, width & static_cast<int>(ends));
     FTable.SetSlotAt(slot, held ^ ((held ^ ((key << 12) | nextFree)) & ends));
     current = (pixel & ends) | (held & 0xFFF & ~ends);
     const bool grows = nextFree > largest;
     const bool fullTable = nextFree >= LastTableCode;
     if ((ends != 0 && (grows || fullTable)) || out >= rawLimit) [[unlikely]] {
       FBucket = {bucket, bits, out};
-      if (out >= rawLimit) Drain(FBucket);
+      if (FBucket.Out >= rawLimit) Drain(FBucket);
       if (ends != 0 && grows) largest = LargestCodeOf(++width);
       if (ends != 0 && fullTable) {
         FCodeWidth = width;

@@ -83,7 +83,8 @@ TEST(GifEncoder, RunLengthEncoderWritesOnlyPixelAndRunCodesThatDecodeToTheFrame)
     std::uint8_t Pixel;
   };
   for (const TCase& c : std::vector<TCase>{{1, 2, 2, 1}, {5, 3, 4, 2}, {64, 64, 2, 1}, {300, 200, 16, 9},
-                                           {1000, 1000, 256, 200}, {4096, 1024, 4, 3}}) {
+                                           {1000, 1000, 256, 200}, {4096, 1024, 4, 3},
+                                           {4096, 2100, 4, 3}}) {  // longer than one table's runs
     const std::string name = std::to_string(c.Width) + "x" + std::to_string(c.Height);
     TGIFImage image;
     image.Encoding = RunLength;
