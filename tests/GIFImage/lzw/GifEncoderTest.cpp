@@ -101,32 +101,6 @@ TEST(GifEncoder, RunLengthEncoderWritesOnlyPixelAndRunCodesThatDecodeToTheFrame)
   }
 }
 
-TEST(GifEncoder, BothEncodersDecodeToEveryKindOfPicture) {
-  struct TCase {
-    const char* Name;
-    int Width, Height, Colors;
-    TBytes Pixels;
-  };
-  const std::vector<TCase> cases = {
-      {"photo of 256", 301, 199, 256, PhotoLikeIndices(301, 199, 256, 3)},
-      {"photo of 4", 640, 48, 4, PhotoLikeIndices(640, 48, 4, 4)},
-      {"flat of 16", 512, 512, 16, FlatIndices(512, 512, 16)},
-      {"ramp of 2", 333, 17, 2, Ramp(333, 17, 2)},
-      {"stripes", 97, 301, 8, [] {
-         TBytes rows(97 * 301);
-         for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<std::uint8_t>((i / 97 / 3 + i % 97 / 40) % 8);
-         return rows;
-       }()},
-  };
-  for (const TCase& c : cases) {
-    for (std::uint8_t encoding : {LZW, RunLength}) {
-      TGIFImage image;
-      AddFrame(image, c.Width, c.Height, c.Pixels, SpreadColors(c.Colors));
-      EXPECT_EQ(DecodedAgain(image, encoding), c.Pixels) << c.Name << " encoding " << int{encoding};
-    }
-  }
-}
-
 TEST(GifEncoder, InterlacedFramesWriteEveryRowInPassOrder) {
   const std::vector<std::vector<int>> passOrder = {{0}, {0, 1}, {0, 2, 1}, {0, 2, 1, 3}, {0, 4, 2, 1, 3}, {0, 4, 2, 1, 3, 5}};
   for (std::size_t height = 1; height <= passOrder.size(); ++height) {
