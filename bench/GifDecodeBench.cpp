@@ -7,21 +7,19 @@
 //   gif_decode_bench [benchmark flags] [FILE.gif ...]
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "GIFImage.h"
 #include "GiflibOracle.h"
 #include "MemoryStream.h"
+#include "RatioReporter.h"
 
 namespace {
 
@@ -100,40 +98,6 @@ void DecodeGiflib(benchmark::State& state, const TInput* input) {
   }
   state.counters["Mpx/s"] = benchmark::Counter(input->MegaPixels, benchmark::Counter::kIsIterationInvariantRate);
 }
-
-// The console report, plus the ratio of our Mpx/s to giflib's per input
-// (medians when repetitions are asked for).
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-  TRatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    const bool repeated = std::any_of(runs.begin(), runs.end(), [](const Run& r) { return r.run_type == Run::RT_Aggregate; });
-    for (const Run& run : runs) {
-      const bool wanted = repeated ? run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"
-                                   : run.run_type == Run::RT_Iteration;
-      const auto counter = run.counters.find("Mpx/s");
-      if (!wanted || counter == run.counters.end()) continue;
-      const std::string name = run.run_name.function_name;
-      const auto slash = name.rfind('/');
-      FRates[name.substr(0, slash)][name.substr(slash + 1)] = counter->second.value;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-32s %12s %12s %8s\n", "input", "korvane Mpx/s", "giflib Mpx/s", "ratio");
-    for (const auto& [input, rates] : FRates) {
-      const auto ours = rates.find("korvane");
-      const auto theirs = rates.find("giflib");
-      if (ours == rates.end() || theirs == rates.end() || theirs->second <= 0) continue;
-      std::printf("%-32s %12.1f %12.1f %7.2fx\n", input.c_str(), ours->second, theirs->second,
-                  ours->second / theirs->second);
-    }
-  }
-
-private:
-  std::map<std::string, std::map<std::string, double>> FRates;
-};
 
 }  // namespace
 

@@ -15,7 +15,7 @@
 // TGIFImage's methods live by concern:
 //   model/GIFImage.cpp          creation, copies, warnings
 //   io/GIFBlockReader.cpp       reading
-//   io/GIFImageUnbuilt.cpp      writing
+//   io/GIFBlockWriter.cpp       writing
 //   render/GIFImageRender.cpp   still picture, palette, progress
 //   paint/GIFImagePaint.cpp     drawing, painters
 //   import/GIFImageAppend.cpp   taking pictures in as frames

@@ -2,11 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "GifJson.h"
 #include "MemoryStream.h"
 #include "OneByteStream.h"
 
+namespace {
+
+// Seeds larger than this would slow the fuzzer down more than they teach it.
+constexpr std::size_t MaxSeedBytes = 16 * 1024;
+
+// With KORVANE_GIF_SEED_DIR set, every file the tests read is kept there to
+// seed the GIF fuzz targets (the target regenerate-gif-fuzz-seeds).
+void KeepAsFuzzSeed(const TBytes& bytes) {
+  const char* dir = std::getenv("KORVANE_GIF_SEED_DIR");
+  if (dir == nullptr || bytes.size() > MaxSeedBytes) return;
+  const std::string text(bytes.begin(), bytes.end());
+  char name[32];
+  std::snprintf(name, sizeof name, "%016zx.gif", std::hash<std::string>{}(text));
+  std::ofstream((std::filesystem::path(dir) / name).string(), std::ios::binary) << text;
+}
+
+}  // namespace
+
 TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start, bool describe) {
+  KeepAsFuzzSeed(bytes);
   TReadOutcome outcome;
   outcome.Image = std::make_unique<TGIFImage>();
   outcome.Image->WarningHandler = [&outcome](TPersistent*, std::uint8_t severity, const std::string& message) {

@@ -170,3 +170,37 @@ TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull) {
   packer.Add(clear + 1, decoder.Width());
   return packer.Bytes();
 }
+
+TUnpackedImageData UnpackImageData(const TBytes& imageData) {
+  TUnpackedImageData result;
+  if (imageData.empty()) return result;
+  result.CodeSize = imageData[0];
+  TBytes data;
+  std::size_t at = 1;
+  while (at < imageData.size()) {
+    const int size = imageData[at++];
+    if (size == 0) {
+      result.Terminated = true;
+      break;
+    }
+    result.BlockSizes.push_back(size);
+    const std::size_t end = std::min(imageData.size(), at + static_cast<std::size_t>(size));
+    data.insert(data.end(), imageData.begin() + static_cast<std::ptrdiff_t>(at), imageData.begin() + static_cast<std::ptrdiff_t>(end));
+    at = end;
+  }
+  const int clear = 1 << result.CodeSize;
+  TWidthTracker decoder(result.CodeSize);
+  std::size_t bit = 0;
+  while (bit + static_cast<std::size_t>(decoder.Width()) <= data.size() * 8) {
+    int code = 0;
+    for (int i = 0; i < decoder.Width(); ++i, ++bit) code |= ((data[bit / 8] >> (bit % 8)) & 1) << i;
+    result.Codes.push_back(code);
+    if (code == clear + 1) break;
+    if (code == clear) {
+      decoder.Reset();
+    } else {
+      decoder.CodeWritten();
+    }
+  }
+  return result;
+}

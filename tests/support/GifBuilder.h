@@ -58,6 +58,18 @@ private:
   int FCount = 0;
 };
 
+// The image data of one frame taken apart: the minimum code size, the
+// sizes of its data sub-blocks, whether the zero-size terminator came, and
+// the codes (clear and end codes included) read with the widths a decoder
+// uses. Codes after the end code are not read.
+struct TUnpackedImageData {
+  int CodeSize = 0;
+  std::vector<int> BlockSizes;
+  bool Terminated = false;
+  std::vector<int> Codes;
+};
+TUnpackedImageData UnpackImageData(const TBytes& imageData);
+
 // A plain LZW encoder for GIF image data: clear code first, end code last.
 // With clearWhenFull false the table freezes at 4096 entries instead of
 // starting over, and codes stay 12 bits wide.

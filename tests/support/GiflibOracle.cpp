@@ -3,9 +3,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -51,6 +49,18 @@ std::vector<std::uint32_t> Colors(const ColorMapObject* map) {
     colors.push_back((std::uint32_t{map->Colors[i].Red} << 16) | (std::uint32_t{map->Colors[i].Green} << 8) |
                      map->Colors[i].Blue);
   return colors;
+}
+
+void AddExtensions(std::vector<TOracleExtension>& extensions, int beforeFrame, const ExtensionBlock* blocks, int count) {
+  for (int i = 0; i < count; ++i) {
+    const ExtensionBlock& block = blocks[i];
+    TBytes data(block.Bytes, block.Bytes + block.ByteCount);
+    if (block.Function == CONTINUE_EXT_FUNC_CODE && !extensions.empty()) {
+      extensions.back().Blocks.push_back(std::move(data));
+    } else {
+      extensions.push_back({beforeFrame, block.Function, {std::move(data)}});
+    }
+  }
 }
 
 void PutFrame(GifFileType* gif, const TOracleFrame& frame) {
@@ -109,7 +119,7 @@ TBytes GiflibEncode(const TOracleGif& gif) {
   return out;
 }
 
-TOracleGif GiflibDecode(const TBytes& bytes) {
+TOracleDecodedGif GiflibDecode(const TBytes& bytes) {
   TReadState state{&bytes, 0};
   int error = 0;
   GifFileType* file = DGifOpen(&state, ReadFromVector, &error);
@@ -119,7 +129,7 @@ TOracleGif GiflibDecode(const TBytes& bytes) {
     DGifCloseFile(file, &error);
     Fail("DGifSlurp", slurpError);
   }
-  TOracleGif gif;
+  TOracleDecodedGif gif;
   gif.Width = file->SWidth;
   gif.Height = file->SHeight;
   gif.GlobalColors = Colors(file->SColorMap);
@@ -140,43 +150,9 @@ TOracleGif GiflibDecode(const TBytes& bytes) {
     }
     ReadLoopCount(image, gif);
     gif.Frames.push_back(std::move(frame));
+    AddExtensions(gif.Extensions, i, image.ExtensionBlocks, image.ExtensionBlockCount);
   }
+  AddExtensions(gif.Extensions, file->ImageCount, file->ExtensionBlocks, file->ExtensionBlockCount);
   DGifCloseFile(file, &error);
   return gif;
-}
-
-TBytes PhotoLikeIndices(int width, int height, int colors, unsigned seed) {
-  std::mt19937 random(seed);
-  std::uniform_int_distribution<int> noise(-6, 6);
-  TBytes indices(static_cast<std::size_t>(width) * height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const double field = 0.5 + 0.25 * std::sin(x / 41.0 + y / 97.0) + 0.2 * std::cos(y / 29.0 - x / 113.0);
-      const int value = static_cast<int>(field * colors) + noise(random);
-      indices[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint8_t>(std::clamp(value, 0, colors - 1));
-    }
-  }
-  return indices;
-}
-
-TBytes FlatIndices(int width, int height, int colors) {
-  TBytes indices(static_cast<std::size_t>(width) * height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      int value = 0;
-      if (x > width / 8 && x < width / 2 && y > height / 8 && y < height / 3) value = 1;
-      const int dx = x - 2 * width / 3;
-      const int dy = y - 2 * height / 3;
-      if (dx * dx + dy * dy < width * height / 16) value = 2 % colors;
-      if ((y / 64) % 4 == 3 && x < width / 3) value = 3 % colors;
-      indices[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint8_t>(value);
-    }
-  }
-  return indices;
-}
-
-std::vector<std::uint32_t> SpreadColors(int count) {
-  std::vector<std::uint32_t> colors;
-  for (int i = 0; i < count; ++i) colors.push_back(static_cast<std::uint32_t>(i) * 0x9E3779u & 0xFFFFFFu);
-  return colors;
 }

@@ -1,13 +1,13 @@
 // giflib as an independent oracle for tests and benchmarks: it encodes
 // documents that our decoder must read and decodes files to the indices our
-// decoder must match. Also the sample pictures both use: photo-like noise and
-// flat areas.
+// decoder and our encoders must match. The sample pictures both use are in
+// SamplePictures.h.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-using TBytes = std::vector<std::uint8_t>;
+#include "SamplePictures.h"
 
 struct TOracleFrame {
   int Left = 0;
@@ -23,6 +23,16 @@ struct TOracleFrame {
   int TransparentIndex = -1;
 };
 
+// An extension block as giflib hands it over: its label and its data
+// sub-blocks, before the frame of index BeforeFrame (the frame count for
+// those after the last image). giflib leaves out extensions without data.
+struct TOracleExtension {
+  int BeforeFrame = 0;
+  int Label = 0;
+  std::vector<TBytes> Blocks;
+  friend bool operator==(const TOracleExtension&, const TOracleExtension&) = default;
+};
+
 struct TOracleGif {
   int Width = 0;
   int Height = 0;
@@ -32,13 +42,12 @@ struct TOracleGif {
   int LoopCount = -1;
 };
 
+// What giflib read: the document and its extensions in file order.
+struct TOracleDecodedGif : TOracleGif {
+  std::vector<TOracleExtension> Extensions;
+};
+
 // Raises std::runtime_error with giflib's error text when it fails.
 TBytes GiflibEncode(const TOracleGif& gif);
-TOracleGif GiflibDecode(const TBytes& file);
+TOracleDecodedGif GiflibDecode(const TBytes& file);
 
-// Smooth colour fields with noise in every pixel: short LZW strings, like a
-// dithered photograph. Indices below colors.
-TBytes PhotoLikeIndices(int width, int height, int colors, unsigned seed);
-// Large areas of one colour with a few shapes: long LZW strings.
-TBytes FlatIndices(int width, int height, int colors);
-std::vector<std::uint32_t> SpreadColors(int count);

@@ -1,6 +1,6 @@
 // korvane-cli: the dump command's JSON for pictures and failures, the choice
-// of format by option or file name, mono-bmp, and render's JSON of GIF
-// frames. The commands run in-process; one test runs the built program to
+// of format by option or file name, mono-bmp, render's JSON of GIF frames,
+// and rewrite through the GIF writer. The commands run in-process; one test runs the built program to
 // check its output and exit status.
 #include <gtest/gtest.h>
 
@@ -152,6 +152,63 @@ TEST(CliMonoBmp, WhiteStaysWhiteEveryOtherColourTurnsBlack) {
   EXPECT_NE(failed.Err.find("Cannot open file " + dir.File("missing.bmp")), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.File("never.bmp")));
   EXPECT_EQ(Cli({"mono-bmp", dir.File("in.bmp")}).Status, 2);
+}
+
+TEST(CliRewrite, TheWrittenFileDumpsAsTheFileThatWasRead) {
+  TTempDir dir;
+  const std::vector<std::vector<std::uint8_t>> files = {
+      TGifBuilder()
+          .Header(6, 5, 0xA1, 2, 49)
+          .ColorTable({0x000000, 0xFF0000, 0x00FF00, 0x0000FF})
+          .Looping(7)
+          .GraphicControl(0x09, 25, 3)
+          .Comment({"made by", " a test"})
+          .Application("SOMEAPP1XYZ", {{1, 2, 3}})
+          .Descriptor(1, 1, 4, 3, 0x80)
+          .ColorTable({0x112233, 0x445566})
+          .ImageData(2, LzwEncode({1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 0, 0}, 2))
+          .PlainText({12, 0, 0, 0, 0, 6, 0, 5, 0, 1, 1, 1, 0}, {"text"})
+          .Descriptor(0, 0, 6, 5, 0x40)
+          .ImageData(2, LzwEncode({0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1}, 2))
+          .Comment({"trailing"})
+          .Trailer()
+          .Bytes(),
+      TGifBuilder().Header(3, 1, 0x80, 0, 0, "GIF87a").ColorTable({0, 0xFFFFFF}).Image(3, 1, {1, 0, 1}, 2).Trailer().Bytes(),
+  };
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string in = dir.File("in" + std::to_string(i) + ".gif");
+    const std::string out = dir.File("out" + std::to_string(i) + ".gif");
+    WriteWholeFile(in, files[i]);
+    const TRun run = Cli({"rewrite", in, out});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    const TRun original = Cli({"dump", in});
+    EXPECT_EQ(original.Status, 0);
+    EXPECT_EQ(Cli({"dump", out}).Out, original.Out) << "file " << i;
+  }
+}
+
+TEST(CliRewrite, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
+  TTempDir dir;
+  WriteWholeFile(dir.File("not.gif"), {'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0});
+  // A 2-entry table, and pixel 3 in 2-bit codes.
+  WriteWholeFile(dir.File("beyond.gif"),
+                 TGifBuilder().Header(2, 1, 0x80).ColorTable({0, 0xFFFFFF}).Image(2, 1, {1, 3}, 2).Trailer().Bytes());
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"not.gif", "korvane-cli rewrite: Invalid GIF signature\n"},
+      {"beyond.gif", "korvane-cli rewrite: Color not in color table\n"},
+      {"missing.gif", "korvane-cli rewrite: Cannot open file " + dir.File("missing.gif") + "\n"},
+  };
+  for (const auto& [name, message] : cases) {
+    WriteWholeFile(dir.File("out.gif"), {'o', 'l', 'd'});
+    const TRun run = Cli({"rewrite", dir.File(name), dir.File("out.gif")});
+    EXPECT_EQ(run.Status, 1) << name;
+    EXPECT_EQ(run.Err, message);
+    EXPECT_EQ(ReadWholeFile(dir.File("out.gif")), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << name;
+  }
+  const TRun usage = Cli({"rewrite", dir.File("not.gif")});
+  EXPECT_EQ(usage.Status, 2);
+  EXPECT_NE(usage.Err.find("usage: korvane-cli rewrite IN.gif OUT.gif"), std::string::npos) << usage.Err;
 }
 
 TEST(CliProgram, TheBuiltToolPrintsOneLineAndSetsItsExitStatus) {

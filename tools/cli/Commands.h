@@ -13,6 +13,9 @@
 //   render FILE.gif                one JSON line with the colours of each frame's
 //                                  bitmap and of the document's still picture, or
 //                                  the read or render error (exit status 1)
+//   rewrite IN.gif OUT.gif         IN read and written again by the GIF writer;
+//                                  on failure the message on stderr, exit
+//                                  status 1 and OUT left as it was
 #pragma once
 
 #include <ostream>
@@ -27,5 +30,6 @@ int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RewriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Picks the command by the first word.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -7,10 +7,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (args[0] == "dump") return DumpCommand(rest, out, err);
     if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
     if (args[0] == "render") return RenderCommand(rest, out, err);
+    if (args[0] == "rewrite") return RewriteCommand(rest, out, err);
   }
   err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n"
          "       korvane-cli dump [--format bmp|gif] FILE\n"
          "       korvane-cli mono-bmp IN OUT\n"
-         "       korvane-cli render FILE.gif\n";
+         "       korvane-cli render FILE.gif\n"
+         "       korvane-cli rewrite IN.gif OUT.gif\n";
   return ExitUsage;
 }

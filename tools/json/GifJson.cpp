@@ -36,13 +36,14 @@ std::string TransparentJson(const TGIFGraphicControlExtension* control) {
   return control != nullptr && control->Transparent() ? std::to_string(control->TransparentIndex()) : "null";
 }
 
-// The data sub-blocks of an application extension as written, without their sizes.
+// The data sub-blocks of an application extension as written, without their
+// sizes. They follow the introducer, the label, the block size and the block.
 std::string ApplicationData(TGIFApplicationExtension& extension) {
   TMemoryStream written;
   extension.SaveToStream(written);
   const std::vector<std::uint8_t>& bytes = written.Bytes();
   std::string data;
-  for (std::size_t at = 14; at < bytes.size() && bytes[at] != 0; at += 1 + bytes[at])
+  for (std::size_t at = 3u + bytes[2]; at < bytes.size() && bytes[at] != 0; at += 1 + bytes[at])
     data.append(reinterpret_cast<const char*>(bytes.data()) + at + 1, bytes[at]);
   return data;
 }

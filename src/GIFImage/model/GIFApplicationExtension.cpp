@@ -40,13 +40,15 @@ const TGIFExtensionClass* TGIFApplicationExtension::RefineApplicationClass(const
 }
 
 void TGIFApplicationExtension::SaveData(TStream& stream) {
-  stream.WriteByte(11);
-  stream.WriteBuffer(FIdentifier.data(), 11);
+  stream.WriteByte(FBlockSize);
+  stream.WriteBuffer(FIdentifier.data(), std::min<int>(FBlockSize, 11));
+  if (!FSurplus.empty()) stream.WriteBuffer(FSurplus.data(), static_cast<std::int64_t>(FSurplus.size()));
   SaveBody(stream);
 }
 
 void TGIFApplicationExtension::LoadData(TStream& stream) {
   const std::uint8_t size = ReadExactByte(stream);
+  FSurplus.clear();
   if (size == 10) {
     // An 8+2 identifier: the byte after it is read into the last place and given back.
     FIdentifier.fill(0);
@@ -56,8 +58,11 @@ void TGIFApplicationExtension::LoadData(TStream& stream) {
     throw GIFException(sBadAppExtensionSize);
   } else {
     ReadExact(stream, FIdentifier.data(), 11);
-    MoveBy(stream, size - 11);
+    // The bytes past the identifier are kept, as many as the stream still has.
+    FSurplus.resize(size - 11u);
+    FSurplus.resize(static_cast<std::size_t>(stream.ReadAvailable(FSurplus.data(), size - 11)));
   }
+  FBlockSize = static_cast<std::uint8_t>(size == 10 ? size : 11 + FSurplus.size());
   LoadBody(stream);
 }
 

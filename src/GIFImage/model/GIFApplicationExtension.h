@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "GIFExtension.h"
 
@@ -28,7 +29,9 @@ public:
   static const TGIFExtensionClass* RefineApplicationClass(const TGIFExtensionClass& self, TStream& stream);
 
 protected:
-  // Block size 11, the identifier, then SaveBody.
+  // The block as it was read: block size, identifier (10 of its bytes after a
+  // block size of 10) and the bytes of a longer block; then SaveBody. A new
+  // extension writes block size 11 and its identifier.
   void SaveData(TStream& stream) override;
   // Block size and identifier ("Unsupported Application Extension block size"), then LoadBody.
   void LoadData(TStream& stream) override;
@@ -38,4 +41,9 @@ protected:
 
 private:
   TGIFAppIdentifier FIdentifier{};
+  // Written back as read, so that the block reads back as the same class
+  // with the same data. After a block size of 10 the identifier's last byte
+  // is the first byte of the data, which must not be written twice.
+  std::uint8_t FBlockSize = 11;
+  std::vector<std::uint8_t> FSurplus;
 };

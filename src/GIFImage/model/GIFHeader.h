@@ -38,6 +38,9 @@ public:
   void Clear();
   // Recomputes ScreenFlags from the global table and the frames' local tables.
   void UpdateScreenFlags();
+  // The largest BitsPerPixel of the global table and of every frame's local
+  // table (0 when all are empty): the size the screen flags announce.
+  int LargestTableBits() const;
   // Signature, version from the content, descriptor and global table;
   // "Unsupported GIF version" for a document without frames.
   void SaveToStream(TStream& stream) override;

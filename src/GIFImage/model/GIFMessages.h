@@ -46,9 +46,6 @@ inline constexpr const char* sFrameTooLarge = "Image too large: a frame may hold
 inline constexpr const char* sDocumentTooLarge =
     "Image too large: all frames together may hold at most 268435456 pixels";
 
-// Operations whose code is not part of this build of the codec.
-inline constexpr const char* sSaveNotAvailable = "Saving GIF images is not available in this build";
-
 inline constexpr const char* sGIFImage = "GIF Image";
 inline constexpr const char* sProgressLoading = "Loading...";
 inline constexpr const char* sProgressRendering = "Rendering...";

@@ -17,6 +17,7 @@ namespace ImageFlag {
 inline constexpr std::uint8_t LocalTable = 0x80;  // a local colour table follows
 inline constexpr std::uint8_t Interlaced = 0x40;  // rows stored in four interlace passes
 inline constexpr std::uint8_t Sorted = 0x20;      // the local table is sorted by importance
+inline constexpr std::uint8_t Reserved = 0x18;
 inline constexpr std::uint8_t TableSize = 0x07;   // the table holds 2 << TableSize entries
 }  // namespace ImageFlag
 

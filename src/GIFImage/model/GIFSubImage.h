@@ -11,7 +11,7 @@
 // Its methods live by concern:
 //   model/GIFSubImage.cpp          sizes, pixels, tables, copies
 //   io/GIFBlockReader.cpp          reading the descriptor, table and data
-//   io/GIFImageUnbuilt.cpp         writing
+//   io/GIFBlockWriter.cpp          writing
 //   render/GIFSubImageRender.cpp   bitmap, mask and palette
 //   render/GIFSubImageDraw.cpp     drawing onto a canvas
 #pragma once
@@ -89,7 +89,14 @@ public:
   // Copies descriptor, transparency, pixels, local table and extensions of a non-empty source.
   void Assign(const TGIFSubImage& source);
 
+  // The extensions, then (unless the frame is empty) the descriptor with
+  // its flags recomputed, the local table and the image data.
   void SaveToStream(TStream& stream) override;
+  // Recomputes the descriptor's packed flags for writing: with a local table
+  // its presence, sort state and size, and no interlacing (its rows are
+  // written in display order); without one only the interlace and reserved
+  // bits stay.
+  void UpdateImageFlags();
   // Extensions, then (unless the stream ends or a trailer or zero byte
   // follows) descriptor, local table and image data.
   void LoadFromStream(TStream& stream) override;
