@@ -12,6 +12,9 @@
 class TGIFImage;
 class TStream;
 
+// The severity of the codec's warnings: damage that reading steps over.
+inline constexpr std::uint8_t WarningSeverity = 1;
+
 class TGIFItem : public TPersistent {
 public:
   explicit TGIFItem(TGIFImage* image) : FImage(image) {}

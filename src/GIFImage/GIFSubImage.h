@@ -80,7 +80,7 @@ public:
   void Assign(const TGIFSubImage& source);
 
   void SaveToStream(TStream& stream) override;
-  // Extensions, then (unless the stream ends or a trailer or zero byte
+  // Extensions, then (unless the stream ends or a trailer
   // follows) descriptor, local table and image data.
   void LoadFromStream(TStream& stream) override;
   // Renders the frame's cached bitmap, as RenderOnLoad asks after reading.
