@@ -42,6 +42,9 @@
 #include "GIFUnknownAppExtension.h"
 #include "Graphic.h"
 
+// A BMX strip holds this many frames, stacked one under the other.
+inline constexpr int StripFrameCount = 4;
+
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;
 
@@ -110,6 +113,14 @@ public:
   bool UseDithering() const;
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
+  // The BMX strip of frames 0 to 3 (GIFStrip.cpp): a black-and-white bitmap
+  // of the logical screen's width and four times its height, white at first,
+  // with the Bitmap of frame k drawn opaquely at its own size at (0, k x
+  // Height), whatever the frame's place on the screen: a pixel of exactly
+  // white stays white, every other colour turns black. A frame without an
+  // image leaves its band white. "List index out of bounds (%d)" names the
+  // first of those frames that the document lacks.
+  std::unique_ptr<TBitmap> ComposeStrip();
 
   // Hands a progress notification to OnProgress, if one is set.
   void Progress(const std::string& text, TProgressStage stage, int percent);

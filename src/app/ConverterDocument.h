@@ -1,7 +1,7 @@
 // TConverterDocument: the document state of one conversion, held by the
 // Converter window and reached by the Logo editor too: the opened file, its
 // size and frame count, what kind of source it was, and the bitmap that was
-// read. Also the small rules that read it: the frame height of a strip, the
+// read, or the GIF document and the BMX strip composed from it. Also the small rules that read it: the frame height of a strip, the
 // choice of the GIF path by name, the save dialog's preset name and the Info
 // text.
 #pragma once
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Bitmap.h"
+#include "GIFImage.h"
 
 // Source kinds: "GIF File" after a GIF was opened or the Logo editor sent a
 // picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was opened.
@@ -23,6 +24,8 @@ struct TConverterDocument {
   int SourceFrameCount = 0;    // 0 after opening a bitmap
   std::string SourceKind;      // empty until something was opened or sent
   std::unique_ptr<TBitmap> InputBitmap;
+  std::unique_ptr<TGIFImage> InputGif;       // absent until a GIF is opened
+  std::unique_ptr<TBitmap> StripBitmap;      // the BMX strip of InputGif's first four frames
 
   // The kind "GIF File": the input is a GIF document and the output a BMX
   // strip; with any other kind the output is a GIF document.

@@ -108,6 +108,7 @@ void TForm1::EnterStage(TConverterStage stage) {
     case TConverterStage::csStart:
     case TConverterStage::csOpening: enabled = {false, false}; break;
     case TConverterStage::csBitmapOpened: enabled = {false, true}; break;
+    case TConverterStage::csGifOpened: enabled = {true, false}; break;
     case TConverterStage::csEditorFrames: enabled = {true, true}; break;
   }
   FButton2->setEnabled(enabled.Save);
@@ -129,4 +130,5 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   Image(1).Picture().Assign(nullptr);
   FDocument.InputBitmap.reset();
+  FDocument.InputGif.reset();
 }

@@ -1,7 +1,8 @@
 // TForm1: the Converter window, the program's main window. It owns the
 // document state of one conversion (TConverterDocument) and the six image
 // views: the input view, the four frame slots FRM1..FRM4 and the output view.
-// Its commands: Open (a BMX strip or any BMP is cut into four frames), Save,
+// Its commands: Open (a GIF gives its first four frames and their BMX strip;
+// a BMX strip or any BMP is cut into four frames), Save,
 // Info, Size Big / Size Orig, Editor, About. The Logo editor reaches in
 // directly: it reads and replaces the frame slots, draws the strip into the
 // output view, sets the source kind and enables Save and Animate.
@@ -29,6 +30,7 @@ enum class TConverterStage {
   csStart,         // nothing opened yet
   csOpening,       // Open chose a file and has not finished reading it; also after a failed Open
   csBitmapOpened,  // a strip was cut into the frame slots: Animate
+  csGifOpened,     // a GIF filled the frame slots and its strip is the output: Save
   csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
 };
 
@@ -71,6 +73,7 @@ private:
   void About1Click();
   void FormClose();
 
+  void OpenGif();
   void OpenBitmap();
   void CutFrames(int frameHeight);
   void ShowInput(bool big);
