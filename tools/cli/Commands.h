@@ -6,6 +6,9 @@
 //                                  its read error (exit status 1)
 //   mono-bmp IN OUT                IN made black and white (white stays white,
 //                                  every other colour black) written as a 1-bit BMP
+//   gif2bmx IN.gif OUT.bmx         frames 0 to 3 of IN as their BMX strip, written
+//                                  as a 1-bit BMP; prints nothing, or the exact
+//                                  message it failed with (exit status 1)
 //   render FILE.gif                one JSON line with the colours of each frame's
 //                                  bitmap and of the document's still picture, or
 //                                  the read or render error (exit status 1)
@@ -20,6 +23,7 @@ inline constexpr int ExitFailed = 1;
 inline constexpr int ExitUsage = 2;
 
 int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Gif2BmxCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Picks the command by the first word.

@@ -4,10 +4,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (!args.empty()) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "dump") return DumpCommand(rest, out, err);
+    if (args[0] == "gif2bmx") return Gif2BmxCommand(rest, out, err);
     if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
     if (args[0] == "render") return RenderCommand(rest, out, err);
   }
   err << "usage: korvane-cli dump [--format bmp|gif] FILE\n"
+         "       korvane-cli gif2bmx IN.gif OUT.bmx\n"
          "       korvane-cli mono-bmp IN OUT\n"
          "       korvane-cli render FILE.gif\n";
   return ExitUsage;
