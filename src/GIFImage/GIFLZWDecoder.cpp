@@ -70,7 +70,7 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
 // keeps one set. They are left uninitialised; each entry is written before
 // it is read.
 struct TLZWTables {
-  TEntry Entries[MaxCodes];
+  TEntry Entries[MaxCodes + 1];  // one more: the fast path writes the next entry even when the table is full
   std::uint16_t Prefix[MaxCodes];
   std::uint8_t Suffix[MaxCodes];
   std::uint8_t Stack[MaxStack];
@@ -210,8 +210,11 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   if (FCount < pos + Piece || FFastLimit <= 12) return pos;
   const std::size_t posLimit = FCount - Piece;  // every piece written ends before FCount
   const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
+  // Locals throughout: the output is written through a byte pointer, which
+  // would make the compiler read every member again after each write.
   const std::uint8_t* const data = FData;
   std::uint8_t* const out = FOut;
+  TEntry* const entries = FEntries;
   std::uint64_t bitPos = FBitPos;
   int width = FWidth;
   std::uint32_t mask = FMask;
@@ -222,31 +225,24 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   std::size_t prevLength = FPrevLength;
   while (bitPos < bitLimit) {
     const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
-    std::size_t length;
-    if (code < nextFree) {
-      const TEntry entry = FEntries[code];
-      length = entry.Length;
-      if (length == 0 || length > posLimit - pos) break;  // a clear or end code, or too close to the end
-      std::size_t done = 0;
-      do CopyPiece(out + pos + done, entry.Source + done);  // mostly a single piece
-      while ((done += Piece) < length);
-    } else if (code == nextFree) {
-      length = prevLength + 1;
-      if (length > posLimit - pos) break;
-      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, prevString + done);
-      out[pos + prevLength] = *prevString;
-    } else {
-      break;
-    }
+    if (code > nextFree) break;  // not valid data: the careful path follows it exactly
+    // The entry this code makes: the previous string and one more index. It
+    // is written first, so that a code equal to it (the string not yet in
+    // the table) finds its own string there, with the last index fixed below.
+    entries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1), static_cast<std::uint16_t>(prevCode)};
+    const TEntry entry = entries[code];
+    const std::size_t length = entry.Length;
+    // A clear or end code (length 0, which wraps), or too close to the end.
+    if (length - 1 >= posLimit - pos) break;
+    CopyPiece(out + pos, entry.Source);  // most strings fit one piece
+    for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
+    // The string not yet in the table ends with its own first index.
+    out[pos + length - 1] = code == nextFree ? *prevString : out[pos + length - 1];
     bitPos += static_cast<std::uint64_t>(width);
-    if (nextFree < MaxCodes) {
-      FEntries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1),
-                            static_cast<std::uint16_t>(prevCode)};
-      if (++nextFree >= widthLimit && widthLimit < MaxCodes) {
-        widthLimit *= 2;
-        ++width;
-        mask = (1u << width) - 1;
-      }
+    if (nextFree < MaxCodes && ++nextFree >= widthLimit && widthLimit < MaxCodes) {
+      widthLimit *= 2;
+      ++width;
+      mask = (1u << width) - 1;
     }
     prevCode = code;
     prevString = out + pos;
