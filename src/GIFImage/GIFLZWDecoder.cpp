@@ -228,7 +228,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     if (code > nextFree) break;  // not valid data: the careful path follows it exactly
     // The entry this code makes: the previous string and one more index. It
     // is written first, so that a code equal to it (the string not yet in
-    // the table) finds its own string there, with the last index fixed below.
+    // the table) finds its own string there, with its last index fixed below.
     entries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1), static_cast<std::uint16_t>(prevCode)};
     const TEntry entry = entries[code];
     const std::size_t length = entry.Length;
@@ -236,8 +236,9 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     if (length - 1 >= posLimit - pos) break;
     CopyPiece(out + pos, entry.Source);  // most strings fit one piece
     for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
-    // The string not yet in the table ends with its own first index.
-    out[pos + length - 1] = code == nextFree ? *prevString : out[pos + length - 1];
+    // The string not yet in the table ends with its own first index. (A store
+    // for every code would stall the copies that read this string next.)
+    if (code == nextFree) out[pos + length - 1] = *prevString;
     bitPos += static_cast<std::uint64_t>(width);
     if (nextFree < MaxCodes && ++nextFree >= widthLimit && widthLimit < MaxCodes) {
       widthLimit *= 2;
