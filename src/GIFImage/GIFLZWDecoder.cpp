@@ -83,7 +83,7 @@ TLZWTables& ThreadTables() {
 
 class TLZWDecoder {
 public:
-  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize);
+  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
@@ -130,7 +130,7 @@ private:
   std::uint8_t* const FStack;
 };
 
-TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize)
+TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
     : FFrame(frame),
       FData(data.Bytes.data()),
       FTotalBits(std::uint64_t{data.Size} * 8),
@@ -139,10 +139,10 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
       FTerminated(data.Terminated),
       FClear(1 << codeSize),
       FEnd(FClear + 1),
-      FEntries(ThreadTables().Entries),
-      FPrefix(ThreadTables().Prefix),
-      FSuffix(ThreadTables().Suffix),
-      FStack(ThreadTables().Stack) {
+      FEntries(tables.Entries),
+      FPrefix(tables.Prefix),
+      FSuffix(tables.Suffix),
+      FStack(tables.Stack) {
   for (int i = 0; i < FClear; ++i) FEntries[i] = {Indices.data() + i, 1, 0};
   FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
 }
@@ -428,7 +428,7 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
   if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
 
   const auto count = static_cast<std::size_t>(frame.PixelCount());
-  TLZWDecoder decoder(frame, data, codeSize);
+  TLZWDecoder decoder(frame, data, codeSize, ThreadTables());
   if (!frame.Interlaced() || count == 0) {
     decoder.Decode(frame.Pixels(), count, fill);
     return;
