@@ -1,6 +1,7 @@
 // Decoding speed of the GIF reader beside giflib's DGifSlurp on the same bytes
 // in the same run: a photo-like and a flat 2048 x 2048 picture, an interlaced
-// 1024 x 1024 one and a 100-frame 640 x 480 animation, all written by giflib,
+// 1024 x 1024 one, a 100-frame 640 x 480 animation and three phone-size
+// 4-frame 100 x 64 animations in black and white, all written by giflib,
 // plus any GIF files named on the command line. Each run reports Mpx/s of
 // index output; at the end the ratio of our median to giflib's is printed.
 //
@@ -45,6 +46,35 @@ double MegaPixelsOf(const TBytes& bytes) {
   return pixels / 1e6;
 }
 
+// Frame k of a phone animation: a grey ramp from left to right with a black
+// disc at a place of its own, dithered to black and white (Floyd-Steinberg).
+TBytes DitheredPhoneFrame(int k) {
+  constexpr int W = 100;
+  constexpr int H = 64;
+  std::vector<double> grey(W * H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      const int dx = x - (20 + 23 * k);
+      const int dy = y - 32;
+      grey[y * W + x] = dx * dx + dy * dy < 400 ? 0.0 : (x + 0.5 * y) / (W + 0.5 * H);
+    }
+  TBytes indices(W * H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      const double old = grey[y * W + x];
+      const double now = old < 0.5 ? 0.0 : 1.0;
+      indices[y * W + x] = static_cast<std::uint8_t>(now);
+      const double error = old - now;
+      if (x + 1 < W) grey[y * W + x + 1] += error * 7 / 16;
+      if (y + 1 < H) {
+        if (x > 0) grey[(y + 1) * W + x - 1] += error * 3 / 16;
+        grey[(y + 1) * W + x] += error * 5 / 16;
+        if (x + 1 < W) grey[(y + 1) * W + x + 1] += error / 16;
+      }
+    }
+  return indices;
+}
+
 TInput Generated(const std::string& name, const TOracleGif& gif) {
   TInput input{name, GiflibEncode(gif)};
   input.MegaPixels = MegaPixelsOf(input.Bytes);
@@ -64,6 +94,20 @@ std::vector<TInput> GeneratedInputs() {
   for (int i = 0; i < 100; ++i)
     animation.Frames.push_back({0, 0, 640, 480, false, {}, PhotoLikeIndices(640, 480, 64, static_cast<unsigned>(10 + i))});
   inputs.push_back(Generated("animation-100x640x480", animation));
+  // Phone-size black-and-white animations, where the fixed cost of each
+  // decode weighs most: a picture dithered to two colours with a disc moving
+  // over it (the usual case), line art, and pure noise (the worst case).
+  TOracleGif phone{100, 64, {0x000000, 0xFFFFFF}, {}};
+  TOracleGif lineArt = phone;
+  TOracleGif noise = phone;
+  for (int i = 0; i < 4; ++i) {
+    phone.Frames.push_back({0, 0, 100, 64, false, {}, DitheredPhoneFrame(i)});
+    lineArt.Frames.push_back({0, 0, 100, 64, false, {}, FlatIndices(100, 64, 2)});
+    noise.Frames.push_back({0, 0, 100, 64, false, {}, PhotoLikeIndices(100, 64, 2, static_cast<unsigned>(200 + i))});
+  }
+  inputs.push_back(Generated("phone-4x100x64", phone));
+  inputs.push_back(Generated("phone-lineart-4x100x64", lineArt));
+  inputs.push_back(Generated("phone-noise-4x100x64", noise));
   return inputs;
 }
 

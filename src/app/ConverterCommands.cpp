@@ -21,9 +21,29 @@ void TForm1::Open(const std::string& fileName) {
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
   FDocument.SourceFileName = fileName;
   if (TakesGifPath(FDocument.SourceFileName))
-    FDialogs.ShowMessage(TMessageKind::mkInformation, SGifUnavailable);
+    OpenGif();
   else
     OpenBitmap();
+}
+
+// A GIF: shown as input, its frames 0 to 3 in the frame slots and their BMX
+// strip as output. A GIF of fewer than four frames stops at the first one
+// missing, with the slots before it filled and the document's size and kind
+// as they were.
+void TForm1::OpenGif() {
+  FDocument.InputGif = std::make_unique<TGIFImage>();
+  TGIFImage& gif = *FDocument.InputGif;
+  gif.LoadFile(FDocument.SourceFileName);
+  Image(1).Picture().Assign(&gif);
+  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(gif.Frames().At(k).Bitmap());
+  FDocument.SourceWidth = gif.Width();
+  FDocument.SourceHeight = gif.Height();
+  FDocument.SourceFrameCount = gif.Frames().Count();
+  FDocument.SourceKind = SKindGifFile;
+  for (int number = 2; number <= 5; ++number) Image(number).SetSize(FDocument.SourceWidth, FDocument.SourceHeight);
+  FDocument.StripBitmap = gif.ComposeStrip();
+  Image(6).Picture().Assign(FDocument.StripBitmap.get());
+  EnterStage(TConverterStage::csGifOpened);
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
@@ -93,8 +113,8 @@ void TForm1::SizeBig1Click() { ShowInput(true); }
 void TForm1::SizeOrig1Click() { ShowInput(false); }
 
 // The input view shows the opened document again, scaled to fit or at its
-// own size. With the kind "GIF File" the input is the opened GIF, animating
-// from its first frame (none after the Logo editor sent a picture).
+// own size: with the kind "GIF File" the opened GIF, animating from its
+// first frame (none when the Logo editor set that kind), else the bitmap.
 void TForm1::ShowInput(bool big) {
   TImage& input = Image(1);
   input.Picture().Assign(nullptr);

@@ -1,8 +1,9 @@
 // TConverterDocument: the document state of one conversion, held by the
 // Converter window and reached by the Logo editor too: the opened file, its
 // size and frame count, what kind of source it was, and the bitmap that was
-// read, and the GIF document that Animate built. Also the small rules that
-// read it (the frame height of a strip is with the strip, BmxStrip.h): the
+// read, the GIF document that Open read with the BMX strip composed from it,
+// and the GIF document that Animate built. Also the small rules that read it
+// (the frame height of a strip is with the strip, BmxStrip.h): the
 // choice of the GIF path by name, the save dialog's preset name and the Info
 // text.
 #pragma once
@@ -28,7 +29,8 @@ struct TConverterDocument {
   int SourceFrameCount = 0;    // 0 after opening a bitmap
   std::string SourceKind;      // empty until something was opened or sent
   std::unique_ptr<TBitmap> InputBitmap;
-  std::unique_ptr<TGIFImage> InputGif;  // the GIF read by Open; the input view shows a copy
+  std::unique_ptr<TGIFImage> InputGif;   // the GIF read by Open; the input view shows a copy
+  std::unique_ptr<TBitmap> StripBitmap;  // the BMX strip of InputGif's first four frames
   std::unique_ptr<TGIFImage> OutputGif;  // built by Animate
 
   // The kind "GIF File": the input is a GIF document and the output a BMX

@@ -114,6 +114,7 @@ void TForm1::EnterStage(TConverterStage stage) {
     case TConverterStage::csStart:
     case TConverterStage::csOpening: enabled = {false, false}; break;
     case TConverterStage::csBitmapOpened: enabled = {false, true}; break;
+    case TConverterStage::csGifOpened: enabled = {true, false}; break;
     case TConverterStage::csEditorFrames: enabled = {true, true}; break;
     case TConverterStage::csAnimated: enabled = {true, false}; break;
   }

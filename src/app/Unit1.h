@@ -1,10 +1,11 @@
 // TForm1: the Converter window, the program's main window. It owns the
 // document state of one conversion (TConverterDocument) and the six image
 // views: the input view, the four frame slots FRM1..FRM4 and the output view.
-// Its commands: Open (a BMX strip or any BMP is cut into four frames),
-// Animate (the four frames become a looping GIF), Save, Info, Size Big /
-// Size Orig, Editor, About; one file dropped on the window is opened just as
-// Open opens the file chosen in its dialog. The Logo editor reaches in
+// Its commands: Open (a GIF gives its first four frames and their BMX strip;
+// a BMX strip or any BMP is cut into four frames), Animate (the four frames
+// become a looping GIF), Save, Info, Size Big / Size Orig, Editor, About; one
+// file dropped on the window is opened just as Open opens the file chosen in
+// its dialog. The Logo editor reaches in
 // directly: it reads and replaces the frame slots, draws the strip into the
 // output view, sets the source kind and enables Save and Animate.
 //
@@ -32,6 +33,7 @@ enum class TConverterStage {
   csStart,         // nothing opened yet
   csOpening,       // Open chose a file and has not finished reading it; also after a failed Open
   csBitmapOpened,  // a strip was cut into the frame slots: Animate
+  csGifOpened,     // a GIF filled the frame slots and its strip is the output: Save
   csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
   csAnimated,      // Animate built the output GIF: Save
 };
@@ -80,6 +82,7 @@ private:
   void FormClose();
 
   void Open(const std::string& fileName);
+  void OpenGif();
   void OpenBitmap();
   void ShowInput(bool big);
 

@@ -8,6 +8,7 @@
 
 #include "Exception.h"
 #include "FileStream.h"
+#include "MemoryStream.h"
 #include "PlatformMessages.h"
 
 namespace {
@@ -39,8 +40,11 @@ void SaveToFileSafely(const std::string& fileName, const std::function<void(TStr
   const std::string temporary = TemporaryNameBeside(fileName);
   try {
     {
+      // Gathered in memory and written at once: writers make many small writes.
+      TMemoryStream body;
+      writeBody(body);
       TFileStream stream(temporary, TFileMode::fmCreate);
-      writeBody(stream);
+      stream.WriteBuffer(body.Bytes().data(), static_cast<std::int64_t>(body.Bytes().size()));
       stream.Flush();
     }
     KeepPermissionsOf(fileName, temporary);

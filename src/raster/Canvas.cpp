@@ -2,40 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "Bitmap.h"
 #include "Coverage.h"
-#include "FontRenderer.h"
 #include "RowCodec.h"
-
-namespace {
-
-// x + delta, held inside the int range (pen positions and graphic bounds far
-// off the surface must not overflow).
-int SaturatedAdd(int x, int delta) {
-  const std::int64_t sum = std::int64_t{x} + delta;
-  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-TRect SafeBounds(int x, int y, int width, int height) {
-  return TRect{x, y, SaturatedAdd(x, width), SaturatedAdd(y, height)};
-}
-
-TFontSpec SpecOf(const TFont& font) {
-  TFontSpec spec;
-  spec.Name = font.Name;
-  spec.Size = font.Size;
-  spec.Bold = font.Bold;
-  spec.Italic = font.Italic;
-  spec.Underline = font.Underline;
-  spec.StrikeOut = font.StrikeOut;
-  spec.PixelsPerInch = font.PixelsPerInch;
-  return spec;
-}
-
-}  // namespace
+#include "SafeBounds.h"
 
 TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(bitmap), FAlive(std::make_shared<const int>(0)) {}
 
@@ -89,16 +61,6 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
   Figure(RoundRectInterior(ClipRect(), box, cornerWidth, cornerHeight, OutlineWidth()),
          RoundRectOutline(ClipRect(), box, cornerWidth, cornerHeight, OutlineWidth(), Pen.Style));
 }
-
-void TCanvas::TextOut(int x, int y, const std::string& text) {
-  const TTextRun run = RenderText(SpecOf(Font), text, TPoint{x, y}, ClipRect());
-  if (Brush.Style == TBrushStyle::bsSolid) FillArea(SafeBounds(x, y, run.Width, run.Height), Brush.Color);
-  Cover(run.Ink, Font.Color, TPenMode::pmCopy);
-  PenPos = TPoint{SaturatedAdd(x, run.Width), y};
-  FBitmap.Modified();
-}
-
-TPoint TCanvas::TextExtent(const std::string& text) const { return ::TextExtent(SpecOf(Font), text); }
 
 void TCanvas::FillRect(const TRect& rect) {
   if (Brush.Style == TBrushStyle::bsClear) return;

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes handed to the GIF reader, then the document
-// copied, its frames rendered plainly and dithered, and its still picture made
-// and drawn. Warnings are heard and dropped; the only exception allowed out of
+// copied, its frames rendered plainly and dithered, its still picture made
+// and drawn, and the BMX strip of its first four frames composed. Warnings are heard and dropped; the only exception allowed out of
 // reading is GIFException; rendering may also run out of system resources (a
 // logical screen larger than any bitmap).
 #include <cstddef>
@@ -32,6 +32,7 @@ void Render(TGIFImage& image) {
   // The still picture: an animation would start a painter thread per input.
   image.DrawFlags = static_cast<std::uint16_t>((image.DrawFlags | DrawOption::Tiled) & ~DrawOption::Animated);
   image.Draw(canvas.Canvas(), Rect(-3, -2, 40, 19));
+  if (image.Frames().Count() >= StripFrameCount) image.ComposeStrip();
 }
 
 }  // namespace

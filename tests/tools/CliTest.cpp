@@ -211,23 +211,94 @@ TEST(CliRewrite, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
   EXPECT_NE(usage.Err.find("usage: korvane-cli rewrite IN.gif OUT.gif"), std::string::npos) << usage.Err;
 }
 
+// A 3 x 1 screen, table red, green, blue, white; frames of white (W) and
+// other colours: W R W / R W W / (at x 1) W G / B B B, and a fifth, unused.
+TBytes FourFrameGif(int frames = 5) {
+  TGifBuilder gif;
+  gif.Header(3, 1, 0x81).ColorTable({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
+  const std::vector<TBytes> images{{3, 0, 3}, {0, 3, 3}, {3, 1}, {2, 2, 2}, {0, 0, 0}};
+  for (int k = 0; k < frames; ++k) {
+    const TBytes& indices = images[static_cast<std::size_t>(k)];
+    gif.Descriptor(k == 2 ? 1 : 0, 0, static_cast<std::uint16_t>(indices.size()), 1).ImageData(2, LzwEncode(indices, 2));
+  }
+  return gif.Trailer().Bytes();
+}
+
+TEST(CliGif2Bmx, WritesTheStripOfTheFirstFourFramesAndPrintsNothing) {
+  TTempDir dir;
+  WriteWholeFile(dir.File("in.gif"), FourFrameGif());
+  const TRun run = Cli({"gif2bmx", dir.File("in.gif"), dir.File("out.bmx")});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, "");
+  EXPECT_EQ(run.Err, "");
+  const std::vector<std::uint8_t> expected{
+      'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,               // file header
+      40, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0,  // size, 3 x 4, 1 plane, 1 bit, no compression
+      16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,  // 16 pixel bytes, 2 colours
+      0, 0, 0, 0, 255, 255, 255, 0,                                 // black, white
+      0x00, 0, 0, 0,   // frame 3: B B B (the bottom row comes first)
+      0xA0, 0, 0, 0,   // frame 2 at the left edge: W G, then white
+      0x60, 0, 0, 0,   // frame 1: R W W
+      0xA0, 0, 0, 0};  // frame 0: W R W
+  EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")), expected);
+}
+
+TEST(CliGif2Bmx, FailuresPrintTheExactMessageAndLeaveTheOutputAsItWas) {
+  TTempDir dir;
+  WriteWholeFile(dir.File("three.gif"), FourFrameGif(3));
+  WriteWholeFile(dir.File("not.gif"), RedWhite());
+  WriteWholeFile(dir.File("good.gif"), FourFrameGif());
+  const std::string noFolder = dir.File("none") + "/out.bmx";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{dir.File("three.gif"), dir.File("out.bmx")}, "List index out of bounds (3)"},
+      {{dir.File("not.gif"), dir.File("out.bmx")}, "Invalid GIF signature"},
+      {{dir.File("missing.gif"), dir.File("out.bmx")}, "Cannot open file " + dir.File("missing.gif")},
+      {{dir.File("good.gif"), noFolder}, "Cannot create file " + noFolder},
+  };
+  for (const auto& [files, message] : cases) {
+    WriteWholeFile(dir.File("out.bmx"), {'o', 'l', 'd'});
+    const TRun run = Cli({"gif2bmx", files[0], files[1]});
+    EXPECT_EQ(run.Status, 1) << message;
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, message + "\n");
+    EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << message;
+  }
+  const TRun usage = Cli({"gif2bmx", dir.File("good.gif")});
+  EXPECT_EQ(usage.Status, 2);
+  EXPECT_NE(usage.Err.find("usage: korvane-cli gif2bmx IN.gif OUT.bmx"), std::string::npos) << usage.Err;
+}
+
+// Runs a shell command: its exit status and what it printed.
+std::pair<int, std::string> Shell(const std::string& command) {
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+  const int status = pclose(pipe);
+  return {WEXITSTATUS(status), out};
+}
+
 TEST(CliProgram, TheBuiltToolPrintsOneLineAndSetsItsExitStatus) {
   TTempDir dir;
   WriteWholeFile(dir.File("a.bmp"), RedWhite());
   WriteWholeFile(dir.File("bad.bmp"), {'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-  const auto program = [](const std::string& file) {
-    const std::string command = std::string("'") + KORVANE_CLI + "' dump '" + file + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    const int status = pclose(pipe);
-    return std::pair{WEXITSTATUS(status), out};
-  };
+  const auto program = [](const std::string& file) { return Shell("'" + std::string(KORVANE_CLI) + "' dump '" + file + "'"); };
   EXPECT_EQ(program(dir.File("a.bmp")),
             (std::pair{0, std::string("{\"format\":\"bmp\",\"ok\":true,\"width\":2,\"height\":1,\"pixels\":\"ff0000ffffff\"}\n")}));
   EXPECT_EQ(program(dir.File("bad.bmp")),
             (std::pair{1, std::string("{\"format\":\"bmp\",\"ok\":false,\"error\":\"Bitmap image is not valid\"}\n")}));
+}
+
+TEST(CliProgram, Gif2BmxIsSilentOnSuccessAndGivesTheMessageOnItsErrorOutput) {
+  TTempDir dir;
+  WriteWholeFile(dir.File("a.gif"), FourFrameGif());
+  WriteWholeFile(dir.File("b.gif"), FourFrameGif(1));
+  const auto program = [&dir](const std::string& in) {
+    return Shell("'" + std::string(KORVANE_CLI) + "' gif2bmx '" + dir.File(in) + "' '" + dir.File("out.bmx") + "' 2>&1");
+  };
+  EXPECT_EQ(program("a.gif"), (std::pair{0, std::string()}));
+  EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")).size(), 78u);
+  EXPECT_EQ(program("b.gif"), (std::pair{1, std::string("List index out of bounds (1)\n")}));
 }
 
 }  // namespace

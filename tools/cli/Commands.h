@@ -10,6 +10,9 @@
 //                                  as a looping GIF, as the window's Open,
 //                                  Animate and Save do; the message alone on
 //                                  stderr (exit status 1) when that fails
+//   gif2bmx IN.gif OUT.bmx         frames 0 to 3 of IN as their BMX strip, written
+//                                  as a 1-bit BMP; prints nothing, or the exact
+//                                  message it failed with (exit status 1)
 //   render FILE.gif                one JSON line with the colours of each frame's
 //                                  bitmap and of the document's still picture, or
 //                                  the read or render error (exit status 1)
@@ -28,6 +31,7 @@ inline constexpr int ExitUsage = 2;
 
 int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Gif2BmxCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RewriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

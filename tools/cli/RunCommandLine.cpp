@@ -5,12 +5,14 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "bmx2gif") return Bmx2GifCommand(rest, out, err);
     if (args[0] == "dump") return DumpCommand(rest, out, err);
+    if (args[0] == "gif2bmx") return Gif2BmxCommand(rest, out, err);
     if (args[0] == "mono-bmp") return MonoBmpCommand(rest, out, err);
     if (args[0] == "render") return RenderCommand(rest, out, err);
     if (args[0] == "rewrite") return RewriteCommand(rest, out, err);
   }
   err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n"
          "       korvane-cli dump [--format bmp|gif] FILE\n"
+         "       korvane-cli gif2bmx IN.gif OUT.bmx\n"
          "       korvane-cli mono-bmp IN OUT\n"
          "       korvane-cli render FILE.gif\n"
          "       korvane-cli rewrite IN.gif OUT.gif\n";

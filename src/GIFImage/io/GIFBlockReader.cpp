@@ -39,6 +39,33 @@ const TGIFExtensionClass* ResolveExtensionClass(TStream& stream) {
   return result;
 }
 
+// Reads the byte that starts the next block, passing over the zero bytes some
+// writers leave between blocks; false when the stream ends first.
+bool ReadBlockStart(TStream& stream, std::uint8_t& value) {
+  bool read = ReadOneByte(stream, value);
+  while (read && value == 0) read = ReadOneByte(stream, value);
+  return read;
+}
+
+// Passes over an extension whose label has no class, standing just after its
+// introducer: the label, then its data sub-blocks up to the zero-size one, as
+// decoders are to do with extensions they do not know. False, with the
+// stream where it was, when the label has a class (whose data could not be
+// told apart) or the sub-blocks run past the end of the stream.
+bool SkipUnknownExtension(TStream& stream) {
+  const std::int64_t start = stream.Position();
+  std::uint8_t label = 0;
+  if (ReadOneByte(stream, label) && ExtensionList().Find(label) == nullptr) {
+    std::uint8_t size = 0;
+    while (ReadOneByte(stream, size) && size <= stream.Remaining()) {
+      if (size == 0) return true;
+      MoveBy(stream, size);
+    }
+  }
+  stream.SetPosition(start);
+  return false;
+}
+
 }  // namespace
 
 void TGIFImage::LoadFromStream(TStream& stream) {
@@ -82,9 +109,7 @@ void TGIFHeader::LoadFromStream(TStream& stream) {
 void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* image) {
   for (;;) {
     std::uint8_t kind = 0;
-    bool read = ReadOneByte(stream, kind);
-    while (read && kind == 0) read = ReadOneByte(stream, kind);  // zero bytes between blocks
-    if (!read) return;
+    if (!ReadBlockStart(stream, kind)) return;
     MoveBy(stream, -1);
     if (kind == bsTrailer) return;
     if (kind != bsExtensionIntroducer && kind != bsImageSeparator) {
@@ -104,7 +129,7 @@ void TGIFSubImage::LoadFromStream(TStream& stream) {
   std::uint8_t next = 0;
   if (!ReadOneByte(stream, next)) return;
   MoveBy(stream, -1);
-  if (next == bsTrailer || next == 0) return;  // extensions only
+  if (next == bsTrailer) return;  // extensions only
   ReadImage(stream);
   if (RenderOnLoad) RenderBitmap();
 }
@@ -132,8 +157,10 @@ void TGIFSubImage::ReadImage(TStream& stream) {
 }
 
 void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) {
+  // Zero bytes between extensions, or before the image they belong to, are
+  // passed over, so the frame's graphic control extension still governs it.
   std::uint8_t next = 0;
-  if (!ReadOneByte(stream, next)) return;
+  if (!ReadBlockStart(stream, next)) return;
   while (next != bsImageSeparator && next != bsTrailer) {
     if (next != bsExtensionIntroducer) {
       // The frame reader takes this byte as the start of an image descriptor.
@@ -141,12 +168,17 @@ void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) 
       break;
     }
     const TGIFExtensionClass* extensionClass = ResolveExtensionClass(stream);
-    if (extensionClass == nullptr) throw GIFException(sUnknownExtension);
-    MoveBy(stream, -1);
-    std::unique_ptr<TGIFExtension> extension = extensionClass->Create(subImage);
-    extension->LoadFromStream(stream);
-    Add(std::move(extension));
-    if (!ReadOneByte(stream, next)) return;
+    if (extensionClass != nullptr) {
+      MoveBy(stream, -1);
+      std::unique_ptr<TGIFExtension> extension = extensionClass->Create(subImage);
+      extension->LoadFromStream(stream);
+      Add(std::move(extension));
+    } else if (SkipUnknownExtension(stream)) {
+      ReportWarning(WarningSeverity, sUnknownExtension);
+    } else {
+      throw GIFException(sUnknownExtension);
+    }
+    if (!ReadBlockStart(stream, next)) return;
   }
   MoveBy(stream, -1);
 }

@@ -1,6 +1,7 @@
 #include "GIFCodeStream.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "GIFStreamIO.h"
 #include "Stream.h"
@@ -19,14 +20,15 @@ void AddPadding(TGIFCodeStream& data) {
 
 void GatherSubBlocks(TStream& stream, TGIFCodeStream& data) {
   data = TGIFCodeStream{};
-  std::vector<std::uint8_t> chunk;
   std::int64_t chunkSize = FirstChunk;
   std::size_t blockLeft = 0;  // bytes of the current sub-block still to come
   std::size_t blockStart = 0;
   for (;;) {
-    chunk.resize(static_cast<std::size_t>(chunkSize));
-    const auto got = static_cast<std::size_t>(stream.ReadAvailable(chunk.data(), chunkSize));
+    // Not zeroed: only the bytes read are looked at.
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(chunkSize));
+    const auto got = static_cast<std::size_t>(stream.ReadAvailable(chunk.get(), chunkSize));
     if (got == 0) break;
+    data.Bytes.reserve(data.Bytes.size() + got);
     std::size_t at = 0;
     while (at < got) {
       if (blockLeft == 0) {
@@ -40,8 +42,7 @@ void GatherSubBlocks(TStream& stream, TGIFCodeStream& data) {
         }
       }
       const std::size_t take = std::min(blockLeft, got - at);
-      data.Bytes.insert(data.Bytes.end(), chunk.begin() + static_cast<std::ptrdiff_t>(at),
-                        chunk.begin() + static_cast<std::ptrdiff_t>(at + take));
+      data.Bytes.insert(data.Bytes.end(), chunk.get() + at, chunk.get() + at + take);
       at += take;
       blockLeft -= take;
     }

@@ -31,7 +31,6 @@ constexpr int MaxCodes = 4096;    // 12-bit codes
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
 constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
 constexpr std::size_t Piece = 16;
-constexpr std::size_t MaxString = MaxCodes;  // no table string is longer
 
 // A table entry: where its string can be copied from, its length, and the
 // code of the string without its last index. Single indices are copied from
@@ -66,9 +65,25 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
   std::memcpy(to + 8, &high, 8);
 }
 
+// The decoder's tables: too big for a thread's stack and too costly to take
+// from the heap for every frame of a small file, so each thread that decodes
+// keeps one set. They are left uninitialised; each entry is written before
+// it is read.
+struct TLZWTables {
+  TEntry Entries[MaxCodes + 1];  // one more: the fast path writes the next entry even when the table is full
+  std::uint16_t Prefix[MaxCodes];
+  std::uint8_t Suffix[MaxCodes];
+  std::uint8_t Stack[MaxStack];
+};
+
+TLZWTables& ThreadTables() {
+  thread_local const auto tables = std::make_unique_for_overwrite<TLZWTables>();
+  return *tables;
+}
+
 class TLZWDecoder {
 public:
-  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize);
+  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
@@ -109,13 +124,13 @@ private:
   std::size_t FPrevLength = 0;
   std::uint8_t FFirst = 0;  // first index of the previous string (exact mode)
 
-  TEntry FEntries[MaxCodes];
-  std::uint16_t FPrefix[MaxCodes];
-  std::uint8_t FSuffix[MaxCodes];
-  std::uint8_t FStack[MaxStack];
+  TEntry* const FEntries;
+  std::uint16_t* const FPrefix;
+  std::uint8_t* const FSuffix;
+  std::uint8_t* const FStack;
 };
 
-TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize)
+TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
     : FFrame(frame),
       FData(data.Bytes.data()),
       FTotalBits(std::uint64_t{data.Size} * 8),
@@ -123,7 +138,11 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
       FFastLimit(std::min(FTotalBits + 1, FShortBits)),
       FTerminated(data.Terminated),
       FClear(1 << codeSize),
-      FEnd(FClear + 1) {
+      FEnd(FClear + 1),
+      FEntries(tables.Entries),
+      FPrefix(tables.Prefix),
+      FSuffix(tables.Suffix),
+      FStack(tables.Stack) {
   for (int i = 0; i < FClear; ++i) FEntries[i] = {Indices.data() + i, 1, 0};
   FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
 }
@@ -183,15 +202,19 @@ void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t l
 }
 
 // The common case, with the decoder's state in locals and no check per byte:
-// plain codes far from the end of the data and of the pixels. It stops before
-// the first code that needs care (clear, end, beyond the table) and leaves it
-// to the careful path.
+// plain codes far from the end of the data, whose strings end a piece or
+// more before the last pixel. It stops before the first code that needs care
+// (clear, end, beyond the table, too close to the end) and leaves it to the
+// careful path.
 std::size_t TLZWDecoder::FastRun(std::size_t pos) {
-  if (FCount < MaxString + Piece || FFastLimit <= 12) return pos;
-  const std::size_t posLimit = FCount - (MaxString + Piece);
+  if (FCount < pos + Piece || FFastLimit <= 12) return pos;
+  const std::size_t posLimit = FCount - Piece;  // every piece written ends before FCount
   const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
+  // Locals throughout: the output is written through a byte pointer, which
+  // would make the compiler read every member again after each write.
   const std::uint8_t* const data = FData;
   std::uint8_t* const out = FOut;
+  TEntry* const entries = FEntries;
   std::uint64_t bitPos = FBitPos;
   int width = FWidth;
   std::uint32_t mask = FMask;
@@ -200,30 +223,27 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   int prevCode = FPrevCode;
   const std::uint8_t* prevString = FPrevString;
   std::size_t prevLength = FPrevLength;
-  while (pos < posLimit && bitPos < bitLimit) {
+  while (bitPos < bitLimit) {
     const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
-    std::size_t length;
-    if (code < nextFree) {
-      const TEntry entry = FEntries[code];
-      if (entry.Length == 0) break;  // a clear or end code
-      length = entry.Length;
-      for (std::size_t done = 0; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
-    } else if (code == nextFree) {
-      length = prevLength + 1;
-      for (std::size_t done = 0; done < prevLength; done += Piece) CopyPiece(out + pos + done, prevString + done);
-      out[pos + prevLength] = *prevString;
-    } else {
-      break;
-    }
+    if (code > nextFree) break;  // not valid data: the careful path follows it exactly
+    // The entry this code makes: the previous string and one more index. It
+    // is written first, so that a code equal to it (the string not yet in
+    // the table) finds its own string there, with its last index fixed below.
+    entries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1), static_cast<std::uint16_t>(prevCode)};
+    const TEntry entry = entries[code];
+    const std::size_t length = entry.Length;
+    // A clear or end code (length 0, which wraps), or too close to the end.
+    if (length - 1 >= posLimit - pos) break;
+    CopyPiece(out + pos, entry.Source);  // most strings fit one piece
+    for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
+    // The string not yet in the table ends with its own first index. (A store
+    // for every code would stall the copies that read this string next.)
+    if (code == nextFree) out[pos + length - 1] = *prevString;
     bitPos += static_cast<std::uint64_t>(width);
-    if (nextFree < MaxCodes) {
-      FEntries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1),
-                            static_cast<std::uint16_t>(prevCode)};
-      if (++nextFree >= widthLimit && widthLimit < MaxCodes) {
-        widthLimit *= 2;
-        ++width;
-        mask = (1u << width) - 1;
-      }
+    if (nextFree < MaxCodes && ++nextFree >= widthLimit && widthLimit < MaxCodes) {
+      widthLimit *= 2;
+      ++width;
+      mask = (1u << width) - 1;
     }
     prevCode = code;
     prevString = out + pos;
@@ -408,15 +428,13 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
   if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
 
   const auto count = static_cast<std::size_t>(frame.PixelCount());
-  // The decoder's tables are too big for a thread's stack; its own arrays are
-  // left uninitialised, each entry is written before it is read.
-  const auto decoder = std::make_unique<TLZWDecoder>(frame, data, codeSize);
+  TLZWDecoder decoder(frame, data, codeSize, ThreadTables());
   if (!frame.Interlaced() || count == 0) {
-    decoder->Decode(frame.Pixels(), count, fill);
+    decoder.Decode(frame.Pixels(), count, fill);
     return;
   }
   const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
-  decoder->Decode(passes.get(), count, fill);
+  decoder.Decode(passes.get(), count, fill);
   const std::size_t width = frame.Width();
   const std::vector<int> order = InterlacedRowOrder(frame.Height());
   for (std::size_t row = 0; row < order.size(); ++row)

@@ -16,15 +16,14 @@ public:
 
   int Count() const { return static_cast<int>(FItems.size()); }
   TItem& operator[](int index) const { return *FItems[static_cast<std::size_t>(index)]; }
+  // The item at index; "List index out of bounds (%d)" when there is none.
+  TItem& At(int index) const { return *FItems[Checked(index)]; }
   TItem& Add(std::unique_ptr<TItem> item) {
     FItems.push_back(std::move(item));
     return *FItems.back();
   }
   // Frees the item at index; "List index out of bounds (%d)" when there is none.
-  void Delete(int index) {
-    if (index < 0 || index >= Count()) throw Exception(FormatMessage(SListIndexError, index));
-    FItems.erase(FItems.begin() + index);
-  }
+  void Delete(int index) { FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
   void Clear() { FItems.clear(); }
 
   void SaveToStream(TStream& stream) override {
@@ -32,5 +31,10 @@ public:
   }
 
 private:
+  std::size_t Checked(int index) const {
+    if (index < 0 || index >= Count()) throw Exception(FormatMessage(SListIndexError, index));
+    return static_cast<std::size_t>(index);
+  }
+
   std::vector<std::unique_ptr<TItem>> FItems;
 };

@@ -86,15 +86,48 @@ TEST(GifReader, StrayByteAfterAnExtensionIsTakenAsTheDescriptor) {
   EXPECT_EQ(frame.ControlBlock()->Delay(), 7);
 }
 
-TEST(GifReader, ZeroByteAfterAnExtensionLeavesAFrameOfExtensionsOnly) {
-  const TBytes bytes =
-      ScreenWithGreys().GraphicControl(0, 7, 0).Raw({0}).Image(2, 2, FourPixels, 2).Trailer().Bytes();
-  const TReadOutcome outcome = ReadGifBothWays(bytes);
-  EXPECT_EQ(outcome.Warnings, std::vector<std::string>{sBadExtensionLabel});
-  ASSERT_EQ(outcome.Image->Frames().Count(), 2);
-  EXPECT_FALSE(outcome.Image->Frames()[0].HasImageDescriptor());
-  EXPECT_EQ(outcome.Image->Frames()[0].ExtList().Count(), 1);
-  EXPECT_EQ(outcome.Image->Frames()[1].ControlBlock(), nullptr) << "the control block stays with its own frame";
+TEST(GifReader, ZeroBytesAmongAFramesExtensionsReadAsIfAbsent) {
+  // The transparent control block must still govern its image.
+  const auto build = [](std::initializer_list<int> gap) {
+    return ScreenWithGreys()
+        .GraphicControl(0x01, 7, 3).Raw(gap)
+        .Comment({"c"}).Raw(gap)
+        .Image(2, 2, FourPixels, 2)
+        .Comment({"end"}).Raw(gap)
+        .Trailer()
+        .Bytes();
+  };
+  const TReadOutcome reference = ReadGifBothWays(build({}));
+  ASSERT_EQ(reference.Error, "");
+  ASSERT_EQ(reference.Image->Frames().Count(), 2);
+  EXPECT_EQ(reference.Image->Frames()[0].ControlBlock()->Delay(), 7);
+  EXPECT_TRUE(reference.Image->Frames()[0].IsTransparent());
+  for (const std::initializer_list<int> gap : {std::initializer_list<int>{0}, {0, 0, 0}}) {
+    const TReadOutcome outcome = ReadGifBothWays(build(gap));
+    EXPECT_EQ(outcome.Error, "");
+    EXPECT_EQ(outcome.Json, reference.Json) << gap.size() << " zero bytes";
+    EXPECT_TRUE(outcome.Warnings.empty());
+  }
+}
+
+TEST(GifReader, ExtensionOfAnUnknownLabelIsSkippedWithAWarning) {
+  const TBytes reference = ScreenWithGreys().GraphicControl(0, 9, 0).Image(2, 2, FourPixels, 2).Trailer().Bytes();
+  struct TCase {
+    const char* Name;
+    TBytes Unknown;
+  };
+  const TCase cases[] = {{"no data", {0x21, 0x2A, 0}},
+                         {"two sub-blocks", {0x21, 0x2A, 3, 1, 2, 3, 1, 0x21, 0}},
+                         {"label 0x00 with a full sub-block", {0x21, 0x00, 2, 0x2C, 0x3B, 0}}};
+  for (const TCase& c : cases) {
+    const TBytes bytes =
+        ScreenWithGreys().Raw(c.Unknown).GraphicControl(0, 9, 0).Raw(c.Unknown).Image(2, 2, FourPixels, 2).Trailer().Bytes();
+    const TReadOutcome outcome = ReadGifBothWays(bytes);
+    EXPECT_EQ(outcome.Error, "") << c.Name;
+    EXPECT_EQ(outcome.Json, ReadGifBothWays(reference).Json) << c.Name;
+    EXPECT_EQ(outcome.Warnings, (std::vector<std::string>{sUnknownExtension, sUnknownExtension})) << c.Name;
+    EXPECT_EQ(outcome.Position, static_cast<std::int64_t>(bytes.size())) << c.Name;
+  }
 }
 
 TEST(GifReader, ZeroSizedFrameTakesTheLogicalScreen) {

@@ -86,6 +86,18 @@ TEST(LzwDecoder, RoundTripsAtEveryCodeSizeAndSubBlockSize) {
   }
 }
 
+TEST(LzwDecoder, FramesOfEverySmallSizeRoundTripWhereverTheirLastStringEnds) {
+  // Runs that grow and random pixels, so that long strings, repeated strings
+  // and strings not yet in the table end at every distance from the last pixel.
+  for (std::uint16_t width = 1; width <= 300; ++width) {
+    TBytes indices = RandomIndices(width, 2, width);
+    for (std::size_t i = 0; i < indices.size(); ++i)
+      if ((i / (1 + width % 23)) % 3 == 0) indices[i] = 1;
+    const TReadOutcome outcome = ReadGif(FrameFile(width, 1, 2, LzwEncode(indices, 2)), false);
+    EXPECT_EQ(PixelsOf(outcome), indices) << "width " << width;
+  }
+}
+
 TEST(LzwDecoder, FullTableWithoutClearStaysFrozenAtTwelveBits) {
   // Random bytes fill the table quickly; long runs afterwards use the frozen entries.
   TBytes indices = RandomIndices(40000, 256, 7);

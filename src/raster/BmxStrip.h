@@ -6,6 +6,7 @@
 
 #include "Bitmap.h"
 
+// A BMX strip holds this many frames, stacked one under the other.
 inline constexpr int StripFrameCount = 4;
 
 // A quarter of the strip's height, rounded to the nearest integer with ties

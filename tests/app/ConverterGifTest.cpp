@@ -1,0 +1,189 @@
+// The GIF road of the Converter window: Open shows the GIF, fills the four
+// frame slots from frames 0 to 3 and composes their BMX strip, white exactly
+// where a frame is pure white; Save writes the strip's exact 1-bit bytes; a
+// GIF of fewer than four frames stops at the first one missing.
+#include <QAbstractButton>
+
+#include "AppTesting.h"
+#include "BmpBuilder.h"
+#include "GifRenderHelpers.h"
+
+namespace {
+
+// White, two colours one step away from it, and black.
+const std::vector<std::uint32_t> NearWhites{0xFFFFFF, 0xFEFFFF, 0xFFFFFE, 0x000000};
+
+// Frame k of the test animations: a pattern that differs per frame over the
+// colours above (a frame with a local table lists them the other way round).
+TTestFrame PatternFrame(int k, int left, int top, int width, int height, bool local = false) {
+  TTestFrame frame{left, top, width, height, {}, {}};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) frame.Indices.push_back(static_cast<std::uint8_t>((x * 5 + y * 3 + k) % 4));
+  if (local) frame.Local = {NearWhites[3], NearWhites[2], NearWhites[1], NearWhites[0]};
+  return frame;
+}
+
+std::uint32_t ColourAt(const TTestFrame& frame, int x, int y) {
+  const std::vector<std::uint32_t>& table = frame.Local.empty() ? NearWhites : frame.Local;
+  return table[frame.Indices[static_cast<std::size_t>(y * frame.Width + x)]];
+}
+
+std::vector<TColor> ColoursOf(const TTestFrame& frame) {
+  std::vector<TColor> colours;
+  for (int y = 0; y < frame.Height; ++y)
+    for (int x = 0; x < frame.Width; ++x) colours.push_back(ColorOf(ColourAt(frame, x, y)));
+  return colours;
+}
+
+// What the strip must show: frame k at the top-left of band k, white where
+// its colour is exactly white and elsewhere in the band, black otherwise.
+std::vector<TColor> ExpectedStrip(int width, int height, const std::vector<TTestFrame>& frames) {
+  std::vector<TColor> strip(static_cast<std::size_t>(width * height * 4), clWhite);
+  for (std::size_t k = 0; k < frames.size() && k < 4; ++k)
+    for (int y = 0; y < frames[k].Height; ++y)
+      for (int x = 0; x < frames[k].Width; ++x)
+        if (ColourAt(frames[k], x, y) != 0xFFFFFF)
+          strip[static_cast<std::size_t>((static_cast<int>(k) * height + y) * width + x)] = clBlack;
+  return strip;
+}
+
+// The 1-bit BMP of a black-and-white picture, built field by field.
+std::vector<std::uint8_t> MonoBmpOf(int width, int height, const std::vector<TColor>& pixels) {
+  const int rowBytes = (width + 31) / 32 * 4;
+  std::vector<std::uint8_t> rows;
+  for (int y = height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(rowBytes), 0);
+    for (int x = 0; x < width; ++x)
+      if (pixels[static_cast<std::size_t>(y * width + x)] == clWhite) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+    rows.insert(rows.end(), row.begin(), row.end());
+  }
+  return TBmpBuilder()
+      .FileHeader()
+      .InfoHeader({.Width = width, .Height = height, .BitCount = 1,
+                   .SizeImage = static_cast<std::uint32_t>(rows.size()), .ClrUsed = 2})
+      .Colors({clBlack, clWhite})
+      .Pixels(rows)
+      .Build();
+}
+
+}  // namespace
+
+class ConverterGif : public TAppTest {
+protected:
+  std::string WriteGif(const std::string& name, int width, int height, const std::vector<TTestFrame>& frames) {
+    const std::string fileName = Temp.File(name);
+    WriteWholeFile(fileName, GifWith(width, height, NearWhites, frames));
+    return fileName;
+  }
+  std::string Info() {
+    Trigger(Converter, "Drei1");
+    return Dialogs.TakeMessage().Text;
+  }
+  void ExpectSlots(const std::vector<TTestFrame>& frames, int filled) {
+    for (int k = 0; k < 4; ++k) {
+      const TPicture& slot = Converter.Image(k + 2).Picture();
+      if (k < filled)
+        EXPECT_EQ(PixelsOf(slot), ColoursOf(frames[static_cast<std::size_t>(k)])) << "slot " << k + 1;
+      else
+        EXPECT_EQ(slot.Graphic(), nullptr) << "slot " << k + 1;
+    }
+  }
+};
+
+TEST_F(ConverterGif, FourFramesGiveTheSlotsAndAStripWhiteExactlyWhereTheFramesAreWhiteWhichSaveWrites) {
+  const std::vector<TTestFrame> frames{PatternFrame(0, 0, 0, 16, 16), PatternFrame(1, 0, 0, 16, 16, true),
+                                       PatternFrame(2, 0, 0, 16, 16), PatternFrame(3, 0, 0, 16, 16)};
+  const std::string fileName = WriteGif("anim.gif", 16, 16, frames);
+  OpenInConverter(fileName);
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
+  ExpectSlots(frames, 4);
+  for (int number = 2; number <= 5; ++number) EXPECT_EQ(Converter.Image(number).Width(), 16);
+  const TPicture& output = Converter.Image(6).Picture();
+  ASSERT_EQ(output.Width(), 16);
+  ASSERT_EQ(output.Height(), 64);
+  const std::vector<TColor> strip = ExpectedStrip(16, 16, frames);
+  EXPECT_EQ(PixelsOf(output), strip);
+  EXPECT_TRUE(Enabled(Converter, "Button2"));
+  EXPECT_FALSE(Enabled(Converter, "Button3"));
+  EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
+                        "\rImage Width  :16\rImage Height :16\rImage Frames :4\rImage Typ    :GIF File");
+
+  Dialogs.SaveAnswers.push_back(Temp.File("anim.bmx"));
+  Click(Converter, "Button2");
+  ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.SaveRequests[0].FilterIndex, 1);
+  EXPECT_EQ(Dialogs.SaveRequests[0].DefaultExt, ".bmx");
+  EXPECT_EQ(Dialogs.SaveRequests[0].FileName, Temp.File("anim"));
+  const std::vector<std::uint8_t> saved = ReadWholeFile(Temp.File("anim.bmx"));
+  EXPECT_EQ(saved.size(), 318u);
+  EXPECT_EQ(saved, MonoBmpOf(16, 64, strip));
+
+  // Size Orig shows the GIF document again.
+  Trigger(Converter, "SizeOrig1");
+  EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
+}
+
+TEST_F(ConverterGif, FramesSmallerThanTheScreenLieAtTheTopLeftOfTheirBandsOnWhite) {
+  // Three images away from the screen's corner, then a comment of its own: a
+  // frame without an image, whose slot stays empty and whose band stays white.
+  const std::vector<TTestFrame> frames{PatternFrame(0, 5, 3, 8, 4), PatternFrame(1, 12, 6, 7, 4, true),
+                                       PatternFrame(2, 1, 1, 19, 9)};
+  TBytes bytes = GifWith(20, 10, NearWhites, frames);
+  bytes.pop_back();  // the trailer
+  const TBytes comment = TGifBuilder().Comment({"last"}).Trailer().Bytes();
+  bytes.insert(bytes.end(), comment.begin(), comment.end());
+  WriteWholeFile(Temp.File("small.gif"), bytes);
+  OpenInConverter(Temp.File("small.gif"));
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  ExpectSlots(frames, 3);
+  EXPECT_EQ(Converter.Image(5).Width(), 20);
+  EXPECT_EQ(Converter.Image(5).Height(), 10);
+  EXPECT_EQ(PixelsOf(Converter.Image(6).Picture()), ExpectedStrip(20, 10, frames));
+  EXPECT_NE(Info().find("Image Frames :4\r"), std::string::npos);
+}
+
+TEST_F(ConverterGif, FrameCountsOtherThanFourUseTheFirstFourOrStopAtTheFirstMissing) {
+  struct TCase {
+    int Frames;
+    std::string Message;  // as shown; empty when the Open succeeds
+  };
+  const TCase cases[] = {{1, "List index out of bounds (1)"}, {3, "List index out of bounds (3)"}, {10, ""}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Frames) + " frames");
+    OpenInConverter(WriteColorBmp(Temp, "before.bmp", 8, 12));
+    std::vector<TTestFrame> frames;
+    for (int k = 0; k < c.Frames; ++k) frames.push_back(PatternFrame(k, 0, 0, 6, 5));
+    const std::string fileName = WriteGif("frames" + std::to_string(c.Frames) + ".gif", 6, 5, frames);
+    OpenInConverter(fileName);
+    EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
+    ExpectSlots(frames, std::min(c.Frames, 4));
+    if (c.Message.empty()) {
+      EXPECT_TRUE(Dialogs.Messages.empty());
+      EXPECT_EQ(PixelsOf(Converter.Image(6).Picture()), ExpectedStrip(6, 5, frames));
+      EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
+                            "\rImage Width  :6\rImage Height :5\rImage Frames :10\rImage Typ    :GIF File");
+      continue;
+    }
+    const TShownMessage shown = Dialogs.TakeMessage();
+    EXPECT_EQ(shown.Kind, TMessageKind::mkError);
+    EXPECT_EQ(shown.Text, c.Message);
+    EXPECT_EQ(Converter.Image(6).Picture().Graphic(), nullptr);
+    EXPECT_FALSE(Enabled(Converter, "Button2"));
+    EXPECT_FALSE(Enabled(Converter, "Button3"));
+    // Size, count and kind are still the bitmap's.
+    EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
+                          "\rImage Width  :8\rImage Height :12\rImage Frames :0\rImage Typ    :BMX Anim oder BMP File");
+  }
+}
+
+TEST_F(ConverterGif, AFileThatIsNoGifShowsTheCodecsMessageWithEveryViewCleared) {
+  OpenInConverter(WriteColorBmp(Temp, "before.bmp", 8, 12));
+  const std::string fileName = Temp.File("bitmap.gif");
+  WriteWholeFile(fileName, ReadWholeFile(Temp.File("before.bmp")));
+  OpenInConverter(fileName);
+  EXPECT_EQ(Dialogs.TakeMessage().Text, "Invalid GIF signature.");
+  for (int number = 1; number <= 6; ++number) EXPECT_EQ(Converter.Image(number).Picture().Graphic(), nullptr);
+  EXPECT_FALSE(Enabled(Converter, "Button2"));
+  EXPECT_FALSE(Enabled(Converter, "Button3"));
+}
