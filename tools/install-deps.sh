@@ -1,8 +1,13 @@
 #!/bin/sh
-# Installs, on Debian 12, whatever the build and the tests need and is missing.
+# Installs, on Debian 12, whatever the build needs and is missing; with
+# --tests, also what only the tests use.
 set -eu
 packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
+# Test-only: ImageMagick is the independent oracle of the BMP cross-checks
+# (tests/support/ImageOracle.h), so that they run on every machine.
+test_packages="imagemagick"
+if [ "${1:-}" = --tests ]; then packages="$packages $test_packages"; fi
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
