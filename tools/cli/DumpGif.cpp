@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "Files.h"
 #include "GIFImage.h"
 #include "Json.h"
 #include "MemoryStream.h"
@@ -124,14 +125,19 @@ std::string GifErrorJson(const std::string& message) {
   return "{\"format\":\"gif\",\"ok\":false,\"error\":" + JsonString(message) + "}";
 }
 
-int DumpGif(const std::string& fileName, std::ostream& out) {
+int DumpGif(const std::string& fileName, std::istream& in, std::ostream& out) {
   try {
     TGIFImage image;
-    image.LoadFile(fileName);
+    image.LoadFromStream(*OpenInput(fileName, in));
     out << GifDocumentJson(image) << '\n';
     return ExitOk;
   } catch (const std::exception& error) {
     out << GifErrorJson(error.what()) << '\n';
     return ExitFailed;
   }
+}
+
+int DumpGif(const std::string& fileName, std::ostream& out) {
+  std::istringstream nothing;
+  return DumpGif(fileName, nothing, out);
 }

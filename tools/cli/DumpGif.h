@@ -8,7 +8,9 @@
 
 class TGIFImage;
 
-// Reads the file and prints the JSON line; 0 when it was read, 1 when not.
+// Reads the file ("-": the input stream) and prints the JSON line; 0 when it was read, 1 when not.
+int DumpGif(const std::string& fileName, std::istream& in, std::ostream& out);
+// The same for a named file only.
 int DumpGif(const std::string& fileName, std::ostream& out);
 // The JSON object (without line end) of a document that was read.
 std::string GifDocumentJson(TGIFImage& image);
