@@ -1,17 +1,36 @@
 // The Converter window's commands: Open with its bitmap path, Save, Animate,
 // and the context menu of the input view (Stop Anim, StartAnim, Info, Size
 // Big, Size Orig, About). Editor and the close are with the window (Unit1.cpp).
+#include <QGuiApplication>
+
 #include "AppMessages.h"
-#include "Canvas.h"
 #include "Dialogs.h"
+#include "Exception.h"
 #include "Image.h"
+#include "PixelConversion.h"
+#include "RasterMessages.h"
 #include "Unit1.h"
 
+namespace {
+
+// The busy cursor, for as long as a long command runs (an error it ends with
+// is shown after it).
+struct TBusyCursor {
+  TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+}  // namespace
+
 // Open: the dialog comes first, so that a cancelled Open changes nothing;
-// then the old document leaves the views and the chosen file is read.
+// then the old document leaves the views and the chosen file is read, under
+// the busy cursor.
 void TForm1::Button1Click() {
   const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{SOpenFilter});
   if (!fileName) return;
+  const TBusyCursor busy;  // a big picture takes a moment to read and cut
   EnterStage(TConverterStage::csOpening);
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
   FDocument.SourceFileName = *fileName;
@@ -37,22 +56,25 @@ void TForm1::OpenBitmap() {
   EnterStage(TConverterStage::csBitmapOpened);
 }
 
-// Pixel by pixel through the canvases: each empty slot view makes a white
-// full-colour bitmap of its own size on first use. Rows of the last frame
-// that fall below the strip read as "no colour", which is black.
+// Each slot gets its rows of the strip in the strip's own format (a 1-bit
+// strip gives 1-bit frames). Rows of the last frame that fall below the strip
+// are black.
 void TForm1::CutFrames(int frameHeight) {
-  TCanvas& input = Image(1).Canvas();
-  std::array<TCanvas*, 4> frames{};
-  for (int k = 0; k < 4; ++k) frames[k] = &Image(k + 2).Canvas();
-  for (int x = 0; x < FDocument.SourceWidth; ++x)
-    for (int y = 0; y < frameHeight; ++y)
-      for (int k = 0; k < 4; ++k) frames[k]->SetPixelColor(x, y, input.PixelColor(x, k * frameHeight + y));
+  const TDib& strip = FDocument.InputBitmap->Image();
+  for (int k = 0; k < 4; ++k) {
+    auto frame = std::make_unique<TBitmap>();
+    frame->SetImage(CutRows(strip, k * frameHeight, frameHeight, clBlack));
+    Image(k + 2).Picture().SetGraphic(std::move(frame));
+  }
 }
 
 // Save: writes the output view's picture in its own format. A strip is made
-// black and white first. A cancelled dialog, or a refusal to replace the
-// chosen file, writes nothing.
+// black and white first. An empty output view is refused with a message
+// before any dialog; a cancelled dialog, or a refusal to replace the chosen
+// file, writes nothing.
 void TForm1::Button2Click() {
+  const TGraphic* shown = Image(6).Picture().Graphic();
+  if (shown == nullptr || shown->Empty()) throw Exception(SNothingToSave);
   const bool strip = FDocument.FromGif();
   const TSaveFileRequest request{SSaveFilter, strip ? 1 : 2, strip ? ".bmx" : ".gif",
                                  SaveNameFor(FDocument.SourceFileName)};

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "Bitmap.h"
@@ -51,11 +52,15 @@ void TImageView::ModelInvalidated(const TRect& area) {
   update(QRect(area.Left, area.Top, area.Width(), area.Height()));
 }
 
-void TImageView::paintEvent(QPaintEvent*) {
-  const TBitmap& surface = FModel.Surface();
-  if (surface.Empty()) return;
+// Only the part of the view that is to be painted and can be seen: a view as
+// large as a big picture shows a small window's worth of it.
+void TImageView::paintEvent(QPaintEvent* event) {
+  const QRect shown = event->rect() & visibleRegion().boundingRect();
+  if (shown.isEmpty()) return;
+  const TDib area = FModel.SurfaceArea(TRect{shown.left(), shown.top(), shown.right() + 1, shown.bottom() + 1});
+  if (area.Empty()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, SurfaceImage(surface.Image()));
+  painter.drawImage(shown.topLeft(), SurfaceImage(area));
 }
 
 bool TImageView::OpensMenu(Qt::MouseButton button) const {
