@@ -12,7 +12,7 @@ namespace {
 // installs convert-im6.q16 and points convert at it.
 const TFoundProgram& Oracle() {
   static const TFoundProgram found =
-      FindProgram(TProgramClaim{{"magick", "convert-im6.q16", "convert"}, {"-version"}, "ImageMagick"});
+      FindProgram(TProgramClaim{"ImageMagick", {"magick", "convert-im6.q16", "convert"}, {"-version"}, "Version: ImageMagick "});
   return found;
 }
 

@@ -134,10 +134,10 @@ TFoundProgram FindProgram(const TProgramClaim& claim) {
         found.Path = path;
         return found;
       }
-      why = path + " is not " + claim.VersionMark + " (its version output does not say so)";
+      why = path + " is not " + claim.What + " (its version output does not say so)";
     }
     reasons += (reasons.empty() ? "" : "; ") + why;
   }
-  found.Reason = claim.VersionMark + " is not installed: " + reasons;
+  found.Reason = claim.What + " is not installed: " + reasons;
   return found;
 }

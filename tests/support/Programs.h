@@ -1,8 +1,10 @@
 // Running other programs from tests and benchmarks, without a shell. A
 // program run by name counts only when it is what it claims: FindProgram
 // looks each candidate name up on PATH and takes the first whose version
-// output carries the expected mark, so a look-alike of the same name (a
-// stand-in `convert` early on PATH) counts as absent, and the reason says so.
+// output (on standard output, with exit status 0) carries the expected mark,
+// so a look-alike of the same name (a stand-in `convert` early on PATH, even
+// one whose message names the real program) counts as absent, and the reason
+// says so.
 #pragma once
 
 #include <chrono>
@@ -23,9 +25,10 @@ TProgramRun RunProgram(const std::string& path, const std::vector<std::string>& 
                        std::chrono::seconds timeout = std::chrono::seconds(120));
 
 struct TProgramClaim {
+  std::string What;                           // what it claims to be, e.g. "ImageMagick"
   std::vector<std::string> Names;             // tried in this order
   std::vector<std::string> VersionArguments;  // e.g. {"-version"}
-  std::string VersionMark;                    // the version output must contain it, e.g. "ImageMagick"
+  std::string VersionMark;                    // its version output must contain this, e.g. "Version: ImageMagick "
 };
 
 struct TFoundProgram {

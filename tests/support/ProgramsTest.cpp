@@ -34,18 +34,23 @@ private:
   std::string FOld;
 };
 
-const TProgramClaim ImageMagick{{"magick", "convert-im6.q16", "convert"}, {"-version"}, "ImageMagick"};
+const TProgramClaim ImageMagick{"ImageMagick", {"magick", "convert-im6.q16", "convert"}, {"-version"}, "Version: ImageMagick "};
 
 TEST(FindProgram, ALookAlikeFirstOnPathCountsAsAbsentAndTheReasonNamesIt) {
   TTempDir early, late;
   // As the stand-in of a fresh machine: a convert that is not ImageMagick.
-  WriteScript(early.File("convert"), "echo 'convert: this stand-in only prints a PNG' >&2; exit 1");
-  WriteScript(late.File("convert"), "echo 'Version: GraphicsMagick 1.4'");
+  WriteScript(early.File("convert"),
+              "echo 'convert: ImageMagick is not installed here, and this stand-in only prints a PNG' >&2; exit 1");
+  // Nor does a message that merely names it, or another program's version.
+  WriteScript(early.File("magick"), "echo 'magick: ImageMagick is not installed here'");
+  WriteScript(late.File("convert-im6.q16"), "echo 'Version: GraphicsMagick 1.4'");
   TPathScope path(early.Path().string() + ":" + late.Path().string());
   const TFoundProgram found = FindProgram(ImageMagick);
   EXPECT_FALSE(found);
   EXPECT_NE(found.Reason.find(early.File("convert") + " is not ImageMagick"), std::string::npos) << found.Reason;
-  EXPECT_NE(found.Reason.find("magick is not on PATH"), std::string::npos) << found.Reason;
+  EXPECT_NE(found.Reason.find(early.File("magick") + " is not ImageMagick"), std::string::npos) << found.Reason;
+  EXPECT_NE(found.Reason.find(late.File("convert-im6.q16") + " is not ImageMagick"), std::string::npos) << found.Reason;
+  EXPECT_EQ(found.Reason.rfind("ImageMagick is not installed: ", 0), 0u) << found.Reason;
 }
 
 TEST(FindProgram, TheGenuineProgramIsFoundBehindALookAlike) {
