@@ -3,10 +3,8 @@
 // first written and cost nothing until then: a zero-filled picture is not
 // filled by a loop, and the parts of a big picture that are never written
 // (the rows a short file leaves out, the pixels no run of a run-length file
-// reaches) take no memory. Such buffers ask for huge pages too, so that a
-// big picture costs a few dozen page faults instead of thousands (a 4096 x
-// 4096 24-bit picture is made about three times faster on Linux). A reader
-// that writes every byte itself may skip the zero fill of a small buffer.
+// reaches) take no memory. A reader that writes every byte itself may skip
+// the zero fill of a small buffer.
 #pragma once
 
 #include <cstddef>
