@@ -25,12 +25,10 @@ struct TBusyCursor {
 }  // namespace
 
 // Open: the dialog comes first, so that a cancelled Open changes nothing;
-// then the old document leaves the views and the chosen file is read, under
-// the busy cursor.
+// then the old document leaves the views and the chosen file is read.
 void TForm1::Button1Click() {
   const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{SOpenFilter});
   if (!fileName) return;
-  const TBusyCursor busy;  // a big picture takes a moment to read and cut
   EnterStage(TConverterStage::csOpening);
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
   FDocument.SourceFileName = *fileName;
@@ -41,8 +39,10 @@ void TForm1::Button1Click() {
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
-// height, one per frame slot.
+// height, one per frame slot. A big picture takes a moment to read and cut:
+// the busy cursor shows meanwhile (and is gone before any error is shown).
 void TForm1::OpenBitmap() {
+  const TBusyCursor busy;
   FDocument.InputBitmap = std::make_unique<TBitmap>();
   FDocument.InputBitmap->LoadFromFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(FDocument.InputBitmap.get());
