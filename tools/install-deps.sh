@@ -1,10 +1,17 @@
 #!/bin/sh
-# Installs, on Debian 12, whatever the build and the tests need and is missing;
-# with the word "bench", also the peer programs of the whole-process benchmark.
+# Installs, on Debian 12, whatever the build needs and is missing; with
+# --tests, also what only the tests use; with bench, also the peer programs of
+# the whole-process benchmarks.
 set -eu
 packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
-[ "${1:-}" = bench ] && packages="$packages hyperfine imagemagick gifsicle netpbm"
+# Test-only: ImageMagick is the independent oracle of the BMP cross-checks
+# (tests/support/ImageOracle.h), so that they run on every machine.
+test_packages="imagemagick"
+case "${1:-}" in
+  --tests) packages="$packages $test_packages" ;;
+  bench) packages="$packages $test_packages hyperfine gifsicle netpbm" ;;
+esac
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

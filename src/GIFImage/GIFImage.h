@@ -73,6 +73,8 @@ public:
   void SetHeight(int value);
   // True without frames.
   bool Empty() const override { return FFrames.Count() == 0; }
+  // A document of several frames animates on the canvas it is drawn on.
+  bool PaintsOverTime() const override { return FFrames.Count() > 1 && (DrawFlags & DrawOption::Animated) != 0; }
 
   TGIFHeader& LogicalScreen() { return FHeader; }
   const TGIFHeader& LogicalScreen() const { return FHeader; }

@@ -1,11 +1,16 @@
 // The Converter window's commands: Open with its bitmap path, Save, Animate,
 // and the context menu of the input view (Stop Anim, StartAnim, Info, Size
 // Big, Size Orig, About). Editor and the close are with the window (Unit1.cpp).
+#include <QGuiApplication>
+
 #include "AppMessages.h"
 #include "BmxAnimation.h"
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "Exception.h"
 #include "Image.h"
+#include "PixelConversion.h"
+#include "RasterMessages.h"
 #include "Unit1.h"
 
 // Open: the dialog comes first, so that a cancelled Open changes nothing.
@@ -47,8 +52,10 @@ void TForm1::OpenGif() {
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
-// height, one per frame slot.
+// height, one per frame slot. A big picture takes a moment to read and cut:
+// the busy cursor shows meanwhile (and is gone before any error is shown).
 void TForm1::OpenBitmap() {
+  const TBusyCursor busy;
   FDocument.InputBitmap = std::make_unique<TBitmap>();
   FDocument.InputBitmap->LoadFromFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(FDocument.InputBitmap.get());
@@ -67,9 +74,12 @@ void TForm1::OpenBitmap() {
 }
 
 // Save: writes the output view's picture in its own format. A strip is made
-// black and white first. A cancelled dialog, or a refusal to replace the
-// chosen file, writes nothing.
+// black and white first. An empty output view is refused with a message
+// before any dialog; a cancelled dialog, or a refusal to replace the chosen
+// file, writes nothing.
 void TForm1::Button2Click() {
+  const TGraphic* shown = Image(6).Picture().Graphic();
+  if (shown == nullptr || shown->Empty()) throw Exception(SNothingToSave);
   const bool strip = FDocument.FromGif();
   const TSaveFileRequest request{SSaveFilter, strip ? 1 : 2, strip ? ".bmx" : ".gif",
                                  SaveNameFor(FDocument.SourceFileName)};

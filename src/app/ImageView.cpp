@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "Bitmap.h"
@@ -56,11 +57,15 @@ void TImageView::ModelInvalidated(const TRect& area) {
   update(QRect(area.Left, area.Top, area.Width(), area.Height()));
 }
 
-void TImageView::paintEvent(QPaintEvent*) {
-  const TBitmap& surface = FModel.Surface();
-  if (surface.Empty()) return;
+// Only the part of the view that is to be painted and can be seen: a view as
+// large as a big picture shows a small window's worth of it.
+void TImageView::paintEvent(QPaintEvent* event) {
+  const QRect shown = event->rect() & visibleRegion().boundingRect();
+  if (shown.isEmpty()) return;
+  const TPixelImage area = FModel.SurfaceArea(TRect{shown.left(), shown.top(), shown.right() + 1, shown.bottom() + 1});
+  if (area.Empty()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, SurfaceImage(surface.Image()));
+  painter.drawImage(shown.topLeft(), SurfaceImage(area));
   if (FGridCell > 0) PaintGrid(painter);
 }
 

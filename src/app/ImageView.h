@@ -1,6 +1,7 @@
 // TImageView: the widget of an image view. It owns the view's model (TImage:
 // the picture, its placement and the screen surface), shows the model's
-// screen surface 1:1, takes the model's size as its own fixed size, and
+// screen surface 1:1 (only the part of it that can be seen, which is all that
+// is painted), takes the model's size as its own fixed size, and
 // repaints whatever the model reports as changed. Pointer events are handed on
 // in view coordinates; the right button opens the view's context menu when it
 // has one instead. A grid of thin lines can be laid over the picture on the

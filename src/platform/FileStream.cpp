@@ -8,7 +8,26 @@
 #include <cerrno>
 
 #include "Exception.h"
+#include "MemoryStream.h"
 #include "PlatformMessages.h"
+
+std::vector<std::uint8_t> ReadToEnd(int handle, std::int64_t limit) {
+  constexpr std::size_t Chunk = std::size_t{1} << 16;
+  std::vector<std::uint8_t> bytes;
+  for (;;) {
+    const std::size_t had = bytes.size();
+    bytes.resize(had + Chunk);
+    const ssize_t got = ::read(handle, bytes.data() + had, Chunk);
+    if (got < 0 && errno == EINTR) {
+      bytes.resize(had);
+      continue;
+    }
+    if (got < 0) throw Exception(SStreamReadError);
+    bytes.resize(had + static_cast<std::size_t>(got));
+    if (got == 0) return bytes;
+    if (static_cast<std::int64_t>(bytes.size()) > limit) throw EOutOfResources(SOutOfResources);
+  }
+}
 
 TFileStream::TFileStream(const std::string& fileName, TFileMode mode) {
   if (mode == TFileMode::fmOpenRead) {
@@ -20,6 +39,16 @@ TFileStream::TFileStream(const std::string& fileName, TFileMode mode) {
       FHandle = -1;
     }
     if (FHandle < 0) throw Exception(FormatMessage(SCannotOpenFile, fileName));
+    if (::lseek(FHandle, 0, SEEK_CUR) < 0) {
+      // A pipe or a terminal: its bytes come once, so they are kept.
+      try {
+        FBuffered = std::make_unique<TMemoryStream>(ReadToEnd(FHandle));
+      } catch (...) {
+        ::close(FHandle);
+        throw;
+      }
+      return;
+    }
     ::flock(FHandle, LOCK_SH | LOCK_NB);  // advisory: readers share, writers that lock wait
   } else {
     FHandle = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -27,11 +56,14 @@ TFileStream::TFileStream(const std::string& fileName, TFileMode mode) {
   }
 }
 
+TFileStream::TFileStream(int handle) : FHandle(handle) {}
+
 TFileStream::~TFileStream() {
   if (FHandle >= 0) ::close(FHandle);
 }
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
+  if (FBuffered) return FBuffered->Read(buffer, count);
   std::int64_t done = 0;
   auto* bytes = static_cast<char*>(buffer);
   while (done < count) {
@@ -44,6 +76,7 @@ std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
 }
 
 std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
+  if (FBuffered) return 0;  // opened for reading
   std::int64_t done = 0;
   const auto* bytes = static_cast<const char*>(buffer);
   while (done < count) {
@@ -56,13 +89,16 @@ std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
+  if (FBuffered) return FBuffered->Seek(offset, origin);
   const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
                      : origin == TSeekOrigin::soCurrent ? SEEK_CUR
                                                         : SEEK_END;
   const off_t at = ::lseek(FHandle, static_cast<off_t>(offset), whence);
-  return at < 0 ? Seek(0, TSeekOrigin::soCurrent) : static_cast<std::int64_t>(at);
+  if (at < 0) throw Exception(SStreamSeekError);
+  return static_cast<std::int64_t>(at);
 }
 
 void TFileStream::Flush() {
+  if (FBuffered) return;
   if (::fsync(FHandle) != 0 && errno != EINVAL) throw Exception(SStreamWriteError);
 }

@@ -36,7 +36,11 @@ TBitmap::TBitmap() : FImage(std::make_shared<TPixelImage>()) {}
 // The canvas belongs to the original; the pixels are shared until either
 // side writes.
 TBitmap::TBitmap(const TBitmap& other)
-    : TGraphic(other), FImage(other.FImage), FDeviceDependent(other.FDeviceDependent), FDevicePalette(other.FDevicePalette) {}
+    : TGraphic(other),
+      FImage(other.FImage),
+      FDeviceFormPending(other.FDeviceFormPending),
+      FDeviceDependent(other.FDeviceDependent),
+      FDevicePalette(other.FDevicePalette) {}
 
 TBitmap::~TBitmap() = default;
 
@@ -49,6 +53,7 @@ void TBitmap::SetHeight(int height) { SetSize(Width(), height); }
 
 void TBitmap::SetSize(int width, int height) {
   if (width == Width() && height == Height()) return;
+  EnsureDeviceForm();
   Replace(ResizeImage(*FImage, width, height, BackgroundColor()), FDeviceDependent, FDevicePalette);
 }
 
@@ -98,6 +103,7 @@ std::uint8_t* TBitmap::ScanLine(int y) {
 
 const std::uint8_t* TBitmap::ScanLine(int y) const {
   if (y < 0 || y >= Height()) throw EInvalidGraphicOperation(SScanLineOutOfRange);
+  EnsureDeviceForm();
   return FImage->ScanLine(y);
 }
 
@@ -123,7 +129,15 @@ TColor TBitmap::BackgroundColor() const { return FCanvas ? ColorToRGB(FCanvas->B
 void TBitmap::SetImage(TPixelImage image, bool deviceDependent) {
   if (deviceDependent) {
     std::vector<TPaletteEntry> palette = image.ColorTable();
-    Replace(DeviceImage(image), true, std::move(palette));
+    // A 1-bit image turns black and white at once (it stays 1 bit); any other
+    // keeps its form until the display's format is needed.
+    const bool displayFormat = image.BitCount() == 32 && !image.BitFields();
+    if (image.BitCount() == 1) {
+      Replace(DeviceImage(image), true, std::move(palette));
+    } else {
+      Replace(std::move(image), true, std::move(palette));
+      FDeviceFormPending = !displayFormat;
+    }
   } else {
     Replace(std::move(image), false, {});
   }
@@ -132,6 +146,7 @@ void TBitmap::SetImage(TPixelImage image, bool deviceDependent) {
 void TBitmap::Assign(const TBitmap& source) {
   if (&source == this) return;
   FImage = source.FImage;
+  FDeviceFormPending = source.FDeviceFormPending;
   FDeviceDependent = source.FDeviceDependent;
   FDevicePalette = source.FDevicePalette;
   Changed();
@@ -156,13 +171,21 @@ void TBitmap::LoadFromStream(TStream& stream) {
 
 void TBitmap::SaveToStream(TStream& stream) { WriteMonochromeBmp(*FImage, stream); }
 
+void TBitmap::EnsureDeviceForm() const {
+  if (!FDeviceFormPending) return;
+  FImage = std::make_shared<TPixelImage>(ConvertImage(*FImage, 32));
+  FDeviceFormPending = false;
+}
+
 TPixelImage& TBitmap::MutableImage() {
+  EnsureDeviceForm();
   if (FImage.use_count() > 1) FImage = std::make_shared<TPixelImage>(*FImage);
   return *FImage;
 }
 
 void TBitmap::Replace(TPixelImage image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette) {
   FImage = std::make_shared<TPixelImage>(std::move(image));
+  FDeviceFormPending = false;
   FDeviceDependent = deviceDependent;
   FDevicePalette = deviceDependent ? std::move(devicePalette) : std::vector<TPaletteEntry>{};
   Changed();

@@ -7,6 +7,12 @@
 // of 1, 4, 8, 15, 16, 24 or 32 bits as read from a file or converted. New and
 // resized bitmaps are device-dependent; setting a pixel format other than
 // pfDevice makes a device-independent image.
+//
+// A device image given in another form (the colour-table indices of a
+// run-length file) keeps that form, with the same colours, until something
+// needs the display's format: a write, a row through ScanLine, a new size. A
+// big picture that is only shown, made black and white or saved never takes
+// the memory of 32 bits per pixel.
 #pragma once
 
 #include <cstdint>
@@ -66,6 +72,8 @@ public:
   // white without a canvas.
   TColor BackgroundColor() const;
 
+  // The pixels as stored: a device image may still be in the form it was
+  // given in (see above); its colours are those of the display's format.
   const TPixelImage& Image() const { return *FImage; }
   bool DeviceDependent() const { return FDeviceDependent; }
   // Takes over a finished image as this bitmap's pixels (a device-dependent
@@ -85,11 +93,16 @@ private:
   friend class TCanvas;
   // The pixels for writing: un-shared from every copy first.
   TPixelImage& MutableImage();
+  // Turns a device image still in the form it was given in into the display's format.
+  void EnsureDeviceForm() const;
   std::shared_ptr<const TPixelImage> SharedImage() const { return FImage; }
   void Modified() { Changed(); }
   void Replace(TPixelImage image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette);
 
-  std::shared_ptr<TPixelImage> FImage;
+  // Mutable: a device image takes the display's format when first needed,
+  // even through a const row.
+  mutable std::shared_ptr<TPixelImage> FImage;
+  mutable bool FDeviceFormPending = false;
   bool FDeviceDependent = true;
   std::vector<TPaletteEntry> FDevicePalette;  // the palette of a device-dependent bitmap
   std::unique_ptr<TCanvas> FCanvas;

@@ -139,9 +139,15 @@ std::optional<TBitFields> ReadMasks(TStream& stream, const TBmpHeader& header) {
 
 // The colour table of an indexed image. Deeper images may carry a table too
 // (a hint for displays with a palette); it is passed over, not kept.
+// The 12-byte OS/2 header has no count of colours: the table runs from the
+// header to the pixels, (offset - 14 - 12) / 3 entries, and holds at most
+// 2^bits of them.
 std::vector<TPaletteEntry> ReadColorTable(TStream& stream, const TBmpHeader& header) {
   std::int64_t count = header.ClrUsed;
   if (count == 0 && header.BitCount <= 8) count = std::int64_t{1} << header.BitCount;
+  constexpr std::uint32_t Os2TableStart = FileHeaderSize + Os2HeaderSize;
+  if (header.Os2 && header.BitCount <= 8 && header.OffBits >= Os2TableStart)
+    count = std::min<std::int64_t>(count, (header.OffBits - Os2TableStart) / 3);
   const int entrySize = header.Os2 ? 3 : 4;
   if (header.BitCount > 8) {
     Skip(stream, count * entrySize);

@@ -24,7 +24,7 @@ void TGraphic::LoadFromFile(const std::string& fileName) {
     return;
   }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  bytes.resize(static_cast<std::size_t>(file.Read(bytes.data(), size)));
+  bytes.resize(static_cast<std::size_t>(file.ReadAvailable(bytes.data(), size)));
   TMemoryStream memory(std::move(bytes));
   LoadFromStream(memory);
 }

@@ -23,6 +23,9 @@ public:
 
   // Draws the graphic scaled to fill rect on the canvas.
   virtual void Draw(TCanvas& canvas, const TRect& rect) = 0;
+  // True for a graphic that goes on painting onto the canvas it was drawn on
+  // (an animation): it needs a canvas that lasts, not a passing one.
+  virtual bool PaintsOverTime() const { return false; }
   // A new graphic of the same class, copied from this one.
   virtual std::unique_ptr<TGraphic> Clone() const = 0;
 

@@ -6,8 +6,7 @@
 #include "Canvas.h"
 #include "SurfaceMessages.h"
 
-TImage::TImage(int width, int height) {
-  FSurface.SetSize(std::max(0, width), std::max(0, height));
+TImage::TImage(int width, int height) : FWidth(std::max(0, width)), FHeight(std::max(0, height)) {
   FSurface.OnChange = [this](TGraphic&) {
     if (!FPainting) Report();
   };
@@ -23,7 +22,9 @@ void TImage::SetWidth(int width) { SetSize(width, Height()); }
 void TImage::SetHeight(int height) { SetSize(Width(), height); }
 
 void TImage::SetSize(int width, int height) {
-  FSurface.SetSize(std::max(0, width), std::max(0, height));
+  FWidth = std::max(0, width);
+  FHeight = std::max(0, height);
+  if (FSurfaceMade) FSurface.SetSize(FWidth, FHeight);
   FOutOfDate = true;
   // The view itself changes size, so this is reported even while a repaint
   // is pending.
@@ -83,31 +84,78 @@ TRect TImage::DestRect() const {
   return TRect{0, 0, width, height};
 }
 
+namespace {
+
+// The surface's own change reports are held back while it is painted:
+// painting is the answer to a report, not a new one.
+struct TPaintingScope {
+  bool& Flag;
+  explicit TPaintingScope(bool& flag) : Flag(flag) { Flag = true; }
+  ~TPaintingScope() { Flag = false; }
+};
+
+TRect Moved(const TRect& rect, TPoint by) {
+  return TRect{rect.Left - by.X, rect.Top - by.Y, rect.Right - by.X, rect.Bottom - by.Y};
+}
+
+}  // namespace
+
+void TImage::MakeSurface() {
+  if (FSurfaceMade) return;
+  const TPaintingScope scope(FPainting);
+  FSurface.SetSize(FWidth, FHeight);
+  FSurfaceMade = true;
+  FOutOfDate = true;
+}
+
 const TBitmap& TImage::Surface() {
+  MakeSurface();
   if (FOutOfDate) Paint();
   return FSurface;
 }
 
+TCanvas& TImage::SurfaceCanvas() {
+  MakeSurface();
+  return FSurface.Canvas();
+}
+
+TPixelImage TImage::SurfaceArea(const TRect& area) {
+  const TRect part = IntersectRect(area, TRect{0, 0, FWidth, FHeight});
+  if (part.IsEmpty()) return TPixelImage(0, 0, 32);
+  const TGraphic* graphic = FPicture.Graphic();
+  if (FSurfaceMade || (graphic != nullptr && graphic->PaintsOverTime())) {
+    const TPixelImage& whole = Surface().Image();
+    TPixelImage cut(part.Width(), part.Height(), 32);
+    for (int y = 0; y < part.Height(); ++y)
+      std::copy_n(whole.ScanLine(part.Top + y) + 4 * part.Left, 4 * part.Width(), cut.ScanLine(y));
+    return cut;
+  }
+  FRepaintRequested = false;
+  TBitmap target;
+  target.SetSize(part.Width(), part.Height());
+  PaintOnto(target, TPoint{part.Left, part.Top});
+  return target.Image();
+}
+
 void TImage::Paint() {
-  // The surface's own change reports are held back: painting is the answer
-  // to a report, not a new one.
-  struct TPaintingScope {
-    bool& Flag;
-    explicit TPaintingScope(bool& flag) : Flag(flag) { Flag = true; }
-    ~TPaintingScope() { Flag = false; }
-  } scope(FPainting);
+  MakeSurface();
+  const TPaintingScope scope(FPainting);
   FOutOfDate = false;
   FRepaintRequested = false;
-  TCanvas& canvas = FSurface.Canvas();
+  PaintOnto(FSurface, TPoint{0, 0});
+}
+
+void TImage::PaintOnto(TBitmap& target, TPoint origin) {
+  TCanvas& canvas = target.Canvas();
   TGraphic* graphic = FPicture.Graphic();
   const bool shown = graphic != nullptr && !graphic->Empty();
   const TRect dest = shown ? DestRect() : TRect{};
   const TBrush brush = canvas.Brush;
   canvas.Brush = TBrush{FColor, TBrushStyle::bsSolid};
-  canvas.FillRect(TRect{dest.Right, 0, Width(), Height()});
-  canvas.FillRect(TRect{0, dest.Bottom, std::min(dest.Right, Width()), Height()});
+  canvas.FillRect(Moved(TRect{dest.Right, 0, Width(), Height()}, origin));
+  canvas.FillRect(Moved(TRect{0, dest.Bottom, std::min(dest.Right, Width()), Height()}, origin));
   canvas.Brush = brush;
-  if (shown) canvas.StretchDraw(dest, graphic);
+  if (shown) canvas.StretchDraw(Moved(dest, origin), graphic);
 }
 
 void TImage::Invalidate() {

@@ -7,7 +7,11 @@
 // by pixel without a display.
 //
 // Repainting is lazy: a change marks the surface out of date and reports it;
-// the surface is painted again when it is next asked for.
+// the surface is painted again when it is next asked for. The whole surface
+// is made only when it is asked for (Surface, SurfaceCanvas); a window asks
+// for the part it shows (SurfaceArea), and only that part is painted, so a
+// view far larger than what is seen of it (a frame slot of a big picture)
+// costs no more than what is seen.
 #pragma once
 
 #include <functional>
@@ -26,8 +30,8 @@ public:
   TImage(const TImage&) = delete;
   TImage& operator=(const TImage&) = delete;
 
-  int Width() const { return FSurface.Width(); }
-  int Height() const { return FSurface.Height(); }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
   // Negative sizes count as 0.
   void SetWidth(int width);
   void SetHeight(int height);
@@ -55,7 +59,11 @@ public:
   // The view's area on the display, painted first when it is out of date.
   const TBitmap& Surface();
   // The canvas painters draw the view's frames on.
-  TCanvas& SurfaceCanvas() { return FSurface.Canvas(); }
+  TCanvas& SurfaceCanvas();
+  // What the surface shows inside area (view coordinates, cut to the view),
+  // as a full-colour image of that part's size. Only that part is painted
+  // (unless the whole surface was made: then it is taken from there).
+  TPixelImage SurfaceArea(const TRect& area);
   // Draws the picture into DestRect on the surface, the rest in Color.
   void Paint();
   // Marks the surface out of date and reports the whole view, once until the
@@ -68,7 +76,14 @@ public:
 
 private:
   void Report();
+  // Makes the whole surface, at the view's size, when it is first asked for.
+  void MakeSurface();
+  // Draws what the view shows onto target, whose top-left stands at origin of the view.
+  void PaintOnto(TBitmap& target, TPoint origin);
 
+  int FWidth = 0;
+  int FHeight = 0;
+  bool FSurfaceMade = false;
   TBitmap FSurface;
   TPicture FPicture;  // after the surface: released first, while the surface still lives
   bool FStretch = false;

@@ -6,18 +6,25 @@
 
 namespace {
 
+// Pixels converted at a time: the colours of a whole row of a very wide
+// picture would take more memory than the picture (a multiple of 8, so that
+// every run starts on a byte).
+constexpr int RunPixels = 4096;
+
 // Decodes each source row, lets transform rework the colours, and stores them
-// in the same row of the target.
+// in the same row of the target, a run at a time.
 template <class Transform>
 void ConvertRows(const TPixelImage& source, TPixelImage& target, Transform&& transform) {
   const TRowCodec reader(source);
   TRowCodec writer(target);
-  std::vector<TColor> colors(static_cast<std::size_t>(source.Width()));
-  for (int y = 0; y < source.Height(); ++y) {
-    reader.Decode(source.ScanLine(y), 0, source.Width(), colors.data());
-    transform(colors);
-    writer.Encode(target.ScanLine(y), 0, source.Width(), colors.data());
-  }
+  std::vector<TColor> colors(static_cast<std::size_t>(std::min(source.Width(), RunPixels)));
+  for (int y = 0; y < source.Height(); ++y)
+    for (int x = 0; x < source.Width(); x += RunPixels) {
+      const int count = std::min(RunPixels, source.Width() - x);
+      reader.Decode(source.ScanLine(y), x, count, colors.data());
+      transform(colors.data(), count);
+      writer.Encode(target.ScanLine(y), x, count, colors.data());
+    }
 }
 
 }  // namespace
@@ -27,14 +34,36 @@ std::vector<TPaletteEntry> BlackWhiteTable() { return {TPaletteEntry{0, 0, 0, 0}
 TPixelImage ConvertImage(const TPixelImage& source, int bitCount, std::vector<TPaletteEntry> colorTable,
                   std::optional<TBitFields> bitFields) {
   TPixelImage target(source.Width(), source.Height(), bitCount, std::move(colorTable), bitFields);
-  ConvertRows(source, target, [](std::vector<TColor>&) {});
+  ConvertRows(source, target, [](TColor*, int) {});
   return target;
+}
+
+// An 8-bit source made black and white at 1 bit: each table index is judged
+// once, and the white pixels set their bits in the (zero, black) target.
+void ThresholdIndices(const TPixelImage& source, TColor background, TPixelImage& target) {
+  bool white[256] = {};
+  const std::vector<TPaletteEntry>& table = source.ColorTable();
+  for (std::size_t i = 0; i < table.size(); ++i)
+    white[i] = RGB(table[i].peRed, table[i].peGreen, table[i].peBlue) == background;
+  // Indices past the table read as black.
+  for (std::size_t i = table.size(); i < 256; ++i) white[i] = clBlack == background;
+  const int width = source.Width();
+  for (int y = 0; y < source.Height(); ++y) {
+    const std::uint8_t* in = source.ScanLine(y);
+    std::uint8_t* out = target.ScanLine(y);
+    for (int x = 0; x < width; ++x)
+      if (white[in[x]]) out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+  }
 }
 
 TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bitCount) {
   TPixelImage target(source.Width(), source.Height(), bitCount, bitCount == 1 ? BlackWhiteTable() : std::vector<TPaletteEntry>{});
-  ConvertRows(source, target, [background](std::vector<TColor>& colors) {
-    for (TColor& c : colors) c = c == background ? clWhite : clBlack;
+  if (source.BitCount() == 8 && bitCount == 1) {
+    ThresholdIndices(source, background, target);
+    return target;
+  }
+  ConvertRows(source, target, [background](TColor* colors, int count) {
+    for (int i = 0; i < count; ++i) colors[i] = colors[i] == background ? clWhite : clBlack;
   });
   return target;
 }
@@ -46,6 +75,38 @@ TPixelImage ResizeImage(const TPixelImage& source, int width, int height, TColor
   const int keepWidth = std::min(width, source.Width());
   const int keepHeight = std::min(height, source.Height());
   for (int y = 0; y < keepHeight; ++y) codec.CopyRaw(source.ScanLine(y), target.ScanLine(y), keepWidth);
+  return target;
+}
+
+TPixelImage CutRows(const TPixelImage& source, int top, int height, TColor fillBelow) {
+  const int inside = std::clamp(source.Height() - top, 0, height);
+  const bool fillsRows = inside < height;
+  bool exact = true;
+  if (fillsRows) {
+    TPixelImage probe(1, 1, source.BitCount(), source.ColorTable(), source.BitFields());
+    probe.SetPixel(0, 0, fillBelow);
+    exact = probe.GetPixel(0, 0) == fillBelow;
+  }
+  TPixelImage target = exact ? TPixelImage(source.Width(), height, source.BitCount(), source.ColorTable(), source.BitFields())
+                      : TPixelImage(source.Width(), height, 32);
+  if (exact) {
+    for (int y = 0; y < inside; ++y) std::copy_n(source.ScanLine(top + y), source.RowBytes(), target.ScanLine(y));
+  } else {
+    const TRowCodec reader(source);
+    TRowCodec writer(target);
+    std::vector<TColor> colors(static_cast<std::size_t>(std::min(source.Width(), RunPixels)));
+    for (int y = 0; y < inside; ++y)
+      for (int x = 0; x < source.Width(); x += RunPixels) {
+        const int count = std::min(RunPixels, source.Width() - x);
+        reader.Decode(source.ScanLine(top + y), x, count, colors.data());
+        writer.Encode(target.ScanLine(y), x, count, colors.data());
+      }
+  }
+  if (fillsRows && !target.Empty()) {
+    TRowCodec codec(target);
+    const std::uint32_t raw = codec.RawOf(fillBelow);
+    for (int y = inside; y < height; ++y) codec.Fill(target.ScanLine(y), 0, target.Width(), raw);
+  }
   return target;
 }
 

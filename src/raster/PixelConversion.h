@@ -25,6 +25,12 @@ TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bit
 // top-left as far as they fit, the new area takes the fill colour (RGB).
 TPixelImage ResizeImage(const TPixelImage& source, int width, int height, TColor fill);
 
+// Rows [top, top + height) of the source, as wide as it, in the source's own
+// format (a 1-bit picture stays 1 bit); rows below the source's last take the
+// fill colour (RGB). When there are such rows and the source's format cannot
+// hold the fill colour exactly, the result is a 32-bit image instead.
+TPixelImage CutRows(const TPixelImage& source, int top, int height, TColor fillBelow);
+
 // Sets every pixel of the image to a colour (RGB).
 void FillImage(TPixelImage& image, TColor fill);
 

@@ -1,38 +1,67 @@
 #include "PixelMemory.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <utility>
+
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
 
 namespace {
 
-// Below this, buffers come from the ordinary heap and are cheap to make.
-constexpr std::size_t HugePageWorthy = std::size_t{4} << 20;
+bool Mapped(std::size_t size) { return size >= SystemMappedBytes; }
 
-void AdviseHugePages(const std::uint8_t* data, std::size_t size) {
-#if defined(MADV_HUGEPAGE)
-  constexpr std::uintptr_t PageMask = 4095;
-  const auto start = reinterpret_cast<std::uintptr_t>(data);
-  const std::uintptr_t first = start & ~PageMask;
-  // Only a hint: where the system cannot follow it, nothing changes.
-  madvise(reinterpret_cast<void*>(first), start + size - first, MADV_HUGEPAGE);
+// Fresh zero pages from the system, or nullptr.
+void* MapSystemBytes(std::size_t size) {
+#if defined(__linux__)
+  // No huge-page hint: where the system compacts memory to follow one, the
+  // first big picture of a run waits for it (an 8192 x 8192 24-bit Open
+  // took 1.7 s instead of 0.5 s), and pages are made as they are written.
+  void* data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  return data == MAP_FAILED ? nullptr : data;
 #else
-  (void)data;
-  (void)size;
+  return std::calloc(size, 1);
 #endif
+}
+
+void FreeBytes(void* data, std::size_t size) {
+  if (data == nullptr) return;
+#if defined(__linux__)
+  if (Mapped(size)) {
+    ::munmap(data, size);
+    return;
+  }
+#endif
+  std::free(data);
 }
 
 }  // namespace
 
-void AllocatePixels(TPixelBytes& bits, std::size_t size, TPixelFill fill) {
-  bits.clear();
-  if (size >= HugePageWorthy) {
-    bits.shrink_to_fit();
-    bits.reserve(size);
-    AdviseHugePages(bits.data(), size);
-  }
-  if (fill == TPixelFill::pfZero)
-    bits.resize(size, 0);
-  else
-    bits.resize(size);
+TPixelBytes::TPixelBytes(std::size_t size, TPixelFill fill) {
+  if (size == 0) return;
+  void* data = Mapped(size)                 ? MapSystemBytes(size)
+               : fill == TPixelFill::pfZero ? std::calloc(size, 1)
+                                            : std::malloc(size);
+  if (data == nullptr) throw std::bad_alloc();
+  FData = static_cast<std::uint8_t*>(data);
+  FSize = size;
 }
+
+TPixelBytes::TPixelBytes(const TPixelBytes& other) : TPixelBytes(other.FSize, TPixelFill::pfLeaveUnset) {
+  if (FSize > 0) std::memcpy(FData, other.FData, FSize);
+}
+
+TPixelBytes::~TPixelBytes() { FreeBytes(FData, FSize); }
+
+void TPixelBytes::Swap(TPixelBytes& other) noexcept {
+  std::swap(FData, other.FData);
+  std::swap(FSize, other.FSize);
+}
+
+bool operator==(const TPixelBytes& a, const TPixelBytes& b) {
+  return a.FSize == b.FSize && (a.FSize == 0 || std::memcmp(a.FData, b.FData, a.FSize) == 0);
+}
+
+void AllocatePixels(TPixelBytes& bits, std::size_t size, TPixelFill fill) { bits = TPixelBytes(size, fill); }

@@ -94,7 +94,7 @@ TEST_F(ConverterAnimation, QuittingWhileAFrameWaitsForTheEventLoopEndsCleanly) {
   ShowGif(SolidAnimation(Colours, {3, 3, 3, 3}));
   // Starts the painter; its first frame waits for the event loop, which does
   // not run before the window closes.
-  EXPECT_EQ(InputPixel(), ColorToRGB(Converter.Image(1).Color())) << "nothing painted yet";
+  EXPECT_NE(InputPixel(), Red) << "frame 0 not painted yet";
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   Converter.close();
   EXPECT_EQ(Converter.Image(1).Picture().Graphic(), nullptr);

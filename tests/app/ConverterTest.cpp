@@ -4,12 +4,16 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "AppMessages.h"
 #include "AppTesting.h"
 #include "Bitmap.h"
+#include "BmpBuilder.h"
+#include "Canvas.h"
 #include "ImageView.h"
 
 namespace {
@@ -62,6 +66,47 @@ TEST_F(ConverterOpen, StripIsCutIntoFourFramesOfAQuarterOfItsHeightRoundedToEven
   }
 }
 
+TEST_F(ConverterOpen, AOneBitStripGivesOneBitFramesWhileTheBusyCursorShows) {
+  // 64 x 40, 1 bit, table black then white: (x, y) is white when (x + 2y) % 3 == 0.
+  const int width = 64, height = 40, rowBytes = 8;
+  const auto white = [](int x, int y) { return (x + 2 * y) % 3 == 0; };
+  std::vector<std::uint8_t> rows(static_cast<std::size_t>(rowBytes * height), 0);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (white(x, y)) rows[static_cast<std::size_t>((height - 1 - y) * rowBytes + x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+  const std::string fileName = Temp.File("strip.bmx");
+  WriteWholeFile(fileName, SimpleBmp(width, height, 1, {clBlack, clWhite}, rows));
+
+  // What the cursor is whenever a slot view reports a change once the file
+  // is being read (the slot takes the frame's size then).
+  std::vector<Qt::CursorShape> during;
+  TImage& slot = Converter.Image(2);
+  const std::function<void(const TRect&)> report = slot.OnInvalidate;
+  slot.OnInvalidate = [&](const TRect& area) {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    if (slot.Height() == 10) during.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+    report(area);
+  };
+  OpenInConverter(fileName);
+  slot.OnInvalidate = report;
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  ASSERT_FALSE(during.empty());
+  EXPECT_EQ(during, std::vector<Qt::CursorShape>(during.size(), Qt::WaitCursor));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+  for (int k = 0; k < 4; ++k) {
+    const auto* frame = dynamic_cast<const TBitmap*>(Converter.Image(k + 2).Picture().Graphic());
+    ASSERT_NE(frame, nullptr);
+    // A full-colour slot, still held at the strip's 1 bit per pixel.
+    EXPECT_EQ(frame->PixelFormat(), TPixelFormat::pfDevice) << "frame " << k + 1;
+    EXPECT_EQ(frame->Image().BitCount(), 1) << "frame " << k + 1;
+    std::vector<TColor> expected;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < width; ++x) expected.push_back(white(x, k * 10 + y) ? clWhite : clBlack);
+    EXPECT_EQ(PixelsOf(Converter.Image(k + 2).Picture()), expected) << "frame " << k + 1;
+  }
+}
+
 TEST_F(ConverterOpen, InfoShowsSixLinesAboutTheOpenedFile) {
   const std::string fileName = WriteColorBmp(Temp, "anim.bmx", 16, 64);
   OpenInConverter(fileName);
@@ -91,6 +136,7 @@ TEST_F(ConverterOpen, FailuresShowTheirMessageAndLeaveClearedViewsAndDisabledCom
     EXPECT_EQ(shown.Kind, TMessageKind::mkError);
     EXPECT_EQ(shown.Text, c.Message);
     ExpectAllViewsEmpty();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy cursor went with the failure
     EXPECT_FALSE(Enabled(Converter, "Button2"));
     EXPECT_FALSE(Enabled(Converter, "Button3"));
     ASSERT_NE(Converter.Document().InputBitmap, nullptr);
@@ -186,4 +232,43 @@ TEST_F(ConverterCommands, ClosingTheWindowEndsTheProgramAndReleasesTheDocument) 
   EXPECT_EQ(closed.count(), 1);
   EXPECT_EQ(Converter.Document().InputBitmap, nullptr);
   EXPECT_EQ(Converter.Image(1).Picture().Graphic(), nullptr);
+}
+
+// A view as large as a big picture, in a small window: only the part that can
+// be seen is painted, on a surface no larger than that part.
+TEST(ImageViewPaint, OnlyTheVisiblePartOfAHugeViewIsPainted) {
+  class TRecordingGraphic : public TGraphic {
+  public:
+    explicit TRecordingGraphic(std::vector<TRect>& surfaces) : FSurfaces(surfaces) {}
+    int Width() const override { return 20000; }
+    int Height() const override { return 20000; }
+    bool Empty() const override { return false; }
+    void Draw(TCanvas& canvas, const TRect& rect) override {
+      FSurfaces.push_back(canvas.ClipRect());
+      canvas.SetPixelColor(rect.Left, rect.Top, clRed);  // the picture's top-left corner
+    }
+    std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TRecordingGraphic>(FSurfaces); }
+    void LoadFromStream(TStream&) override {}
+    void SaveToStream(TStream&) override {}
+
+  private:
+    std::vector<TRect>& FSurfaces;
+  };
+  QWidget window;
+  window.resize(100, 80);
+  auto* view = new TImageView(&window, "Huge", QRect(0, 0, 100, 80));
+  std::vector<TRect> surfaces;
+  view->Model().Picture().SetGraphic(std::make_unique<TRecordingGraphic>(surfaces));
+  view->Model().SetSize(20000, 20000);
+  EXPECT_EQ(view->size(), QSize(20000, 20000));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QImage shown = window.grab().toImage();
+  ASSERT_FALSE(surfaces.empty());
+  for (const TRect& surface : surfaces) {
+    EXPECT_LE(surface.Width(), 100);
+    EXPECT_LE(surface.Height(), 80);
+  }
+  EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(1, 1), QColor(Qt::white));
 }

@@ -160,26 +160,50 @@ TEST_F(HandOff, ConverterSavesTheStripAsAOneBitBmpUnderThePresetName) {
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
+TEST_F(HandOff, ConverterSaveOfAnEmptyOutputViewShowsAMessageAndLeavesTheDiskAlone) {
+  // Screen saver frames fill the four slots; the output view stays empty.
+  ShowEditor();
+  for (int frame = 1; frame <= 4; ++frame) {
+    DrawFrame("RadioButton2", frame);
+    SendFrame(frame);
+  }
+  Click(Editor, "Button1");
+  EXPECT_EQ(Output().Graphic(), nullptr);
+  ASSERT_TRUE(Enabled(Converter, "Button2"));
+  const std::string existing = Temp.File("anim4.bmx");
+  WriteWholeFile(existing, {7, 7, 7});
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    Click(Converter, "Button2");
+    const TShownMessage shown = Dialogs.TakeMessage();
+    EXPECT_EQ(shown.Kind, TMessageKind::mkError);
+    EXPECT_EQ(shown.Text, "Nothing to save: the picture is empty.");
+    Converter.Image(6).Picture().Bitmap();  // an empty bitmap is as empty
+  }
+  EXPECT_TRUE(Dialogs.SaveRequests.empty());
+  EXPECT_TRUE(Dialogs.ReplaceQuestions.empty());
+  EXPECT_EQ(ReadWholeFile(existing), (std::vector<std::uint8_t>{7, 7, 7}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Temp.Path()), {}), 1);
+  EXPECT_TRUE(Enabled(Converter, "Button2"));
+}
+
 TEST_F(HandOff, ConverterSaveWritesNothingWhenCancelledOrRefusedAndReportsWhatFails) {
   ShowEditor();
-  DrawFrame("RadioButton2", 1);
-  SendFrame(1);  // the output view holds nothing: the strip is an empty bitmap
+  DrawFrame("RadioButton3", 1);
+  SendFrame(1);  // the output view holds a 16 x 64 strip
   Click(Editor, "Button1");
   const std::string target = Temp.File("out.bmx");
-  Dialogs.SaveAnswers = {std::nullopt, target, target, target};
+  Dialogs.SaveAnswers = {std::nullopt, target, target};
   Click(Converter, "Button2");  // cancelled
   EXPECT_FALSE(std::filesystem::exists(target));
-  Click(Converter, "Button2");  // an empty strip is a file of 0 bytes
-  EXPECT_EQ(ReadWholeFile(target).size(), 0u);
-  EXPECT_TRUE(Dialogs.ReplaceQuestions.empty());
 
   WriteWholeFile(target, {7, 7, 7});
   Dialogs.ReplaceAnswers = {false, true};
   Click(Converter, "Button2");
   EXPECT_EQ(ReadWholeFile(target), (std::vector<std::uint8_t>{7, 7, 7}));
   Click(Converter, "Button2");
-  EXPECT_EQ(ReadWholeFile(target).size(), 0u);
+  EXPECT_EQ(ReadWholeFile(target).size(), 318u);
   EXPECT_EQ(Dialogs.ReplaceQuestions, (std::vector<std::string>{target, target}));
+  EXPECT_TRUE(Dialogs.Messages.empty());
 
   const std::string unwritable = Temp.File("missing-folder/out.bmx");
   Dialogs.SaveAnswers = {unwritable};

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <thread>
+
 #include "Exception.h"
 #include "FileStream.h"
 #include "MemoryStream.h"
@@ -66,6 +72,82 @@ TEST(FileStream, CreateEmptiesAnExistingFileAndReadsBack) {
 TEST(FileStream, AFolderCannotBeOpenedForReading) {
   TTempDir dir;
   EXPECT_THROW(TFileStream(dir.Path().string(), TFileMode::fmOpenRead), Exception);
+}
+
+TEST(FileStream, AFailedSeekRaisesAndTheStreamStaysWhereItWas) {
+  TTempDir dir;
+  const std::string name = dir.File("a.bin");
+  WriteWholeFile(name, {1, 2, 3, 4});
+  TFileStream stream(name, TFileMode::fmOpenRead);
+  stream.SetPosition(2);
+  try {
+    stream.Seek(-10, TSeekOrigin::soBeginning);
+    FAIL() << "a seek before the start must fail";
+  } catch (const Exception& error) {
+    EXPECT_EQ(error.Message(), "Stream seek error");
+  }
+  EXPECT_EQ(stream.Position(), 2);
+}
+
+// The read end of a pipe opened by name, as /dev/stdin is when a pipe feeds
+// a program; a second thread writes the bytes and closes the pipe.
+class TPipeFeed {
+public:
+  explicit TPipeFeed(std::vector<std::uint8_t> bytes) {
+    if (::pipe(FPipe) != 0) throw std::runtime_error("no pipe");
+    FWriter = std::thread([this, bytes = std::move(bytes)] {
+      std::size_t done = 0;
+      while (done < bytes.size()) {
+        const ssize_t put = ::write(FPipe[1], bytes.data() + done, bytes.size() - done);
+        if (put <= 0) break;
+        done += static_cast<std::size_t>(put);
+      }
+      ::close(FPipe[1]);
+    });
+  }
+  ~TPipeFeed() {
+    FWriter.join();
+    ::close(FPipe[0]);
+  }
+  std::string Name() const { return "/proc/self/fd/" + std::to_string(FPipe[0]); }
+
+private:
+  int FPipe[2] = {-1, -1};
+  std::thread FWriter;
+};
+
+TEST(FileStream, APipeIsReadWholeAndThenSeeksLikeAFile) {
+  std::vector<std::uint8_t> bytes(300000);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+  TPipeFeed feed(bytes);
+  TFileStream stream(feed.Name(), TFileMode::fmOpenRead);
+  EXPECT_EQ(stream.Size(), 300000);
+  stream.SetPosition(299998);
+  EXPECT_EQ(stream.ReadWord(), bytes[299998] | (bytes[299999] << 8));
+  EXPECT_EQ(stream.Seek(-300000, TSeekOrigin::soCurrent), 0);
+  EXPECT_EQ(stream.ReadByte(), 0);
+  stream.Seek(0, TSeekOrigin::soEnd);
+  EXPECT_THROW(stream.ReadByte(), Exception);
+}
+
+TEST(FileStream, InputThatCannotSeekIsReadOnlyUpToItsCap) {
+  ::signal(SIGPIPE, SIG_IGN);  // the writer meets a closed pipe
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  std::thread writer([&] {
+    const std::vector<std::uint8_t> chunk(1 << 16, 0x55);
+    for (int i = 0; i < 4; ++i)
+      if (::write(fds[1], chunk.data(), chunk.size()) <= 0) break;
+    ::close(fds[1]);
+  });
+  try {
+    ReadToEnd(fds[0], 100000);
+    ADD_FAILURE() << "more than the cap must fail";
+  } catch (const Exception& error) {
+    EXPECT_EQ(error.Message(), "Out of system resources");
+  }
+  ::close(fds[0]);
+  writer.join();
 }
 
 }  // namespace

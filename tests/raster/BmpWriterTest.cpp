@@ -119,9 +119,10 @@ TEST(BmpWriterGolden, EverySourceDepthGivesTheGoldenBytes) {
 }
 
 TEST(BmpWriterGolden, GoldenFilesShowThePatternToAnotherReader) {
-  if (!OracleAvailable()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+  if (!OracleAvailable()) GTEST_SKIP() << OracleMissingReason();
+  TTempDir scratch;
   for (const TGoldenSize& size : GoldenSizes) {
-    const std::optional<TRgbImage> decoded = DecodeWithOracle(GoldenFile(size));
+    const std::optional<TRgbImage> decoded = DecodeWithOracle(GoldenFile(size), scratch);
     ASSERT_TRUE(decoded) << GoldenFile(size);
     TRgbImage expected{size.Width, size.Height, {}};
     for (int y = 0; y < size.Height; ++y)

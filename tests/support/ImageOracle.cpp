@@ -1,20 +1,19 @@
 #include "ImageOracle.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
-#include "TestFiles.h"
+#include "Programs.h"
 
 namespace {
 
-const std::string ConvertProgram = KORVANE_IMAGE_ORACLE;
-
-std::string Quoted(const std::string& argument) {
-  std::string quoted = "'";
-  for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+// ImageMagick 7 names its one program magick; ImageMagick 6 on Debian
+// installs convert-im6.q16 and points convert at it.
+const TFoundProgram& Oracle() {
+  static const TFoundProgram found =
+      FindProgram(TProgramClaim{"ImageMagick", {"magick", "convert-im6.q16", "convert"}, {"-version"}, "Version: ImageMagick "});
+  return found;
 }
 
 // Reads a P6 header token, skipping white space and comments.
@@ -32,18 +31,19 @@ std::string Token(const std::vector<std::uint8_t>& bytes, std::size_t& pos) {
 
 }  // namespace
 
-bool OracleAvailable() { return !ConvertProgram.empty() && std::filesystem::exists(ConvertProgram); }
+bool OracleAvailable() { return static_cast<bool>(Oracle()); }
+
+std::string OracleMissingReason() { return Oracle().Reason; }
 
 bool RunOracle(const std::vector<std::string>& arguments) {
   if (!OracleAvailable()) return false;
-  std::string command = Quoted(ConvertProgram);
-  for (const std::string& a : arguments) command += " " + Quoted(a);
-  command += " 2>/dev/null";
-  return std::system(command.c_str()) == 0;
+  // ImageMagick 7's magick takes convert's arguments itself.
+  const TProgramRun run = RunProgram(Oracle().Path, arguments);
+  return run.Finished && run.ExitStatus == 0;
 }
 
-std::optional<TRgbImage> DecodeWithOracle(const std::string& fileName) {
-  const std::string ppm = fileName + ".oracle.ppm";
+std::optional<TRgbImage> DecodeWithOracle(const std::string& fileName, const TTempDir& scratch) {
+  const std::string ppm = scratch.File(std::filesystem::path(fileName).filename().string() + ".oracle.ppm");
   if (!RunOracle({fileName, "-depth", "8", "PPM:" + ppm})) return std::nullopt;
   const std::vector<std::uint8_t> bytes = ReadWholeFile(ppm);
   std::filesystem::remove(ppm);

@@ -3,7 +3,6 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 TTempDir::TTempDir() {
@@ -18,9 +17,13 @@ TTempDir::~TTempDir() {
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
+  std::ifstream in(fileName, std::ios::binary | std::ios::ate);
   if (!in) throw std::runtime_error("cannot read " + fileName);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!in) throw std::runtime_error("cannot read " + fileName);
+  return bytes;
 }
 
 void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {

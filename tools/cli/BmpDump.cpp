@@ -4,14 +4,13 @@
 #include "Commands.h"
 #include "DumpFormats.h"
 #include "Exception.h"
-#include "FileStream.h"
+#include "Files.h"
 #include "Json.h"
 
-int DumpBmp(const std::string& fileName, std::ostream& out) {
+int DumpBmp(const std::string& fileName, std::istream& in, std::ostream& out) {
   TBmpImage bmp;
   try {
-    TFileStream stream(fileName, TFileMode::fmOpenRead);
-    bmp = ReadBmp(stream);
+    bmp = ReadBmp(*OpenInput(fileName, in));
   } catch (const Exception& error) {
     out << "{\"format\":\"bmp\",\"ok\":false,\"error\":" << JsonString(error.Message()) << "}\n";
     return ExitFailed;

@@ -8,22 +8,23 @@
 #include "BmxAnimation.h"
 #include "BmxStrip.h"
 #include "Commands.h"
+#include "Files.h"
 
-int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
     err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n";
     return ExitUsage;
   }
   try {
     TBitmap strip;
-    strip.LoadFromFile(args[0]);
+    LoadInput(strip, args[0], in);
     const int frameHeight = FrameHeightOf(strip.Height());
     TGIFImage animation;
     for (int k = 0; k < StripFrameCount; ++k) {
       TBitmap frame = CutStripFrame(strip, k, frameHeight);
       AddAnimationFrame(animation, frame);
     }
-    animation.SaveToFile(args[1]);
+    SaveOutput(animation, args[1], out);
   } catch (const Exception& error) {
     err << error.Message() << "\n";
     return ExitFailed;

@@ -1,11 +1,13 @@
 // The commands of korvane-cli, callable without a process so tests can run
-// them: each takes the words after its name and the output and error streams,
-// and returns the exit status.
+// them: each takes the words after its name and the input, output and error
+// streams, and returns the exit status. A file name "-" stands for the input
+// stream where a file is read and for the output stream where one is written.
 //
 //   dump [--format bmp|gif] FILE   one JSON line with the picture's pixels, or
 //                                  its read error (exit status 1)
 //   mono-bmp IN OUT                IN made black and white (white stays white,
-//                                  every other colour black) written as a 1-bit BMP
+//                                  every other colour black) written as a 1-bit BMP;
+//                                  an empty picture is refused (exit status 1)
 //   bmx2gif IN.bmp OUT.gif         the strip IN cut into four frames and written
 //                                  as a looping GIF, as the window's Open,
 //                                  Animate and Save do; the message alone on
@@ -21,6 +23,7 @@
 //                                  status 1 and OUT left as it was
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,11 +32,13 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1;
 inline constexpr int ExitUsage = 2;
 
-int Bmx2GifCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int Gif2BmxCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int MonoBmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RewriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int DumpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int Gif2BmxCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int MonoBmpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RenderCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RewriteCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 // Picks the command by the first word.
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// The same with nothing on the input stream.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -28,8 +28,8 @@ std::optional<TDumpArguments> ParseDumpArguments(const std::vector<std::string>&
 
 }  // namespace
 
-int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int DumpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<TDumpArguments> parsed = ParseDumpArguments(args, err);
   if (!parsed) return ExitUsage;
-  return parsed->Format->Dump(parsed->FileName, out);
+  return parsed->Format->Dump(parsed->FileName, in, out);
 }

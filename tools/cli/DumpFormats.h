@@ -1,5 +1,6 @@
 // The picture formats the dump command can read. Each format reads a named
-// file and prints its one JSON line, returning the exit status; a new reader
+// file (or, for "-", the input stream) and prints its one JSON line,
+// returning the exit status; a new reader
 // adds its own file with its dump function and one row to the table in
 // DumpFormats.cpp.
 #pragma once
@@ -7,7 +8,7 @@
 #include <iosfwd>
 #include <string>
 
-using TDumpFile = int (*)(const std::string& fileName, std::ostream& out);
+using TDumpFile = int (*)(const std::string& fileName, std::istream& in, std::ostream& out);
 
 struct TDumpFormat {
   const char* Name;  // as given to --format
@@ -20,4 +21,4 @@ const TDumpFormat* FindDumpFormat(const std::string& name);
 const TDumpFormat& FormatOfFileName(const std::string& fileName);
 
 // {"format":"bmp","ok":true,"width":W,"height":H,"pixels":"rrggbb..."} (BmpDump.cpp).
-int DumpBmp(const std::string& fileName, std::ostream& out);
+int DumpBmp(const std::string& fileName, std::istream& in, std::ostream& out);

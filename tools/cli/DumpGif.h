@@ -5,5 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-// Reads the file and prints the JSON line; 0 when it was read, 1 when not.
+// Reads the file ("-": the input stream) and prints the JSON line; 0 when it was read, 1 when not.
+int DumpGif(const std::string& fileName, std::istream& in, std::ostream& out);
+// The same for a named file only.
 int DumpGif(const std::string& fileName, std::ostream& out);

@@ -6,17 +6,18 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "Files.h"
 #include "GIFImage.h"
 
-int Gif2BmxCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int Gif2BmxCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
     err << "usage: korvane-cli gif2bmx IN.gif OUT.bmx\n";
     return ExitUsage;
   }
   try {
     TGIFImage gif;
-    gif.LoadFile(args[0]);
-    gif.ComposeStrip()->SaveToFile(args[1]);
+    LoadInput(gif, args[0], in);
+    SaveOutput(*gif.ComposeStrip(), args[1], out);
   } catch (const std::exception& error) {
     err << error.what() << '\n';
     return ExitFailed;

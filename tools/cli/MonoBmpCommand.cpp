@@ -1,18 +1,22 @@
 #include "Bitmap.h"
 #include "Commands.h"
 #include "Exception.h"
+#include "Files.h"
+#include "RasterMessages.h"
 
-int MonoBmpCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int MonoBmpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
     err << "usage: korvane-cli mono-bmp IN OUT\n";
     return ExitUsage;
   }
   try {
     TBitmap bitmap;
-    bitmap.LoadFromFile(args[0]);
+    bitmap.LoadFromStream(*OpenInput(args[0], in));
+    // An empty picture would give an empty file: refused, and OUT stays as it was.
+    if (bitmap.Empty()) throw Exception(SNothingToSave);
     // A bitmap without a canvas keeps exactly white as white and makes every other colour black.
     bitmap.SetMonochrome(true);
-    bitmap.SaveToFile(args[1]);
+    WriteOutput(args[1], out, [&bitmap](TStream& stream) { bitmap.SaveToStream(stream); });
   } catch (const Exception& error) {
     err << "korvane-cli mono-bmp: " << error.Message() << "\n";
     return ExitFailed;

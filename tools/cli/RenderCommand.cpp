@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "Files.h"
 #include "GifJson.h"
 #include "GIFImage.h"
 #include "Json.h"
@@ -19,7 +20,7 @@ std::string BitmapJson(const TBitmap* bitmap) {
 
 }  // namespace
 
-int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RenderCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) {
     err << "usage: korvane-cli render FILE.gif\n";
     return ExitUsage;
@@ -27,7 +28,7 @@ int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::
   std::string line;
   try {
     TGIFImage image;
-    image.LoadFile(args[0]);
+    image.LoadFromStream(*OpenInput(args[0], in));
     std::string frames;
     for (int i = 0; i < image.Frames().Count(); ++i)
       frames += (i > 0 ? "," : "") + BitmapJson(image.Frames()[i].Bitmap());

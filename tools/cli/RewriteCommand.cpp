@@ -4,17 +4,18 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "Files.h"
 #include "GIFImage.h"
 
-int RewriteCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int RewriteCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
     err << "usage: korvane-cli rewrite IN.gif OUT.gif\n";
     return ExitUsage;
   }
   try {
     TGIFImage image;
-    image.LoadFile(args[0]);
-    image.SaveToFile(args[1]);
+    LoadInput(image, args[0], in);
+    SaveOutput(image, args[1], out);
   } catch (const Exception& error) {
     err << "korvane-cli rewrite: " << error.Message() << "\n";
     return ExitFailed;
