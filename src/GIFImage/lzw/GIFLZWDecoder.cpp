@@ -56,6 +56,16 @@ std::uint64_t Load64(const std::uint8_t* bytes) {
   return value;
 }
 
+// The next free code has just grown to nextFree: once it no longer fits the
+// code width, codes get one bit wider, up to 12 bits.
+inline void WidenCodes(int nextFree, int& widthLimit, int& width, std::uint32_t& mask) {
+  if (nextFree >= widthLimit && widthLimit < MaxCodes) {
+    widthLimit *= 2;
+    ++width;
+    mask = (1u << width) - 1;
+  }
+}
+
 void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
   std::uint64_t low;
   std::uint64_t high;
@@ -194,11 +204,7 @@ int TLZWDecoder::StartAfterClear() {
 void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t length) {
   if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
   FEntries[FNextFree] = {source, static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(prefix)};
-  if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
-    FWidthLimit *= 2;
-    ++FWidth;
-    FMask = (1u << FWidth) - 1;
-  }
+  WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
 }
 
 // The common case, with the decoder's state in locals and no check per byte:
@@ -240,11 +246,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     // for every code would stall the copies that read this string next.)
     if (code == nextFree) out[pos + length - 1] = *prevString;
     bitPos += static_cast<std::uint64_t>(width);
-    if (nextFree < MaxCodes && ++nextFree >= widthLimit && widthLimit < MaxCodes) {
-      widthLimit *= 2;
-      ++width;
-      mask = (1u << width) - 1;
-    }
+    if (nextFree < MaxCodes) WidenCodes(++nextFree, widthLimit, width, mask);
     prevCode = code;
     prevString = out + pos;
     prevLength = length;
@@ -334,11 +336,7 @@ std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
   if (FNextFree < MaxCodes) {
     FPrefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
     FSuffix[FNextFree] = FFirst;
-    if (++FNextFree >= FWidthLimit && FWidthLimit < MaxCodes) {
-      FWidthLimit *= 2;
-      ++FWidth;
-      FMask = (1u << FWidth) - 1;
-    }
+    WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
   }
   FPrevCode = inCode;
   const std::size_t room = FCount - pos;
