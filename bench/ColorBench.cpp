@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <memory>
-#include <random>
 
 #include "GIFImage.h"
 #include "ColorLookup.h"
@@ -15,29 +14,14 @@
 #include "DitherErrorRows.h"
 #include "DitherFloydSteinberg.h"
 #include "FixedPalettes.h"
+#include "NoisyGradient.h"
 
 namespace {
 
-constexpr int Side = 1024;
-constexpr std::int64_t Pixels = std::int64_t{Side} * Side;
+constexpr int Side = NoisyGradientSide;
+constexpr std::int64_t Pixels = NoisyGradientPixels;
 
-const TPixelImage& Picture() {
-  static const TPixelImage picture = [] {
-    TPixelImage dib(Side, Side, 24);
-    std::mt19937 random(1);
-    for (int y = 0; y < Side; ++y) {
-      std::uint8_t* p = dib.ScanLine(y);
-      for (int x = 0; x < Side; ++x, p += 3) {
-        const int noise = static_cast<int>(random() % 48) - 24;
-        p[0] = static_cast<std::uint8_t>(std::clamp((x + y) / 8 + noise, 0, 255));
-        p[1] = static_cast<std::uint8_t>(std::clamp(y / 4 - noise, 0, 255));
-        p[2] = static_cast<std::uint8_t>(std::clamp(x / 4 + noise, 0, 255));
-      }
-    }
-    return dib;
-  }();
-  return picture;
-}
+const TPixelImage& Picture() { return NoisyGradient(); }
 
 const TPalette& PicturePalette() {
   static const TPalette palette = BuildOctreePalette(Picture(), 256, 8, false);

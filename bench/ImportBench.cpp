@@ -5,32 +5,19 @@
 // whose switch to 24 bits is part of the import.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <random>
 
 #include "GIFImage.h"
+#include "NoisyGradient.h"
 
 namespace {
 
-constexpr int Side = 1024;
-constexpr std::int64_t Pixels = std::int64_t{Side} * Side;
+constexpr std::int64_t Pixels = NoisyGradientPixels;
 
-// A colour gradient with noise in every pixel.
+// The shared noisy gradient as a 24-bit bitmap.
 const TBitmap& Picture() {
   static const TBitmap picture = [] {
-    TPixelImage dib(Side, Side, 24);
-    std::mt19937 random(1);
-    for (int y = 0; y < Side; ++y) {
-      std::uint8_t* p = dib.ScanLine(y);
-      for (int x = 0; x < Side; ++x, p += 3) {
-        const int noise = static_cast<int>(random() % 48) - 24;
-        p[0] = static_cast<std::uint8_t>(std::clamp((x + y) / 8 + noise, 0, 255));
-        p[1] = static_cast<std::uint8_t>(std::clamp(y / 4 - noise, 0, 255));
-        p[2] = static_cast<std::uint8_t>(std::clamp(x / 4 + noise, 0, 255));
-      }
-    }
     TBitmap bitmap;
-    bitmap.SetImage(std::move(dib), false);
+    bitmap.SetImage(NoisyGradient(), false);
     return bitmap;
   }();
   return picture;

@@ -10,6 +10,7 @@
 
 #include "BmxAnimation.h"
 #include "BmxStrip.h"
+#include "CliTesting.h"
 #include "Commands.h"
 #include "GifBuilder.h"
 #include "TestFiles.h"
@@ -80,18 +81,6 @@ TBytes ExpectedPhoneGif() {
     gif.ImageData(8, data);
   }
   return gif.Trailer().Bytes();
-}
-
-struct TRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-TRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err);
-  return {status, out.str(), err.str()};
 }
 
 TEST(BmxAnimation, FourFramesLoopForeverAtThirtyHundredths) {

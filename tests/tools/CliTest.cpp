@@ -10,6 +10,7 @@
 
 #include "BmpBuilder.h"
 #include "BmpReader.h"
+#include "CliTesting.h"
 #include "Commands.h"
 #include "DibPixels.h"
 #include "GifBuilder.h"
@@ -19,18 +20,6 @@
 #include "TestFiles.h"
 
 namespace {
-
-struct TRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-TRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCommandLine(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // 2 x 1, 1 bit, table red then white: red, white.
 std::vector<std::uint8_t> RedWhite() { return SimpleBmp(2, 1, 1, {clRed, clWhite}, {0x40, 0, 0, 0}); }
