@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "BmxStrip.h"
 #include "GIFImage.h"
 #include "MemoryStream.h"
 
