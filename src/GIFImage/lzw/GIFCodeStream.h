@@ -1,13 +1,14 @@
 // TGIFCodeStream: the image data of one frame, its data sub-blocks gathered
 // from the stream into one contiguous buffer so that the LZW decoder reads
 // codes without stopping at block boundaries. Gathering reads ahead in chunks
-// and gives back what it read beyond the data's zero-size terminator, so the
-// stream ends up right after the frame's data.
+// straight into that buffer, drops the size bytes in place, and gives back
+// what it read beyond the data's zero-size terminator, so the stream ends up
+// right after the frame's data.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class TStream;
 
@@ -18,9 +19,9 @@ inline constexpr std::size_t CodeStreamPadding = 8;
 struct TGIFCodeStream {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
-  std::vector<std::uint8_t> Bytes;  // the data bytes, then CodeStreamPadding zeros
-  std::size_t Size = 0;             // data bytes
-  bool Terminated = false;          // the zero-size sub-block was read
+  std::unique_ptr<std::uint8_t[]> Bytes;  // the data bytes, then CodeStreamPadding zeros
+  std::size_t Size = 0;                   // data bytes
+  bool Terminated = false;                // the zero-size sub-block was read
   // Where the data of a sub-block starts that announced more bytes than the
   // stream still had; npos when every sub-block was complete.
   std::size_t ShortFrom = npos;

@@ -7,7 +7,9 @@
 // is not valid GIF data; such a stream is followed exactly with the classic
 // prefix and suffix tables and an output stack from there to the next clear
 // code, so that its strings come out as a table walk would give them, and a
-// prefix chain that loops is caught.
+// prefix chain that loops is caught. Valid data never needs the prefixes, so
+// they are not kept while decoding it: the codes read since the clear code
+// are read again to make them when such a code comes.
 #include "GIFLZWDecoder.h"
 
 #include <algorithm>
@@ -28,18 +30,10 @@
 namespace {
 
 constexpr int MaxCodes = 4096;    // 12-bit codes
+constexpr unsigned MaxCodeWidth = 12;
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
 constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
 constexpr std::size_t Piece = 16;
-
-// A table entry: where its string can be copied from, its length, and the
-// code of the string without its last index. Single indices are copied from
-// a table of all index values, the others from where they were written.
-struct TEntry {
-  const std::uint8_t* Source;
-  std::uint16_t Length;
-  std::uint16_t Prefix;
-};
 
 // Every index value a code below a clear code of at most 2048 can stand for,
 // with a piece's worth of bytes to spare at the end.
@@ -57,12 +51,11 @@ std::uint64_t Load64(const std::uint8_t* bytes) {
 }
 
 // The next free code has just grown to nextFree: once it no longer fits the
-// code width, codes get one bit wider, up to 12 bits.
-inline void WidenCodes(int nextFree, int& widthLimit, int& width, std::uint32_t& mask) {
-  if (nextFree >= widthLimit && widthLimit < MaxCodes) {
-    widthLimit *= 2;
+// code width (the mask of its bits), codes get one bit wider, up to 12 bits.
+inline void WidenCodes(int nextFree, int& width, std::uint32_t& mask) {
+  if (static_cast<unsigned>(nextFree) > mask && width < static_cast<int>(MaxCodeWidth)) {
     ++width;
-    mask = (1u << width) - 1;
+    mask = mask * 2 + 1;
   }
 }
 
@@ -77,23 +70,35 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
 
 // The decoder's tables: too big for a thread's stack and too costly to take
 // from the heap for every frame of a small file, so each thread that decodes
-// keeps one set. They are left uninitialised; each entry is written before
-// it is read.
+// keeps one set.
+//
+// A table entry is where its string can be copied from and its length. Single
+// indices are copied from a table of all index values, the others from where
+// they were written. Each has one more slot: the fast path writes the next
+// entry even when the table is full. Every length above the next free entry
+// is 0, as for the clear and end codes, so that one test of the length sends
+// every code the fast path cannot take to the careful one; a decoder leaves
+// the lengths all 0 for the next. The other tables are written before they
+// are read.
 struct TLZWTables {
-  TEntry Entries[MaxCodes + 1];  // one more: the fast path writes the next entry even when the table is full
+  const std::uint8_t* Sources[MaxCodes + 1];
+  std::uint16_t Lengths[MaxCodes + 1];
   std::uint16_t Prefix[MaxCodes];
   std::uint8_t Suffix[MaxCodes];
   std::uint8_t Stack[MaxStack];
 };
 
 TLZWTables& ThreadTables() {
-  thread_local const auto tables = std::make_unique_for_overwrite<TLZWTables>();
+  thread_local const auto tables = std::make_unique<TLZWTables>();
   return *tables;
 }
 
 class TLZWDecoder {
 public:
   TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
+  ~TLZWDecoder() { ClearLengths(0); }
+  TLZWDecoder(const TLZWDecoder&) = delete;
+  TLZWDecoder& operator=(const TLZWDecoder&) = delete;
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
@@ -101,12 +106,14 @@ public:
 private:
   int ReadCode();
   int ReadCodeAtLimit();
+  void ClearLengths(int from);
   void Reset();
   int StartAfterClear();
-  void AddEntry(int prefix, const std::uint8_t* source, std::size_t length);
+  void AddEntry(const std::uint8_t* source, std::size_t length);
   std::size_t FastRun(std::size_t pos);
   std::size_t WriteString(int code, std::size_t pos);
   void EnterExactMode();
+  void ReplayPrefixes();
   std::size_t WriteStringExactly(int code, std::size_t pos);
   void ReadOneMore(std::size_t pos);
 
@@ -122,39 +129,38 @@ private:
   int FEnd;
   int FWidth = 0;
   std::uint32_t FMask = 0;
-  int FNextFree = 0;
-  int FWidthLimit = 0;
+  int FNextFree;
   bool FExact = false;
+  std::uint64_t FTableStart = 0;  // where the first code after the last clear code starts
 
   std::uint8_t* FOut = nullptr;
   std::size_t FCount = 0;
   bool FCutShort = false;  // the last string ran past the frame's last pixel
-  int FPrevCode = 0;
+  int FPrevCode = 0;  // the code read before the current one (exact mode)
   const std::uint8_t* FPrevString = nullptr;  // where the previous string was written
   std::size_t FPrevLength = 0;
   std::uint8_t FFirst = 0;  // first index of the previous string (exact mode)
 
-  TEntry* const FEntries;
-  std::uint16_t* const FPrefix;
-  std::uint8_t* const FSuffix;
-  std::uint8_t* const FStack;
+  TLZWTables& FTables;
 };
 
 TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
     : FFrame(frame),
-      FData(data.Bytes.data()),
+      FData(data.Bytes.get()),
       FTotalBits(std::uint64_t{data.Size} * 8),
       FShortBits(data.ShortFrom == TGIFCodeStream::npos ? UINT64_MAX : std::uint64_t{data.ShortFrom} * 8),
       FFastLimit(std::min(FTotalBits + 1, FShortBits)),
       FTerminated(data.Terminated),
       FClear(1 << codeSize),
       FEnd(FClear + 1),
-      FEntries(tables.Entries),
-      FPrefix(tables.Prefix),
-      FSuffix(tables.Suffix),
-      FStack(tables.Stack) {
-  for (int i = 0; i < FClear; ++i) FEntries[i] = {Indices.data() + i, 1, 0};
-  FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
+      FNextFree(FEnd),
+      FTables(tables) {
+  for (int i = 0; i < FClear; ++i) {
+    FTables.Sources[i] = Indices.data() + i;
+    FTables.Lengths[i] = 1;
+  }
+  FTables.Sources[FClear] = FTables.Sources[FEnd] = nullptr;
+  FTables.Lengths[FClear] = FTables.Lengths[FEnd] = 0;
 }
 
 int TLZWDecoder::ReadCode() {
@@ -183,11 +189,18 @@ int TLZWDecoder::ReadCodeAtLimit() {
   return code;
 }
 
+// Lengths from the given entry up to the next free one (which the fast path
+// may have written) go back to 0.
+void TLZWDecoder::ClearLengths(int from) {
+  const int end = std::min(FNextFree, MaxCodes) + 1;
+  if (from < end) std::fill(FTables.Lengths + from, FTables.Lengths + end, std::uint16_t{0});
+}
+
 void TLZWDecoder::Reset() {
+  ClearLengths(FClear + 2);
   FWidth = std::countr_zero(static_cast<unsigned>(FClear)) + 1;
   FMask = (1u << FWidth) - 1;
   FNextFree = FClear + 2;
-  FWidthLimit = 2 * FClear;
   FExact = false;
 }
 
@@ -196,71 +209,81 @@ void TLZWDecoder::Reset() {
 int TLZWDecoder::StartAfterClear() {
   Reset();
   int code;
-  do code = ReadCode();
-  while (code == FClear);
+  do {
+    FTableStart = FBitPos;
+    code = ReadCode();
+  } while (code == FClear);
   return code;
 }
 
-void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t length) {
+void TLZWDecoder::AddEntry(const std::uint8_t* source, std::size_t length) {
   if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
-  FEntries[FNextFree] = {source, static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(prefix)};
-  WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
+  FTables.Sources[FNextFree] = source;
+  FTables.Lengths[FNextFree] = static_cast<std::uint16_t>(length);
+  WidenCodes(++FNextFree, FWidth, FMask);
 }
 
 // The common case, with the decoder's state in locals and no check per byte:
 // plain codes far from the end of the data, whose strings end a piece or
 // more before the last pixel. It stops before the first code that needs care
 // (clear, end, beyond the table, too close to the end) and leaves it to the
-// careful path.
+// careful path. Every instruction here is paid per code, which on small
+// black-and-white pictures (a code for every few pixels) is the whole cost.
 std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   if (FCount < pos + Piece || FFastLimit <= 12) return pos;
-  const std::size_t posLimit = FCount - Piece;  // every piece written ends before FCount
-  const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
   // Locals throughout: the output is written through a byte pointer, which
   // would make the compiler read every member again after each write.
   const std::uint8_t* const data = FData;
   std::uint8_t* const out = FOut;
-  TEntry* const entries = FEntries;
+  std::uint8_t* const lastPiece = out + (FCount - Piece);  // every piece written ends before FCount
+  std::uint8_t* to = out + pos;
+  TLZWTables& tables = FTables;
+  const std::uint64_t bitLimit = FFastLimit - 12;  // room for a code of any width
   std::uint64_t bitPos = FBitPos;
-  int width = FWidth;
-  std::uint32_t mask = FMask;
-  int nextFree = FNextFree;
-  int widthLimit = FWidthLimit;
-  int prevCode = FPrevCode;
+  auto width = static_cast<std::size_t>(FWidth);
+  std::size_t mask = FMask;
+  auto nextFree = static_cast<std::size_t>(FNextFree);
   const std::uint8_t* prevString = FPrevString;
-  std::size_t prevLength = FPrevLength;
+  auto nextLength = static_cast<std::uint16_t>(FPrevLength + 1);  // of the entry the next code makes
   while (bitPos < bitLimit) {
-    const auto code = static_cast<int>((Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask);
-    if (code > nextFree) break;  // not valid data: the careful path follows it exactly
+    const std::size_t code = (Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask;
     // The entry this code makes: the previous string and one more index. It
     // is written first, so that a code equal to it (the string not yet in
     // the table) finds its own string there, with its last index fixed below.
-    entries[nextFree] = {prevString, static_cast<std::uint16_t>(prevLength + 1), static_cast<std::uint16_t>(prevCode)};
-    const TEntry entry = entries[code];
-    const std::size_t length = entry.Length;
-    // A clear or end code (length 0, which wraps), or too close to the end.
-    if (length - 1 >= posLimit - pos) break;
-    CopyPiece(out + pos, entry.Source);  // most strings fit one piece
-    for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(out + pos + done, entry.Source + done);
+    tables.Sources[nextFree] = prevString;
+    tables.Lengths[nextFree] = nextLength;
+    const std::size_t length = tables.Lengths[code];
+    // A clear or end code or one beyond the table (length 0, which wraps; the
+    // careful path follows the data exactly there), or too close to the end.
+    if (length - 1 >= static_cast<std::size_t>(lastPiece - to)) break;
+    const std::uint8_t* const from = tables.Sources[code];
+    CopyPiece(to, from);  // most strings fit one piece
+    for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(to + done, from + done);
     // The string not yet in the table ends with its own first index. (A store
     // for every code would stall the copies that read this string next.)
-    if (code == nextFree) out[pos + length - 1] = *prevString;
-    bitPos += static_cast<std::uint64_t>(width);
-    if (nextFree < MaxCodes) WidenCodes(++nextFree, widthLimit, width, mask);
-    prevCode = code;
-    prevString = out + pos;
-    prevLength = length;
-    pos += length;
+    if (code == nextFree) to[length - 1] = *prevString;
+    bitPos += width;
+    // The table grows by one entry; a full one stays full, reusing its spare
+    // last slot for the entry each code writes.
+    if (++nextFree > mask) {
+      if (width < MaxCodeWidth) {
+        ++width;
+        mask = mask * 2 + 1;
+      } else {
+        nextFree = MaxCodes;
+      }
+    }
+    prevString = to;
+    nextLength = static_cast<std::uint16_t>(length + 1);
+    to += length;
   }
   FBitPos = bitPos;
-  FWidth = width;
-  FMask = mask;
-  FNextFree = nextFree;
-  FWidthLimit = widthLimit;
-  FPrevCode = prevCode;
+  FWidth = static_cast<int>(width);
+  FMask = static_cast<std::uint32_t>(mask);
+  FNextFree = static_cast<int>(nextFree);
   FPrevString = prevString;
-  FPrevLength = prevLength;
-  return pos;
+  FPrevLength = nextLength - 1u;
+  return static_cast<std::size_t>(to - out);
 }
 
 // Writes the string of a code at pos (at most up to the last pixel), makes
@@ -269,8 +292,8 @@ std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
   const std::uint8_t* from;
   std::size_t length;
   if (code < FNextFree) {
-    from = FEntries[code].Source;
-    length = FEntries[code].Length;
+    from = FTables.Sources[code];
+    length = FTables.Lengths[code];
   } else {
     // Not yet in the table: the previous string followed by its own first index.
     from = FPrevString;
@@ -292,8 +315,7 @@ std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
   }
   if (copied < length) FOut[pos + copied] = *from;
   const int invalidAbove = FNextFree;
-  AddEntry(FPrevCode, FPrevString, FPrevLength + 1);
-  FPrevCode = code;
+  AddEntry(FPrevString, FPrevLength + 1);
   FPrevString = FOut + pos;
   FPrevLength = length;
   if (code > invalidAbove) EnterExactMode();
@@ -304,17 +326,36 @@ std::size_t TLZWDecoder::WriteString(int code, std::size_t pos) {
 // entries made so far; entries not yet made are (0, 0), as after a clear.
 void TLZWDecoder::EnterExactMode() {
   for (int i = 0; i < FClear; ++i) {
-    FPrefix[i] = 0;
-    FSuffix[i] = static_cast<std::uint8_t>(i);
+    FTables.Prefix[i] = 0;
+    FTables.Suffix[i] = static_cast<std::uint8_t>(i);
   }
-  for (int i = FClear; i < FClear + 2; ++i) FPrefix[i] = FSuffix[i] = 0;
-  for (int i = FClear + 2; i < FNextFree; ++i) {
-    FPrefix[i] = FEntries[i].Prefix;
-    FSuffix[i] = FEntries[i].Source[FEntries[i].Length - 1];
-  }
-  for (int i = FNextFree; i < MaxCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
+  for (int i = FClear; i < FClear + 2; ++i) FTables.Prefix[i] = FTables.Suffix[i] = 0;
+  for (int i = FClear + 2; i < FNextFree; ++i) FTables.Suffix[i] = FTables.Sources[i][FTables.Lengths[i] - 1];
+  for (int i = FNextFree; i < MaxCodes; ++i) FTables.Prefix[i] = FTables.Suffix[i] = 0;
+  ReplayPrefixes();
   FFirst = *FPrevString;
   FExact = true;
+}
+
+// The prefix of each entry made since the clear code is the code read before
+// the one that made it: the codes from the table's first one up to the
+// current one are read again, widths growing as they did, and the last of
+// them becomes the previous code.
+void TLZWDecoder::ReplayPrefixes() {
+  int width = std::countr_zero(static_cast<unsigned>(FClear)) + 1;
+  auto mask = static_cast<std::uint32_t>((1 << width) - 1);
+  int entry = FClear + 2;
+  int prevCode = -1;
+  for (std::uint64_t bitPos = FTableStart; bitPos < FBitPos;) {
+    const auto code = static_cast<int>((Load64(FData + (bitPos >> 3)) >> (bitPos & 7)) & mask);
+    bitPos += static_cast<std::uint64_t>(width);
+    if (prevCode >= 0 && entry < MaxCodes) {
+      FTables.Prefix[entry] = static_cast<std::uint16_t>(prevCode);
+      WidenCodes(++entry, width, mask);
+    }
+    prevCode = code;
+  }
+  FPrevCode = prevCode;
 }
 
 // The classic table walk with its output stack, bounded: a walk longer than
@@ -323,26 +364,26 @@ std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
   const int inCode = code;
   int depth = 0;
   if (code >= FNextFree) {
-    FStack[depth++] = FFirst;
+    FTables.Stack[depth++] = FFirst;
     code = FPrevCode;
   }
   for (int steps = 0; code >= FClear; ++steps) {
-    if (steps >= MaxCodes || depth >= MaxStack - 1 || FPrefix[code] == code) throw GIFException(sDecodeCircular);
-    FStack[depth++] = FSuffix[code];
-    code = FPrefix[code];
+    if (steps >= MaxCodes || depth >= MaxStack - 1 || FTables.Prefix[code] == code) throw GIFException(sDecodeCircular);
+    FTables.Stack[depth++] = FTables.Suffix[code];
+    code = FTables.Prefix[code];
   }
-  FFirst = FSuffix[code];
-  FStack[depth++] = FFirst;
+  FFirst = FTables.Suffix[code];
+  FTables.Stack[depth++] = FFirst;
   if (FNextFree < MaxCodes) {
-    FPrefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
-    FSuffix[FNextFree] = FFirst;
-    WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
+    FTables.Prefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
+    FTables.Suffix[FNextFree] = FFirst;
+    WidenCodes(++FNextFree, FWidth, FMask);
   }
   FPrevCode = inCode;
   const std::size_t room = FCount - pos;
   const std::size_t written = std::min<std::size_t>(static_cast<std::size_t>(depth), room);
   FCutShort = static_cast<std::size_t>(depth) > room;
-  for (std::size_t k = 0; k < written; ++k) FOut[pos + k] = FStack[depth - 1 - k];
+  for (std::size_t k = 0; k < written; ++k) FOut[pos + k] = FTables.Stack[depth - 1 - k];
   return pos + written;
 }
 
@@ -370,7 +411,6 @@ void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill
       if (code < 0 || code >= FEnd) break;
       if (count == 0) return;  // a frame without pixels reads just this one code
       out[pos] = static_cast<std::uint8_t>(code);
-      FPrevCode = code;
       FPrevString = out + pos;
       FPrevLength = 1;
       ++pos;
