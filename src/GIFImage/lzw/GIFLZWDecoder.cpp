@@ -70,16 +70,13 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
 
 // The decoder's tables: too big for a thread's stack and too costly to take
 // from the heap for every frame of a small file, so each thread that decodes
-// keeps one set.
+// keeps one set. They are left uninitialised; each entry is written before
+// it is read.
 //
 // A table entry is where its string can be copied from and its length. Single
 // indices are copied from a table of all index values, the others from where
 // they were written. Each has one more slot: the fast path writes the next
-// entry even when the table is full. Every length above the next free entry
-// is 0, as for the clear and end codes, so that one test of the length sends
-// every code the fast path cannot take to the careful one; a decoder leaves
-// the lengths all 0 for the next. The other tables are written before they
-// are read.
+// entry even when the table is full.
 struct TLZWTables {
   const std::uint8_t* Sources[MaxCodes + 1];
   std::uint16_t Lengths[MaxCodes + 1];
@@ -89,16 +86,13 @@ struct TLZWTables {
 };
 
 TLZWTables& ThreadTables() {
-  thread_local const auto tables = std::make_unique<TLZWTables>();
+  thread_local const auto tables = std::make_unique_for_overwrite<TLZWTables>();
   return *tables;
 }
 
 class TLZWDecoder {
 public:
   TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
-  ~TLZWDecoder() { ClearLengths(0); }
-  TLZWDecoder(const TLZWDecoder&) = delete;
-  TLZWDecoder& operator=(const TLZWDecoder&) = delete;
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
@@ -106,7 +100,6 @@ public:
 private:
   int ReadCode();
   int ReadCodeAtLimit();
-  void ClearLengths(int from);
   void Reset();
   int StartAfterClear();
   void AddEntry(const std::uint8_t* source, std::size_t length);
@@ -129,7 +122,7 @@ private:
   int FEnd;
   int FWidth = 0;
   std::uint32_t FMask = 0;
-  int FNextFree;
+  int FNextFree = 0;
   bool FExact = false;
   std::uint64_t FTableStart = 0;  // where the first code after the last clear code starts
 
@@ -153,7 +146,6 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
       FTerminated(data.Terminated),
       FClear(1 << codeSize),
       FEnd(FClear + 1),
-      FNextFree(FEnd),
       FTables(tables) {
   for (int i = 0; i < FClear; ++i) {
     FTables.Sources[i] = Indices.data() + i;
@@ -189,15 +181,7 @@ int TLZWDecoder::ReadCodeAtLimit() {
   return code;
 }
 
-// Lengths from the given entry up to the next free one (which the fast path
-// may have written) go back to 0.
-void TLZWDecoder::ClearLengths(int from) {
-  const int end = std::min(FNextFree, MaxCodes) + 1;
-  if (from < end) std::fill(FTables.Lengths + from, FTables.Lengths + end, std::uint16_t{0});
-}
-
 void TLZWDecoder::Reset() {
-  ClearLengths(FClear + 2);
   FWidth = std::countr_zero(static_cast<unsigned>(FClear)) + 1;
   FMask = (1u << FWidth) - 1;
   FNextFree = FClear + 2;
@@ -247,14 +231,14 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   auto nextLength = static_cast<std::uint16_t>(FPrevLength + 1);  // of the entry the next code makes
   while (bitPos < bitLimit) {
     const std::size_t code = (Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask;
+    if (code > nextFree) break;  // not valid data: the careful path follows it exactly
     // The entry this code makes: the previous string and one more index. It
     // is written first, so that a code equal to it (the string not yet in
     // the table) finds its own string there, with its last index fixed below.
     tables.Sources[nextFree] = prevString;
     tables.Lengths[nextFree] = nextLength;
     const std::size_t length = tables.Lengths[code];
-    // A clear or end code or one beyond the table (length 0, which wraps; the
-    // careful path follows the data exactly there), or too close to the end.
+    // A clear or end code (length 0, which wraps), or too close to the end.
     if (length - 1 >= static_cast<std::size_t>(lastPiece - to)) break;
     const std::uint8_t* const from = tables.Sources[code];
     CopyPiece(to, from);  // most strings fit one piece
