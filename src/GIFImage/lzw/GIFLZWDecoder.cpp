@@ -227,16 +227,15 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   auto width = static_cast<std::size_t>(FWidth);
   std::size_t mask = FMask;
   auto nextFree = static_cast<std::size_t>(FNextFree);
-  const std::uint8_t* prevString = FPrevString;
-  auto nextLength = static_cast<std::uint16_t>(FPrevLength + 1);  // of the entry the next code makes
+  // The entry the next code makes: the previous string and one more index.
+  // It is written before the code is read, so that a code equal to it (the
+  // string not yet in the table) finds its own string there, with its last
+  // index fixed below.
+  tables.Sources[nextFree] = FPrevString;
+  tables.Lengths[nextFree] = static_cast<std::uint16_t>(FPrevLength + 1);
   while (bitPos < bitLimit) {
     const std::size_t code = (Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask;
     if (code > nextFree) break;  // not valid data: the careful path follows it exactly
-    // The entry this code makes: the previous string and one more index. It
-    // is written first, so that a code equal to it (the string not yet in
-    // the table) finds its own string there, with its last index fixed below.
-    tables.Sources[nextFree] = prevString;
-    tables.Lengths[nextFree] = nextLength;
     const std::size_t length = tables.Lengths[code];
     // A clear or end code (length 0, which wraps), or too close to the end.
     if (length - 1 >= static_cast<std::size_t>(lastPiece - to)) break;
@@ -244,12 +243,15 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     CopyPiece(to, from);  // most strings fit one piece
     for (std::size_t done = Piece; done < length; done += Piece) CopyPiece(to + done, from + done);
     // The string not yet in the table ends with its own first index. (A store
-    // for every code would stall the copies that read this string next.)
-    if (code == nextFree) to[length - 1] = *prevString;
+    // for every code would stall the copies that read this string next.) It
+    // is rare where the time per code counts, in pictures of few colours and
+    // fine detail; laid out as such, the common code runs straight through.
+    if (code == nextFree) [[unlikely]]
+      to[length - 1] = to[0];
     bitPos += width;
     // The table grows by one entry; a full one stays full, reusing its spare
     // last slot for the entry each code writes.
-    if (++nextFree > mask) {
+    if (++nextFree > mask) [[unlikely]] {
       if (width < MaxCodeWidth) {
         ++width;
         mask = mask * 2 + 1;
@@ -257,16 +259,16 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
         nextFree = MaxCodes;
       }
     }
-    prevString = to;
-    nextLength = static_cast<std::uint16_t>(length + 1);
+    tables.Sources[nextFree] = to;  // the entry the next code makes
+    tables.Lengths[nextFree] = static_cast<std::uint16_t>(length + 1);
     to += length;
   }
   FBitPos = bitPos;
   FWidth = static_cast<int>(width);
   FMask = static_cast<std::uint32_t>(mask);
   FNextFree = static_cast<int>(nextFree);
-  FPrevString = prevString;
-  FPrevLength = nextLength - 1u;
+  FPrevString = tables.Sources[nextFree];
+  FPrevLength = tables.Lengths[nextFree] - 1u;
   return static_cast<std::size_t>(to - out);
 }
 
