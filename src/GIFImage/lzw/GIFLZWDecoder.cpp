@@ -20,6 +20,8 @@
 #include "GIFCodeStream.h"
 #include "GIFException.h"
 #include "GIFGraphicControlExtension.h"
+#include "GIFLZWCodes.h"
+#include "GIFLZWScan.h"
 #include "GIFMessages.h"
 #include "GIFPixelBuffer.h"
 #include "GIFStreamIO.h"
@@ -27,9 +29,8 @@
 
 namespace {
 
-constexpr int MaxCodes = 4096;    // 12-bit codes
+constexpr int MaxCodes = MaxLZWCodes;
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
-constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
 constexpr std::size_t Piece = 16;
 
 // A table entry: where its string can be copied from, its length, and the
@@ -48,23 +49,6 @@ constexpr auto Indices = [] {
   for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i);
   return values;
 }();
-
-std::uint64_t Load64(const std::uint8_t* bytes) {
-  std::uint64_t value;
-  std::memcpy(&value, bytes, sizeof value);
-  if constexpr (std::endian::native == std::endian::big) value = __builtin_bswap64(value);
-  return value;
-}
-
-// The next free code has just grown to nextFree: once it no longer fits the
-// code width, codes get one bit wider, up to 12 bits.
-inline void WidenCodes(int nextFree, int& widthLimit, int& width, std::uint32_t& mask) {
-  if (nextFree >= widthLimit && widthLimit < MaxCodes) {
-    widthLimit *= 2;
-    ++width;
-    mask = (1u << width) - 1;
-  }
-}
 
 void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
   std::uint64_t low;
@@ -93,12 +77,13 @@ TLZWTables& ThreadTables() {
 
 class TLZWDecoder {
 public:
-  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
+  TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
 
 private:
+  void Warn(const char* message);
   int ReadCode();
   int ReadCodeAtLimit();
   void Reset();
@@ -110,7 +95,7 @@ private:
   std::size_t WriteStringExactly(int code, std::size_t pos);
   void ReadOneMore(std::size_t pos);
 
-  TGIFSubImage& FFrame;
+  TGIFItem* FWarnTo;  // nullptr: nobody to tell
   const std::uint8_t* FData;
   std::uint64_t FBitPos = 0;
   std::uint64_t FTotalBits;
@@ -140,8 +125,8 @@ private:
   std::uint8_t* const FStack;
 };
 
-TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
-    : FFrame(frame),
+TLZWDecoder::TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
+    : FWarnTo(warnTo),
       FData(data.Bytes.data()),
       FTotalBits(std::uint64_t{data.Size} * 8),
       FShortBits(data.ShortFrom == TGIFCodeStream::npos ? UINT64_MAX : std::uint64_t{data.ShortFrom} * 8),
@@ -157,6 +142,10 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
   FEntries[FClear] = FEntries[FEnd] = {nullptr, 0, 0};
 }
 
+void TLZWDecoder::Warn(const char* message) {
+  if (FWarnTo != nullptr) FWarnTo->ReportWarning(WarningSeverity, message);
+}
+
 int TLZWDecoder::ReadCode() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FFastLimit) return ReadCodeAtLimit();
@@ -170,12 +159,12 @@ int TLZWDecoder::ReadCode() {
 int TLZWDecoder::ReadCodeAtLimit() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FShortBits) {
-    FFrame.ReportWarning(WarningSeverity, sOutOfData);
+    Warn(sOutOfData);
     FShortBits = UINT64_MAX;
     FFastLimit = FTotalBits + 1;
   }
   if (end > FTotalBits) {
-    if (FTerminated && FBitPos >= FTotalBits) FFrame.ReportWarning(WarningSeverity, sDecodeTooFewBits);
+    if (FTerminated && FBitPos >= FTotalBits) Warn(sDecodeTooFewBits);
     return -1;
   }
   const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
@@ -414,27 +403,55 @@ std::uint8_t FillValue(const TGIFSubImage& frame) {
   return frame.ControlBlock()->TransparentIndex();
 }
 
-}  // namespace
-
-void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
-  const std::uint8_t fill = FillValue(frame);
-  frame.AllocatePixels(fill);
-  std::uint8_t codeSize = 0;
-  if (!ReadOneByte(stream, codeSize)) return;
-  TGIFCodeStream data;
-  GatherSubBlocks(stream, data);
-  if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
-
-  const auto count = static_cast<std::size_t>(frame.PixelCount());
-  TLZWDecoder decoder(frame, data, codeSize, ThreadTables());
-  if (!frame.Interlaced() || count == 0) {
-    decoder.Decode(frame.Pixels(), count, fill);
+// Decodes the codes into their Width * Height indices at out, rows in
+// display order; warnings go to warnTo.
+void DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnTo) {
+  if (codes.CodeSize > MaxLZWCodeSize) return;  // its clear code would lie outside the tables
+  const std::size_t width = static_cast<std::size_t>(codes.Width);
+  const std::size_t count = width * static_cast<std::size_t>(codes.Height);
+  TLZWDecoder decoder(warnTo, codes.Data, codes.CodeSize, ThreadTables());
+  if (!codes.Interlaced || count == 0) {
+    decoder.Decode(out, count, codes.Fill);
     return;
   }
-  const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
-  decoder.Decode(passes.get(), count, fill);
-  const std::size_t width = frame.Width();
-  const std::vector<int> order = InterlacedRowOrder(frame.Height());
+  const TPixelBuffer passes = AllocatePixelBuffer(count, codes.Fill);
+  decoder.Decode(passes.get(), count, codes.Fill);
+  const std::vector<int> order = InterlacedRowOrder(codes.Height);
   for (std::size_t row = 0; row < order.size(); ++row)
-    std::memcpy(frame.Pixels() + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+    std::memcpy(out + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+}
+
+}  // namespace
+
+void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
+  TGIFFrameCodes codes;
+  codes.Fill = FillValue(frame);
+  // Decoding at once checks the pixel limits before the data is read, as it always did.
+  if (!mayDefer) frame.AllocatePixels(codes.Fill);
+  std::uint8_t codeSize = 0;
+  const bool hasData = ReadOneByte(stream, codeSize);
+  if (hasData) GatherSubBlocks(stream, codes.Data);
+  codes.CodeSize = codeSize;
+  codes.Interlaced = frame.Interlaced();
+  codes.Width = frame.Width();
+  codes.Height = frame.Height();
+  if (mayDefer) {
+    if (hasData && IsCleanCodeStream(codes.Data, codeSize)) {
+      frame.DeferPixels(std::make_shared<const TGIFFrameCodes>(std::move(codes)));
+      return;
+    }
+    frame.AllocatePixels(codes.Fill);
+  }
+  if (hasData) DecodeCodes(codes, frame.Pixels(), &frame);
+}
+
+// The codes were found clean when they were kept, so decoding them now has
+// nothing to warn about and cannot fail but for want of memory; the codes
+// stay pending until the pixels are there.
+void TGIFSubImage::DecodePendingPixels() const {
+  const TGIFFrameCodes& codes = *FPendingCodes;
+  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount), codes.Fill);
+  DecodeCodes(codes, pixels.get(), nullptr);
+  FPixels = std::move(pixels);
+  FPendingCodes.reset();
 }
