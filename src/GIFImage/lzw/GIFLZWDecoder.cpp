@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int MaxCodes = MaxLZWCodes;
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
 constexpr std::size_t Piece = 16;
 
@@ -64,9 +63,9 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
 // keeps one set. They are left uninitialised; each entry is written before
 // it is read.
 struct TLZWTables {
-  TEntry Entries[MaxCodes + 1];  // one more: the fast path writes the next entry even when the table is full
-  std::uint16_t Prefix[MaxCodes];
-  std::uint8_t Suffix[MaxCodes];
+  TEntry Entries[MaxLZWCodes + 1];  // one more: the fast path writes the next entry even when the table is full
+  std::uint16_t Prefix[MaxLZWCodes];
+  std::uint8_t Suffix[MaxLZWCodes];
   std::uint8_t Stack[MaxStack];
 };
 
@@ -191,7 +190,7 @@ int TLZWDecoder::StartAfterClear() {
 }
 
 void TLZWDecoder::AddEntry(int prefix, const std::uint8_t* source, std::size_t length) {
-  if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
+  if (FNextFree >= MaxLZWCodes) return;  // a full table stays as it is until a clear code
   FEntries[FNextFree] = {source, static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(prefix)};
   WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
 }
@@ -235,7 +234,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     // for every code would stall the copies that read this string next.)
     if (code == nextFree) out[pos + length - 1] = *prevString;
     bitPos += static_cast<std::uint64_t>(width);
-    if (nextFree < MaxCodes) WidenCodes(++nextFree, widthLimit, width, mask);
+    if (nextFree < MaxLZWCodes) WidenCodes(++nextFree, widthLimit, width, mask);
     prevCode = code;
     prevString = out + pos;
     prevLength = length;
@@ -301,7 +300,7 @@ void TLZWDecoder::EnterExactMode() {
     FPrefix[i] = FEntries[i].Prefix;
     FSuffix[i] = FEntries[i].Source[FEntries[i].Length - 1];
   }
-  for (int i = FNextFree; i < MaxCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
+  for (int i = FNextFree; i < MaxLZWCodes; ++i) FPrefix[i] = FSuffix[i] = 0;
   FFirst = *FPrevString;
   FExact = true;
 }
@@ -316,13 +315,13 @@ std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
     code = FPrevCode;
   }
   for (int steps = 0; code >= FClear; ++steps) {
-    if (steps >= MaxCodes || depth >= MaxStack - 1 || FPrefix[code] == code) throw GIFException(sDecodeCircular);
+    if (steps >= MaxLZWCodes || depth >= MaxStack - 1 || FPrefix[code] == code) throw GIFException(sDecodeCircular);
     FStack[depth++] = FSuffix[code];
     code = FPrefix[code];
   }
   FFirst = FSuffix[code];
   FStack[depth++] = FFirst;
-  if (FNextFree < MaxCodes) {
+  if (FNextFree < MaxLZWCodes) {
     FPrefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
     FSuffix[FNextFree] = FFirst;
     WidenCodes(++FNextFree, FWidthLimit, FWidth, FMask);
