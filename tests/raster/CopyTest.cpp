@@ -1,10 +1,13 @@
 // Copies between surfaces (a bitmap drawing itself, CopyRect, StretchDraw):
 // the colour rules between colour and black-and-white surfaces, copy modes,
-// scaling by whole pixels, clipping and overlapping copies.
+// scaling by whole pixels, clipping and overlapping copies, and copies from
+// indexed sources matching copies of the same colours at full colour.
 #include <gtest/gtest.h>
 
 #include <climits>
 
+#include "Blit.h"
+#include "PixelConversion.h"
 #include "SurfaceTesting.h"
 
 namespace {
@@ -138,6 +141,27 @@ TEST(CopyClipping, PartsOutsideEitherSurfaceAreLeftAlone) {
   TBitmap empty;
   partial.Canvas().StretchDraw(TRect{0, 0, 4, 4}, &empty);
   EXPECT_EQ(Pixels(partial), before);
+}
+
+TEST(CopyIndexed, IndexedSourcesScaledAndClippedGiveWhatTheirColoursGiveAtFullColour) {
+  const std::vector<TPaletteEntry> table = {{0, 0, 0, 0}, {255, 255, 255, 0}, {200, 30, 40, 0}, {10, 200, 90, 0},
+                                            {250, 250, 250, 0}, {0, 0, 255, 0}};  // indices past it read black
+  const TBlitColors rules{RGB(200, 30, 40), clRed, clBlue};
+  for (int sourceBits : {4, 8})
+    for (int targetBits : {1, 4, 8, 16, 24, 32}) {
+      TPixelImage source(7, 5, sourceBits, table);
+      for (int i = 0; i < 35; ++i) source.SetRaw(i % 7, i / 7, static_cast<std::uint32_t>(i * 3 % 9));
+      const TPixelImage fullColour = ConvertImage(source, 32);
+      TPixelImage indexed(9, 6, targetBits, targetBits <= 8 ? table : std::vector<TPaletteEntry>{});
+      TPixelImage reference = indexed;
+      for (const auto& [to, from] : {std::pair{TRect{-2, 1, 12, 8}, TRect{0, 0, 7, 5}}, {TRect{1, 0, 5, 6}, TRect{2, -1, 9, 5}}}) {
+        StretchBlit(indexed, to, source, from, rules, TCopyMode::cmSrcCopy);
+        StretchBlit(reference, to, fullColour, from, rules, TCopyMode::cmSrcCopy);
+      }
+      for (int y = 0; y < 6; ++y)
+        EXPECT_TRUE(std::equal(indexed.ScanLine(y), indexed.ScanLine(y) + indexed.RowBytes(), reference.ScanLine(y)))
+            << sourceBits << " onto " << targetBits << ", row " << y;
+    }
 }
 
 TEST(CopyOverlap, CopiesWithinOneSurfaceReadThePixelsAsTheyWere) {
