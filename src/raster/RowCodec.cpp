@@ -87,7 +87,17 @@ void TRowCodec::GatherRaw(const std::uint8_t* row, const int* columns, int count
 void TRowCodec::PutRaw(std::uint8_t* row, int x0, int count, const std::uint32_t* raws) const {
   Visit([&](auto layout, const auto&) {
     using L = decltype(layout);
-    for (int i = 0; i < count; ++i) L::Put(row, x0 + i, raws[i]);
+    int i = 0;
+    // 1 bit: whole bytes are assembled and stored at once.
+    if constexpr (L::Bits == 1) {
+      for (; i < count && (x0 + i) % 8 != 0; ++i) L::Put(row, x0 + i, raws[i]);
+      for (; i + 8 <= count; i += 8) {
+        unsigned byte = 0;
+        for (int b = 0; b < 8; ++b) byte = byte << 1 | (raws[i + b] & 1u);
+        row[(x0 + i) >> 3] = static_cast<std::uint8_t>(byte);
+      }
+    }
+    for (; i < count; ++i) L::Put(row, x0 + i, raws[i]);
   });
 }
 
