@@ -147,21 +147,21 @@ TEST(CopyIndexed, IndexedSourcesScaledAndClippedGiveWhatTheirColoursGiveAtFullCo
   const std::vector<TPaletteEntry> table = {{0, 0, 0, 0}, {255, 255, 255, 0}, {200, 30, 40, 0}, {10, 200, 90, 0},
                                             {250, 250, 250, 0}, {0, 0, 255, 0}};  // indices past it read black
   const TBlitColors rules{RGB(200, 30, 40), clRed, clBlue};
+  const std::pair<TRect, TRect> copies[] = {
+      {{0, 0, 21, 9}, {0, 0, 11, 7}}, {{-2, 1, 22, 10}, {0, 0, 11, 7}}, {{3, 0, 17, 9}, {2, -1, 13, 7}}};
   for (int sourceBits : {4, 8})
-    for (int targetBits : {1, 4, 8, 16, 24, 32}) {
-      TPixelImage source(7, 5, sourceBits, table);
-      for (int i = 0; i < 35; ++i) source.SetRaw(i % 7, i / 7, static_cast<std::uint32_t>(i * 3 % 9));
-      const TPixelImage fullColour = ConvertImage(source, 32);
-      TPixelImage indexed(9, 6, targetBits, targetBits <= 8 ? table : std::vector<TPaletteEntry>{});
-      TPixelImage reference = indexed;
-      for (const auto& [to, from] : {std::pair{TRect{-2, 1, 12, 8}, TRect{0, 0, 7, 5}}, {TRect{1, 0, 5, 6}, TRect{2, -1, 9, 5}}}) {
+    for (int targetBits : {1, 4, 8, 16, 24, 32})
+      for (const auto& [to, from] : copies) {
+        TPixelImage source(11, 7, sourceBits, table);
+        for (int i = 0; i < 77; ++i) source.SetRaw(i % 11, i / 11, static_cast<std::uint32_t>((i % 11 + 2 * (i / 11)) % 9));
+        TPixelImage indexed(21, 9, targetBits, targetBits <= 8 ? table : std::vector<TPaletteEntry>{});
+        TPixelImage reference = indexed;
         StretchBlit(indexed, to, source, from, rules, TCopyMode::cmSrcCopy);
-        StretchBlit(reference, to, fullColour, from, rules, TCopyMode::cmSrcCopy);
+        StretchBlit(reference, to, ConvertImage(source, 32), from, rules, TCopyMode::cmSrcCopy);
+        for (int y = 0; y < 9; ++y)
+          ASSERT_TRUE(std::equal(indexed.ScanLine(y), indexed.ScanLine(y) + indexed.RowBytes(), reference.ScanLine(y)))
+              << sourceBits << " onto " << targetBits << " at " << to.Left << ", row " << y;
       }
-      for (int y = 0; y < 6; ++y)
-        EXPECT_TRUE(std::equal(indexed.ScanLine(y), indexed.ScanLine(y) + indexed.RowBytes(), reference.ScanLine(y)))
-            << sourceBits << " onto " << targetBits << ", row " << y;
-    }
 }
 
 TEST(CopyOverlap, CopiesWithinOneSurfaceReadThePixelsAsTheyWere) {
