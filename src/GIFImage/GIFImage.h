@@ -21,8 +21,10 @@
 //   import/GIFImageAppend.cpp   taking pictures in as frames
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +55,9 @@ class TGIFPainterList;
 // Called by a painter on the user-interface thread: at the start of a run,
 // before and after each frame, at the start of each later pass, at the end.
 using TGIFPainterHook = std::function<void(TGIFPainter&)>;
+
+// A document's FramesDecodedOnLoad that decodes every frame while reading.
+inline constexpr int AllFramesDecodedOnLoad = std::numeric_limits<int>::max();
 
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;
@@ -90,6 +95,13 @@ public:
   void LoadFromStream(TStream& stream) override;
   // Reads the named file; "Cannot open file %s" when it cannot be opened.
   void LoadFile(const std::string& fileName);
+  // How many leading frames have their pixels decoded while reading; the
+  // later ones keep their image data and decode it on first use of their
+  // pixels, which saves the time of frames not needed yet. Reading warns
+  // and fails exactly as when decoding every frame: data that could make the
+  // decoder warn or fail is decoded at once. AllFramesDecodedOnLoad by default.
+  int FramesDecodedOnLoad() const { return FFramesDecodedOnLoad; }
+  void SetFramesDecodedOnLoad(int count) { FFramesDecodedOnLoad = std::max(count, 0); }
   void SaveToStream(TStream& stream) override;
   // Draws the document into rect: a document of one frame, or not Animated,
   // as its frame 0; one of several frames animates there, the painter
@@ -199,4 +211,5 @@ private:
   bool FDrawing = false;
   std::unique_ptr<TGIFPainterList> FPainters;
   TGIFPainter* FViewPainter = nullptr;
+  int FFramesDecodedOnLoad = AllFramesDecodedOnLoad;
 };

@@ -38,6 +38,9 @@ void TForm1::Open(const std::string& fileName) {
 void TForm1::OpenGif() {
   FDocument.InputGif = std::make_unique<TGIFImage>();
   TGIFImage& gif = *FDocument.InputGif;
+  // The strip needs frames 0 to 3 now; the others decode as the animation
+  // first shows them.
+  gif.SetFramesDecodedOnLoad(StripFrameCount);
   gif.LoadFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(&gif);
   for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(gif.Frames().At(k).Bitmap());

@@ -77,6 +77,33 @@ void Combine(TCopyMode mode, const std::vector<TColor>& source, std::vector<TCol
   }
 }
 
+// The rows of area (target coordinates) copied unchanged from a source of at
+// most 8 bits: what each of its raw values becomes in the target (its colour
+// under the colour rules, encoded as the target encodes it) is worked out
+// once, which gives what converting every pixel gives, at a fraction of the
+// cost. A source row read for one target row serves the next ones too.
+void CopyIndexedRows(TPixelImage& target, const TPixelImage& source, const TRect& area, const TAxis& down,
+                     const std::vector<int>& columns, const TBlitColors& rules) {
+  const TRowCodec reader(source);
+  TRowCodec writer(target);
+  std::vector<TColor> colors(256);
+  for (std::uint32_t raw = 0; raw < colors.size(); ++raw) colors[raw] = reader.ColorOf(raw);
+  ApplyColorRules(colors, source.BitCount() == 1, target.BitCount() == 1, rules);
+  std::vector<std::uint32_t> indexToRaw(colors.size());
+  for (std::size_t i = 0; i < colors.size(); ++i) indexToRaw[i] = writer.RawOf(colors[i]);
+  std::vector<std::uint32_t> raws(columns.size());
+  std::int64_t lastSourceRow = -1;
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    const std::int64_t sourceRow = down.SourceOf(y);
+    if (sourceRow != lastSourceRow) {
+      reader.GatherRaw(source.ScanLine(static_cast<int>(sourceRow)), columns.data(), static_cast<int>(columns.size()), raws.data());
+      for (std::uint32_t& raw : raws) raw = indexToRaw[raw];
+      lastSourceRow = sourceRow;
+    }
+    writer.PutRaw(target.ScanLine(y), area.Left, static_cast<int>(raws.size()), raws.data());
+  }
+}
+
 }  // namespace
 
 void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage& source, const TRect& sourceRect,
@@ -113,6 +140,10 @@ void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage
   std::vector<int> columns(count);
   for (std::size_t i = 0; i < count; ++i) columns[i] = static_cast<int>(across.SourceOf(x1 + static_cast<int>(i)));
 
+  if (mode == TCopyMode::cmSrcCopy && source.BitCount() <= 8) {
+    CopyIndexedRows(target, source, {x1, y1, x2, y2}, down, columns, colors);
+    return;
+  }
   const TRowCodec reader(source);
   TRowCodec writer(target);
   const bool sourceMono = source.BitCount() == 1, targetMono = target.BitCount() == 1;

@@ -73,6 +73,34 @@ std::uint32_t TRowCodec::RawOf(TColor rgb) {
   return Visit([&](auto, auto& model) { return model.Encode(rgb & 0xFFFFFF); });
 }
 
+TColor TRowCodec::ColorOf(std::uint32_t raw) const {
+  return Visit([&](auto, const auto& colors) { return colors.Decode(raw); });
+}
+
+void TRowCodec::GatherRaw(const std::uint8_t* row, const int* columns, int count, std::uint32_t* out) const {
+  Visit([&](auto layout, const auto&) {
+    using L = decltype(layout);
+    for (int i = 0; i < count; ++i) out[i] = L::Get(row, columns[i]);
+  });
+}
+
+void TRowCodec::PutRaw(std::uint8_t* row, int x0, int count, const std::uint32_t* raws) const {
+  Visit([&](auto layout, const auto&) {
+    using L = decltype(layout);
+    int i = 0;
+    // 1 bit: whole bytes are assembled and stored at once.
+    if constexpr (L::Bits == 1) {
+      for (; i < count && (x0 + i) % 8 != 0; ++i) L::Put(row, x0 + i, raws[i]);
+      for (; i + 8 <= count; i += 8) {
+        unsigned byte = 0;
+        for (int b = 0; b < 8; ++b) byte = byte << 1 | (raws[i + b] & 1u);
+        row[(x0 + i) >> 3] = static_cast<std::uint8_t>(byte);
+      }
+    }
+    for (; i < count; ++i) L::Put(row, x0 + i, raws[i]);
+  });
+}
+
 void TRowCodec::Fill(std::uint8_t* row, int x0, int count, std::uint32_t raw) const {
   Visit([&](auto layout, const auto&) {
     using L = decltype(layout);

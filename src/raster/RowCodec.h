@@ -30,6 +30,12 @@ public:
   // The raw pixel value that stands for a colour, and a run filled with it.
   std::uint32_t RawOf(TColor rgb);
   void Fill(std::uint8_t* row, int x0, int count, std::uint32_t raw) const;
+  // The colour a raw pixel value stands for.
+  TColor ColorOf(std::uint32_t raw) const;
+  // Raw values of the pixels at the given columns, in that order, and raw
+  // values stored into pixels x0 .. x0+count-1 of a row.
+  void GatherRaw(const std::uint8_t* row, const int* columns, int count, std::uint32_t* out) const;
+  void PutRaw(std::uint8_t* row, int x0, int count, const std::uint32_t* raws) const;
   // Copies the raw values of pixels 0..count-1 from one row to another of the
   // same format.
   void CopyRaw(const std::uint8_t* from, std::uint8_t* to, int count) const;

@@ -29,10 +29,12 @@ void KeepAsFuzzSeed(const TBytes& bytes) {
 
 }  // namespace
 
-TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start, bool describe) {
+TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start, bool describe,
+                     int framesDecodedOnLoad) {
   KeepAsFuzzSeed(bytes);
   TReadOutcome outcome;
   outcome.Image = std::make_unique<TGIFImage>();
+  outcome.Image->SetFramesDecodedOnLoad(framesDecodedOnLoad);
   outcome.Image->WarningHandler = [&outcome](TPersistent*, std::uint8_t severity, const std::string& message) {
     EXPECT_EQ(severity, 1);
     outcome.Warnings.push_back(message);

@@ -18,8 +18,10 @@ struct TReadOutcome {
   std::int64_t Position = 0;          // of the stream after reading
 };
 
-// Reads bytes from offset start of a memory stream; describe fills Json.
-TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start = 0, bool describe = true);
+// Reads bytes from offset start of a memory stream into a document with the
+// given FramesDecodedOnLoad; describe fills Json.
+TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t start = 0, bool describe = true,
+                     int framesDecodedOnLoad = AllFramesDecodedOnLoad);
 // Reads both ways, expects the same outcome (a failed expectation names the
 // difference) and returns the outcome of the ordinary stream.
 TReadOutcome ReadGifBothWays(const TBytes& bytes, std::int64_t start = 0);

@@ -16,14 +16,21 @@
 
 namespace {
 
-// 16 x 16 frames of one colour each, from the table in order, with the delays.
-std::unique_ptr<TGIFImage> SolidAnimation(const std::vector<std::uint32_t>& colours, const std::vector<int>& delays) {
+// 16 x 16 frames of one colour each, frame i of colour index i modulo the
+// colour count unless indices says otherwise, with the delays.
+TBytes SolidFrames(const std::vector<std::uint32_t>& colours, const std::vector<int>& delays,
+                   const std::vector<int>& indices = {}) {
   TGifBuilder gif;
   gif.Header(16, 16, 0x81).ColorTable(colours);
-  for (std::size_t i = 0; i < delays.size(); ++i)
-    gif.GraphicControl(0, static_cast<std::uint16_t>(delays[i]), 0)
-        .Image(16, 16, TBytes(256, static_cast<std::uint8_t>(i % colours.size())), 2);
-  TMemoryStream stream(gif.Trailer().Bytes());
+  for (std::size_t i = 0; i < delays.size(); ++i) {
+    const std::size_t index = i < indices.size() ? static_cast<std::size_t>(indices[i]) : i % colours.size();
+    gif.GraphicControl(0, static_cast<std::uint16_t>(delays[i]), 0).Image(16, 16, TBytes(256, static_cast<std::uint8_t>(index)), 2);
+  }
+  return gif.Trailer().Bytes();
+}
+
+std::unique_ptr<TGIFImage> SolidAnimation(const std::vector<std::uint32_t>& colours, const std::vector<int>& delays) {
+  TMemoryStream stream(SolidFrames(colours, delays));
   auto document = std::make_unique<TGIFImage>();
   document->LoadFromStream(stream);
   return document;
@@ -79,6 +86,16 @@ TEST_F(ConverterAnimation, ReplacingTheAnimatedGifPlaysTheNewOne) {
   ShowGif(SolidAnimation({0x0000FF, 0xFF0000, 0x00FF00, 0xFFFF00}, {3, 500, 500, 500}));
   EXPECT_TRUE(ShowsSoon(Red)) << "the second GIF's frame 1";
   EXPECT_EQ(InputPixel(), Red);
+}
+
+TEST_F(ConverterAnimation, AnOpenedGifPlaysItsFramesBeyondTheStripToo) {
+  // Open decodes frames 0 to 3 (red, green, blue, red); frame 4, the only
+  // yellow one, is decoded when the animation first shows it.
+  const std::string fileName = Temp.File("five.gif");
+  WriteWholeFile(fileName, SolidFrames(Colours, {2, 2, 2, 2, 500}, {0, 1, 2, 0, 3}));
+  OpenInConverter(fileName);
+  EXPECT_TRUE(ShowsSoon(RGB(0xFF, 0xFF, 0)));
+  EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
 TEST_F(ConverterAnimation, ClosingTheWindowWhileAGifAnimatesEndsCleanly) {

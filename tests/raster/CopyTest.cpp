@@ -1,10 +1,13 @@
 // Copies between surfaces (a bitmap drawing itself, CopyRect, StretchDraw):
 // the colour rules between colour and black-and-white surfaces, copy modes,
-// scaling by whole pixels, clipping and overlapping copies.
+// scaling by whole pixels, clipping and overlapping copies, and copies from
+// indexed sources matching copies of the same colours at full colour.
 #include <gtest/gtest.h>
 
 #include <climits>
 
+#include "Blit.h"
+#include "PixelConversion.h"
 #include "SurfaceTesting.h"
 
 namespace {
@@ -138,6 +141,27 @@ TEST(CopyClipping, PartsOutsideEitherSurfaceAreLeftAlone) {
   TBitmap empty;
   partial.Canvas().StretchDraw(TRect{0, 0, 4, 4}, &empty);
   EXPECT_EQ(Pixels(partial), before);
+}
+
+TEST(CopyIndexed, IndexedSourcesScaledAndClippedGiveWhatTheirColoursGiveAtFullColour) {
+  const std::vector<TPaletteEntry> table = {{0, 0, 0, 0}, {255, 255, 255, 0}, {200, 30, 40, 0}, {10, 200, 90, 0},
+                                            {250, 250, 250, 0}, {0, 0, 255, 0}};  // indices past it read black
+  const TBlitColors rules{RGB(200, 30, 40), clRed, clBlue};
+  const std::pair<TRect, TRect> copies[] = {
+      {{0, 0, 21, 9}, {0, 0, 11, 7}}, {{-2, 1, 22, 10}, {0, 0, 11, 7}}, {{3, 0, 17, 9}, {2, -1, 13, 7}}};
+  for (int sourceBits : {4, 8})
+    for (int targetBits : {1, 4, 8, 16, 24, 32})
+      for (const auto& [to, from] : copies) {
+        TPixelImage source(11, 7, sourceBits, table);
+        for (int i = 0; i < 77; ++i) source.SetRaw(i % 11, i / 11, static_cast<std::uint32_t>((i % 11 + 2 * (i / 11)) % 9));
+        TPixelImage indexed(21, 9, targetBits, targetBits <= 8 ? table : std::vector<TPaletteEntry>{});
+        TPixelImage reference = indexed;
+        StretchBlit(indexed, to, source, from, rules, TCopyMode::cmSrcCopy);
+        StretchBlit(reference, to, ConvertImage(source, 32), from, rules, TCopyMode::cmSrcCopy);
+        for (int y = 0; y < 9; ++y)
+          ASSERT_TRUE(std::equal(indexed.ScanLine(y), indexed.ScanLine(y) + indexed.RowBytes(), reference.ScanLine(y)))
+              << sourceBits << " onto " << targetBits << " at " << to.Left << ", row " << y;
+      }
 }
 
 TEST(CopyOverlap, CopiesWithinOneSurfaceReadThePixelsAsTheyWere) {

@@ -197,7 +197,8 @@ TEST(CliRewrite, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
 
 // A 3 x 1 screen, table red, green, blue, white; frames of white (W) and
 // other colours: W R W / R W W / (at x 1) W G / B B B, and a fifth, unused.
-TBytes FourFrameGif(int frames = 5) {
+// With lastData, a sixth frame of 50 x 1 follows with that image data.
+TBytes FourFrameGif(int frames = 5, const TBytes& lastData = {}) {
   TGifBuilder gif;
   gif.Header(3, 1, 0x81).ColorTable({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
   const std::vector<TBytes> images{{3, 0, 3}, {0, 3, 3}, {3, 1}, {2, 2, 2}, {0, 0, 0}};
@@ -205,6 +206,7 @@ TBytes FourFrameGif(int frames = 5) {
     const TBytes& indices = images[static_cast<std::size_t>(k)];
     gif.Descriptor(k == 2 ? 1 : 0, 0, static_cast<std::uint16_t>(indices.size()), 1).ImageData(2, LzwEncode(indices, 2));
   }
+  if (!lastData.empty()) gif.Descriptor(0, 0, 50, 1).ImageData(2, lastData);
   return gif.Trailer().Bytes();
 }
 
@@ -232,9 +234,13 @@ TEST(CliGif2Bmx, FailuresPrintTheExactMessageAndLeaveTheOutputAsItWas) {
   WriteWholeFile(dir.File("three.gif"), FourFrameGif(3));
   WriteWholeFile(dir.File("not.gif"), RedWhite());
   WriteWholeFile(dir.File("good.gif"), FourFrameGif());
+  // Frame 5, not needed for the strip, has a code table that loops: reading fails all the same.
+  const TBytes circular = TCodePacker().Add(4, 3).Add(1, 3).Add(7, 3).Add(7, 3).Add(7, 4).Add(5, 4).Bytes();
+  WriteWholeFile(dir.File("six.gif"), FourFrameGif(5, circular));
   const std::string noFolder = dir.File("none") + "/out.bmx";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{dir.File("three.gif"), dir.File("out.bmx")}, "List index out of bounds (3)"},
+      {{dir.File("six.gif"), dir.File("out.bmx")}, "Circular decoder table entry"},
       {{dir.File("not.gif"), dir.File("out.bmx")}, "Invalid GIF signature"},
       {{dir.File("missing.gif"), dir.File("out.bmx")}, "Cannot open file " + dir.File("missing.gif")},
       {{dir.File("good.gif"), noFolder}, "Cannot create file " + noFolder},

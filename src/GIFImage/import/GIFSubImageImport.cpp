@@ -151,12 +151,13 @@ void TGIFSubImage::ApplyMask(const TBitmap& mask) {
   const int width = std::min<int>(FWidth, bytes.Width());
   const int height = std::min<int>(FHeight, bytes.Height());
   bool any = false;
-  for (int y = 0; y < height && FPixels; ++y) {
+  std::uint8_t* const pixels = Pixels();
+  for (int y = 0; y < height && pixels != nullptr; ++y) {
     const std::uint8_t* row = reader.ScanLine(y);
-    std::uint8_t* pixels = FPixels.get() + static_cast<std::size_t>(y) * FWidth;
+    std::uint8_t* indices = pixels + static_cast<std::size_t>(y) * FWidth;
     for (int x = 0; x < width; ++x)
       if (row[x] != 0) {
-        pixels[x] = static_cast<std::uint8_t>(transparent);
+        indices[x] = static_cast<std::uint8_t>(transparent);
         any = true;
       }
   }

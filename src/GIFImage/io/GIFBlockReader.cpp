@@ -153,7 +153,9 @@ void TGIFSubImage::ReadImage(TStream& stream) {
     ReportWarning(WarningSeverity, sScreenSizeExceeded);
   }
   if ((FFlags & ImageFlag::LocalTable) != 0) FLocalMap.ReadTable(stream, AnnouncedTableEntries(FFlags));
-  DecodeFrameData(*this, stream);
+  // While its document reads, a frame is the next one of the document's frames.
+  const bool mayDefer = Image() != nullptr && Image()->Frames().Count() >= Image()->FramesDecodedOnLoad();
+  DecodeFrameData(*this, stream, mayDefer);
 }
 
 void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) {

@@ -22,6 +22,8 @@
 #include "GIFCodeStream.h"
 #include "GIFException.h"
 #include "GIFGraphicControlExtension.h"
+#include "GIFLZWCodes.h"
+#include "GIFLZWScan.h"
 #include "GIFMessages.h"
 #include "GIFPixelBuffer.h"
 #include "GIFStreamIO.h"
@@ -29,10 +31,7 @@
 
 namespace {
 
-constexpr int MaxCodes = 4096;    // 12-bit codes
-constexpr unsigned MaxCodeWidth = 12;
 constexpr int MaxStack = 8192;    // the longest string a table walk may produce
-constexpr int MaxCodeSize = 11;   // a larger initial code size has no room in the tables
 constexpr std::size_t Piece = 16;
 
 // Every index value a code below a clear code of at most 2048 can stand for,
@@ -42,22 +41,6 @@ constexpr auto Indices = [] {
   for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i);
   return values;
 }();
-
-std::uint64_t Load64(const std::uint8_t* bytes) {
-  std::uint64_t value;
-  std::memcpy(&value, bytes, sizeof value);
-  if constexpr (std::endian::native == std::endian::big) value = __builtin_bswap64(value);
-  return value;
-}
-
-// The next free code has just grown to nextFree: once it no longer fits the
-// code width (the mask of its bits), codes get one bit wider, up to 12 bits.
-inline void WidenCodes(int nextFree, int& width, std::uint32_t& mask) {
-  if (static_cast<unsigned>(nextFree) > mask && width < static_cast<int>(MaxCodeWidth)) {
-    ++width;
-    mask = mask * 2 + 1;
-  }
-}
 
 void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
   std::uint64_t low;
@@ -78,10 +61,10 @@ void CopyPiece(std::uint8_t* to, const std::uint8_t* from) {
 // they were written. Each has one more slot: the fast path writes the next
 // entry even when the table is full.
 struct TLZWTables {
-  const std::uint8_t* Sources[MaxCodes + 1];
-  std::uint16_t Lengths[MaxCodes + 1];
-  std::uint16_t Prefix[MaxCodes];
-  std::uint8_t Suffix[MaxCodes];
+  const std::uint8_t* Sources[MaxLZWCodes + 1];
+  std::uint16_t Lengths[MaxLZWCodes + 1];
+  std::uint16_t Prefix[MaxLZWCodes];
+  std::uint8_t Suffix[MaxLZWCodes];
   std::uint8_t Stack[MaxStack];
 };
 
@@ -92,12 +75,13 @@ TLZWTables& ThreadTables() {
 
 class TLZWDecoder {
 public:
-  TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
+  TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
 
   // Decodes into out[0, count); what the data does not reach keeps its value.
   void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
 
 private:
+  void Warn(const char* message);
   int ReadCode();
   int ReadCodeAtLimit();
   void Reset();
@@ -110,7 +94,7 @@ private:
   std::size_t WriteStringExactly(int code, std::size_t pos);
   void ReadOneMore(std::size_t pos);
 
-  TGIFSubImage& FFrame;
+  TGIFItem* FWarnTo;  // nullptr: nobody to tell
   const std::uint8_t* FData;
   std::uint64_t FBitPos = 0;
   std::uint64_t FTotalBits;
@@ -137,8 +121,8 @@ private:
   TLZWTables& FTables;
 };
 
-TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
-    : FFrame(frame),
+TLZWDecoder::TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
+    : FWarnTo(warnTo),
       FData(data.Bytes.get()),
       FTotalBits(std::uint64_t{data.Size} * 8),
       FShortBits(data.ShortFrom == TGIFCodeStream::npos ? UINT64_MAX : std::uint64_t{data.ShortFrom} * 8),
@@ -155,6 +139,10 @@ TLZWDecoder::TLZWDecoder(TGIFSubImage& frame, const TGIFCodeStream& data, int co
   FTables.Lengths[FClear] = FTables.Lengths[FEnd] = 0;
 }
 
+void TLZWDecoder::Warn(const char* message) {
+  if (FWarnTo != nullptr) FWarnTo->ReportWarning(WarningSeverity, message);
+}
+
 int TLZWDecoder::ReadCode() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FFastLimit) return ReadCodeAtLimit();
@@ -168,12 +156,12 @@ int TLZWDecoder::ReadCode() {
 int TLZWDecoder::ReadCodeAtLimit() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FShortBits) {
-    FFrame.ReportWarning(WarningSeverity, sOutOfData);
+    Warn(sOutOfData);
     FShortBits = UINT64_MAX;
     FFastLimit = FTotalBits + 1;
   }
   if (end > FTotalBits) {
-    if (FTerminated && FBitPos >= FTotalBits) FFrame.ReportWarning(WarningSeverity, sDecodeTooFewBits);
+    if (FTerminated && FBitPos >= FTotalBits) Warn(sDecodeTooFewBits);
     return -1;
   }
   const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
@@ -201,7 +189,7 @@ int TLZWDecoder::StartAfterClear() {
 }
 
 void TLZWDecoder::AddEntry(const std::uint8_t* source, std::size_t length) {
-  if (FNextFree >= MaxCodes) return;  // a full table stays as it is until a clear code
+  if (FNextFree >= MaxLZWCodes) return;  // a full table stays as it is until a clear code
   FTables.Sources[FNextFree] = source;
   FTables.Lengths[FNextFree] = static_cast<std::uint16_t>(length);
   WidenCodes(++FNextFree, FWidth, FMask);
@@ -252,11 +240,11 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
     // The table grows by one entry; a full one stays full, reusing its spare
     // last slot for the entry each code writes.
     if (++nextFree > mask) [[unlikely]] {
-      if (width < MaxCodeWidth) {
+      if (width < MaxLZWCodeWidth) {
         ++width;
         mask = mask * 2 + 1;
       } else {
-        nextFree = MaxCodes;
+        nextFree = MaxLZWCodes;
       }
     }
     tables.Sources[nextFree] = to;  // the entry the next code makes
@@ -317,7 +305,7 @@ void TLZWDecoder::EnterExactMode() {
   }
   for (int i = FClear; i < FClear + 2; ++i) FTables.Prefix[i] = FTables.Suffix[i] = 0;
   for (int i = FClear + 2; i < FNextFree; ++i) FTables.Suffix[i] = FTables.Sources[i][FTables.Lengths[i] - 1];
-  for (int i = FNextFree; i < MaxCodes; ++i) FTables.Prefix[i] = FTables.Suffix[i] = 0;
+  for (int i = FNextFree; i < MaxLZWCodes; ++i) FTables.Prefix[i] = FTables.Suffix[i] = 0;
   ReplayPrefixes();
   FFirst = *FPrevString;
   FExact = true;
@@ -335,7 +323,7 @@ void TLZWDecoder::ReplayPrefixes() {
   for (std::uint64_t bitPos = FTableStart; bitPos < FBitPos;) {
     const auto code = static_cast<int>((Load64(FData + (bitPos >> 3)) >> (bitPos & 7)) & mask);
     bitPos += static_cast<std::uint64_t>(width);
-    if (prevCode >= 0 && entry < MaxCodes) {
+    if (prevCode >= 0 && entry < MaxLZWCodes) {
       FTables.Prefix[entry] = static_cast<std::uint16_t>(prevCode);
       WidenCodes(++entry, width, mask);
     }
@@ -354,13 +342,13 @@ std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
     code = FPrevCode;
   }
   for (int steps = 0; code >= FClear; ++steps) {
-    if (steps >= MaxCodes || depth >= MaxStack - 1 || FTables.Prefix[code] == code) throw GIFException(sDecodeCircular);
+    if (steps >= MaxLZWCodes || depth >= MaxStack - 1 || FTables.Prefix[code] == code) throw GIFException(sDecodeCircular);
     FTables.Stack[depth++] = FTables.Suffix[code];
     code = FTables.Prefix[code];
   }
   FFirst = FTables.Suffix[code];
   FTables.Stack[depth++] = FFirst;
-  if (FNextFree < MaxCodes) {
+  if (FNextFree < MaxLZWCodes) {
     FTables.Prefix[FNextFree] = static_cast<std::uint16_t>(FPrevCode);
     FTables.Suffix[FNextFree] = FFirst;
     WidenCodes(++FNextFree, FWidth, FMask);
@@ -440,27 +428,55 @@ std::uint8_t FillValue(const TGIFSubImage& frame) {
   return frame.ControlBlock()->TransparentIndex();
 }
 
-}  // namespace
-
-void DecodeFrameData(TGIFSubImage& frame, TStream& stream) {
-  const std::uint8_t fill = FillValue(frame);
-  frame.AllocatePixels(fill);
-  std::uint8_t codeSize = 0;
-  if (!ReadOneByte(stream, codeSize)) return;
-  TGIFCodeStream data;
-  GatherSubBlocks(stream, data);
-  if (codeSize > MaxCodeSize) return;  // its clear code would lie outside the tables
-
-  const auto count = static_cast<std::size_t>(frame.PixelCount());
-  TLZWDecoder decoder(frame, data, codeSize, ThreadTables());
-  if (!frame.Interlaced() || count == 0) {
-    decoder.Decode(frame.Pixels(), count, fill);
+// Decodes the codes into their Width * Height indices at out, rows in
+// display order; warnings go to warnTo.
+void DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnTo) {
+  if (codes.CodeSize > MaxLZWCodeSize) return;  // its clear code would lie outside the tables
+  const std::size_t width = static_cast<std::size_t>(codes.Width);
+  const std::size_t count = width * static_cast<std::size_t>(codes.Height);
+  TLZWDecoder decoder(warnTo, codes.Data, codes.CodeSize, ThreadTables());
+  if (!codes.Interlaced || count == 0) {
+    decoder.Decode(out, count, codes.Fill);
     return;
   }
-  const TPixelBuffer passes = AllocatePixelBuffer(count, fill);
-  decoder.Decode(passes.get(), count, fill);
-  const std::size_t width = frame.Width();
-  const std::vector<int> order = InterlacedRowOrder(frame.Height());
+  const TPixelBuffer passes = AllocatePixelBuffer(count, codes.Fill);
+  decoder.Decode(passes.get(), count, codes.Fill);
+  const std::vector<int> order = InterlacedRowOrder(codes.Height);
   for (std::size_t row = 0; row < order.size(); ++row)
-    std::memcpy(frame.Pixels() + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+    std::memcpy(out + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+}
+
+}  // namespace
+
+void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
+  TGIFFrameCodes codes;
+  codes.Fill = FillValue(frame);
+  // Decoding at once checks the pixel limits before the data is read, as it always did.
+  if (!mayDefer) frame.AllocatePixels(codes.Fill);
+  std::uint8_t codeSize = 0;
+  const bool hasData = ReadOneByte(stream, codeSize);
+  if (hasData) GatherSubBlocks(stream, codes.Data);
+  codes.CodeSize = codeSize;
+  codes.Interlaced = frame.Interlaced();
+  codes.Width = frame.Width();
+  codes.Height = frame.Height();
+  if (mayDefer) {
+    if (hasData && IsCleanCodeStream(codes.Data, codeSize)) {
+      frame.DeferPixels(std::make_shared<const TGIFFrameCodes>(std::move(codes)));
+      return;
+    }
+    frame.AllocatePixels(codes.Fill);
+  }
+  if (hasData) DecodeCodes(codes, frame.Pixels(), &frame);
+}
+
+// The codes were found clean when they were kept, so decoding them now has
+// nothing to warn about and cannot fail but for want of memory; the codes
+// stay pending until the pixels are there.
+void TGIFSubImage::DecodePendingPixels() const {
+  const TGIFFrameCodes& codes = *FPendingCodes;
+  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount), codes.Fill);
+  DecodeCodes(codes, pixels.get(), nullptr);
+  FPixels = std::move(pixels);
+  FPendingCodes.reset();
 }

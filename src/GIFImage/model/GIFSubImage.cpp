@@ -64,20 +64,37 @@ void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
   if (warned) ReportWarning(WarningSeverity, sScreenSizeExceeded);
 }
 
-void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
-  FreePixels();
+// Width * Height, once the frame and the document are known to have room
+// for them (with no pixels of its own left, the frame counts for nothing).
+std::int64_t TGIFSubImage::CheckedPixelCount() const {
   const std::int64_t count = std::int64_t{FWidth} * FHeight;
-  if (count == 0) return;
+  if (count == 0) return 0;
   if (count > MaxFramePixels) throw GIFException(sFrameTooLarge);
   if (Image() != nullptr && Image()->PixelsExcept(this) + count > MaxDocumentPixels)
     throw GIFException(sDocumentTooLarge);
+  return count;
+}
+
+void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
+  FreePixels();
+  const std::int64_t count = CheckedPixelCount();
+  if (count == 0) return;
   FPixels = AllocatePixelBuffer(static_cast<std::size_t>(count), fill);
   FPixelCount = count;
 }
 
-// What was rendered from the pixels goes with them.
+void TGIFSubImage::DeferPixels(std::shared_ptr<const TGIFFrameCodes> codes) {
+  FreePixels();
+  const std::int64_t count = CheckedPixelCount();
+  if (count == 0) return;
+  FPendingCodes = std::move(codes);
+  FPixelCount = count;
+}
+
+// What was rendered from the pixels goes with them, and codes still to decode too.
 void TGIFSubImage::FreePixels() {
   FPixels.reset();
+  FPendingCodes.reset();
   FPixelCount = 0;
   DropRendering();
 }
@@ -88,7 +105,9 @@ void TGIFSubImage::DropRendering() {
   FMaskPending = true;
 }
 
-bool TGIFSubImage::Empty() const { return !FPixels || FPixelCount == 0 || FWidth == 0 || FHeight == 0; }
+bool TGIFSubImage::Empty() const {
+  return (!FPixels && !FPendingCodes) || FPixelCount == 0 || FWidth == 0 || FHeight == 0;
+}
 
 void TGIFSubImage::Clear() {
   FExtList.Clear();
@@ -116,8 +135,12 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
     FFlags = source.FFlags;
     FHasImageDescriptor = true;
     FIsTransparent = source.FIsTransparent;
-    AllocatePixels(0);
-    std::memcpy(FPixels.get(), source.FPixels.get(), static_cast<std::size_t>(FPixelCount));
+    if (source.FPendingCodes) {
+      DeferPixels(source.FPendingCodes);
+    } else {
+      AllocatePixels(0);
+      std::memcpy(FPixels.get(), source.FPixels.get(), static_cast<std::size_t>(FPixelCount));
+    }
     FLocalMap.Assign(source.FLocalMap);
     // The mask is made again from the pixels when it is asked for.
     if (source.FCachedBitmap) FCachedBitmap = std::make_unique<TBitmap>(*source.FCachedBitmap);

@@ -11,6 +11,7 @@
 // Its methods live by concern:
 //   model/GIFSubImage.cpp          sizes, pixels, tables, copies
 //   io/GIFBlockReader.cpp          reading the descriptor, table and data
+//   lzw/GIFLZWDecoder.cpp          decoding pixels kept for their first use
 //   io/GIFBlockWriter.cpp          writing
 //   render/GIFSubImageRender.cpp   bitmap, mask and palette
 //   render/GIFSubImageDraw.cpp     drawing onto a canvas
@@ -34,6 +35,7 @@ class TFrameMask;
 class TGraphic;
 class TPicture;
 class TGIFGraphicControlExtension;
+struct TGIFFrameCodes;
 
 class TGIFSubImage : public TGIFItem {
 public:
@@ -68,12 +70,24 @@ public:
   // True once an image descriptor was read or set (a frame of extensions only has none).
   bool HasImageDescriptor() const { return FHasImageDescriptor; }
 
-  std::uint8_t* Pixels() { return FPixels.get(); }
-  const std::uint8_t* Pixels() const { return FPixels.get(); }
+  // Pixels kept as codes are decoded here, on first use ("Out of system
+  // resources" is all that can go wrong then).
+  std::uint8_t* Pixels() {
+    DecodePending();
+    return FPixels.get();
+  }
+  const std::uint8_t* Pixels() const {
+    DecodePending();
+    return FPixels.get();
+  }
   std::int64_t PixelCount() const { return FPixelCount; }
   // Frees the pixels and allocates Width * Height of them, all set to fill;
   // raises when the frame or the document would exceed its pixel limit.
   void AllocatePixels(std::uint8_t fill);
+  // Frees the pixels and keeps the codes to decode Width * Height of them
+  // from on first use, the limits checked now as AllocatePixels does. The
+  // codes must be clean (GIFLZWScan.h); copies of the frame share them.
+  void DeferPixels(std::shared_ptr<const TGIFFrameCodes> codes);
 
   bool IsTransparent() const { return FIsTransparent; }
   void SetIsTransparent(bool value) { FIsTransparent = value; }
@@ -81,7 +95,7 @@ public:
   TGIFGraphicControlExtension* ControlBlock() const { return FControlBlock; }
   void SetControlBlock(TGIFGraphicControlExtension* block) { FControlBlock = block; }
 
-  // No pixels, or Width or Height 0.
+  // No pixels (decoded or to come), or Width or Height 0.
   bool Empty() const;
   void Clear();
   // 2 when the local table is sorted or the frame has extensions, else 1.
@@ -183,7 +197,12 @@ public:
 private:
   void LoadFromBitmap(TBitmap& source);
   void ReadImage(TStream& stream);
+  std::int64_t CheckedPixelCount() const;
   void FreePixels();
+  void DecodePending() const {
+    if (FPendingCodes) DecodePendingPixels();
+  }
+  void DecodePendingPixels() const;
   void DropRendering();
   std::unique_ptr<TBitmap> RenderWithProgress();
   std::unique_ptr<TBitmap> BitmapOfEmptyFrame();
@@ -201,7 +220,11 @@ private:
   std::uint16_t FHeight = 0;
   std::uint8_t FFlags = 0;
   bool FHasImageDescriptor = false;
-  TPixelBuffer FPixels;
+  // Decoding on first use changes these two from const methods: documents
+  // are touched only on the user-interface thread (painter threads hand
+  // their work over to it), so nothing else can be reading them meanwhile.
+  mutable TPixelBuffer FPixels;
+  mutable std::shared_ptr<const TGIFFrameCodes> FPendingCodes;  // set while the pixels wait to be decoded
   std::int64_t FPixelCount = 0;
   bool FIsTransparent = false;
   TGIFGraphicControlExtension* FControlBlock = nullptr;

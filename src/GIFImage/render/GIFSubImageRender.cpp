@@ -124,9 +124,10 @@ std::unique_ptr<TBitmap> TGIFSubImage::RenderIndexed() {
   const std::optional<std::uint8_t> transparent = TakeMaskRequest();
   std::optional<TFrameMask> mask;
   if (transparent) mask.emplace(FWidth, FHeight);
+  const std::uint8_t* pixels = Pixels();
   for (int y = 0; y < FHeight; ++y) {
     ReportRow(y);
-    const std::uint8_t* indices = FPixels.get() + static_cast<std::size_t>(y) * FWidth;
+    const std::uint8_t* indices = pixels + static_cast<std::size_t>(y) * FWidth;
     std::memcpy(writer.RowAddress(y), indices, FWidth);
     if (mask) mask->MarkRow(y, indices, *transparent);
   }
@@ -155,9 +156,10 @@ std::unique_ptr<TBitmap> TGIFSubImage::RenderDithered() {
     fill = lookup.MatchColor(c.Red, c.Green, c.Blue).Index;
   }
   std::vector<std::uint8_t> bgr(3 * static_cast<std::size_t>(FWidth));
+  const std::uint8_t* pixels = Pixels();
   for (int y = 0; y < FHeight; ++y) {
     ReportRow(y);
-    const std::uint8_t* indices = FPixels.get() + static_cast<std::size_t>(y) * FWidth;
+    const std::uint8_t* indices = pixels + static_cast<std::size_t>(y) * FWidth;
     std::uint8_t* target = writer.RowAddress(y);
     if (!mask) {
       for (int x = 0; x < FWidth; ++x) {
@@ -202,8 +204,8 @@ void TGIFSubImage::MakeMask() {
   const std::optional<std::uint8_t> transparent = TakeMaskRequest();
   if (!transparent || Empty()) return;
   std::optional<TFrameMask> mask(std::in_place, FWidth, FHeight);
-  for (int y = 0; y < FHeight; ++y)
-    mask->MarkRow(y, FPixels.get() + static_cast<std::size_t>(y) * FWidth, *transparent);
+  const std::uint8_t* pixels = Pixels();
+  for (int y = 0; y < FHeight; ++y) mask->MarkRow(y, pixels + static_cast<std::size_t>(y) * FWidth, *transparent);
   KeepMask(mask);
 }
 
@@ -214,7 +216,7 @@ std::uint8_t TGIFSubImage::PixelIndex(int x, int y) {
 
 std::uint8_t* TGIFSubImage::ScanLine(int y) {
   if (y < 0 || y >= FHeight) throw GIFException(sBadPixelCoordinates);
-  if (!FPixels) {
+  if (Pixels() == nullptr) {
     if (FWidth == 0) throw GIFException(sEmptyImage);
     AllocatePixels(0);
   }
