@@ -1,9 +1,9 @@
 // TGIFCodeStream: the image data of one frame, its data sub-blocks gathered
 // from the stream into one contiguous buffer so that the LZW decoder reads
 // codes without stopping at block boundaries. Gathering reads ahead in chunks
-// straight into that buffer, drops the size bytes in place, and gives back
-// what it read beyond the data's zero-size terminator, so the stream ends up
-// right after the frame's data.
+// and gives back what it read beyond the data's zero-size terminator, so the
+// stream ends up right after the frame's data; the buffer holds the data and
+// its padding and no more.
 #pragma once
 
 #include <cstddef>

@@ -35,7 +35,11 @@ bool IsCleanCodeStream(const TGIFCodeStream& data, int codeSize) {
     if (bitPos + static_cast<std::uint64_t>(width) > totalBits) return false;
     const auto code = static_cast<int>((Load64(bytes + (bitPos >> 3)) >> (bitPos & 7)) & mask);
     bitPos += static_cast<std::uint64_t>(width);
-    if (code == clear) {
+    // Most codes are none of clear, end or the code after a clear, and lie
+    // within the table: one test lets them through.
+    if (static_cast<unsigned>(code - clear) > 1 && code <= nextFree && !afterClear) [[likely]] {
+      if (nextFree < MaxLZWCodes) WidenCodes(++nextFree, width, mask);
+    } else if (code == clear) {
       reset();
     } else if (afterClear) {
       if (code >= clear) return false;
@@ -43,8 +47,7 @@ bool IsCleanCodeStream(const TGIFCodeStream& data, int codeSize) {
     } else if (code == end) {
       return true;
     } else {
-      if (code > nextFree) return false;
-      if (nextFree < MaxLZWCodes) WidenCodes(++nextFree, width, mask);
+      return false;  // beyond the table
     }
   }
 }
