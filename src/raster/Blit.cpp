@@ -81,9 +81,11 @@ void Combine(TCopyMode mode, const std::vector<TColor>& source, std::vector<TCol
 // most 8 bits: what each of its raw values becomes in the target (its colour
 // under the colour rules, encoded as the target encodes it) is worked out
 // once, which gives what converting every pixel gives, at a fraction of the
-// cost. A source row read for one target row serves the next ones too.
-void CopyIndexedRows(TPixelImage& target, const TPixelImage& source, const TRect& area, const TAxis& down,
-                     const std::vector<int>& columns, const TBlitColors& rules) {
+// cost. A source row read for one target row serves the next ones too, and
+// the bytes of an 8-bit source copied unscaled across are its raw values as
+// they stand (a GIF frame drawn onto the BMX strip).
+void CopyIndexedRows(TPixelImage& target, const TPixelImage& source, const TRect& area, const TAxis& across,
+                     const TAxis& down, const std::vector<int>& columns, const TBlitColors& rules) {
   const TRowCodec reader(source);
   TRowCodec writer(target);
   std::vector<TColor> colors(256);
@@ -91,6 +93,13 @@ void CopyIndexedRows(TPixelImage& target, const TPixelImage& source, const TRect
   ApplyColorRules(colors, source.BitCount() == 1, target.BitCount() == 1, rules);
   std::vector<std::uint32_t> indexToRaw(colors.size());
   for (std::size_t i = 0; i < colors.size(); ++i) indexToRaw[i] = writer.RawOf(colors[i]);
+  const int count = static_cast<int>(columns.size());
+  if (source.BitCount() == 8 && across.SourceLength == across.TargetLength) {
+    for (int y = area.Top; y < area.Bottom; ++y)
+      writer.PutMapped(target.ScanLine(y), area.Left, count,
+                       source.ScanLine(static_cast<int>(down.SourceOf(y))) + columns.front(), indexToRaw.data());
+    return;
+  }
   std::vector<std::uint32_t> raws(columns.size());
   std::int64_t lastSourceRow = -1;
   for (int y = area.Top; y < area.Bottom; ++y) {
@@ -141,7 +150,7 @@ void StretchBlit(TPixelImage& target, const TRect& targetRect, const TPixelImage
   for (std::size_t i = 0; i < count; ++i) columns[i] = static_cast<int>(across.SourceOf(x1 + static_cast<int>(i)));
 
   if (mode == TCopyMode::cmSrcCopy && source.BitCount() <= 8) {
-    CopyIndexedRows(target, source, {x1, y1, x2, y2}, down, columns, colors);
+    CopyIndexedRows(target, source, {x1, y1, x2, y2}, across, down, columns, colors);
     return;
   }
   const TRowCodec reader(source);

@@ -84,20 +84,32 @@ void TRowCodec::GatherRaw(const std::uint8_t* row, const int* columns, int count
   });
 }
 
+// Stores valueOf(i) into pixel x0 + i for i below count; 1-bit rows get whole
+// bytes assembled and stored at once.
+template <class L, class ValueOf>
+void PutEach(std::uint8_t* row, int x0, int count, ValueOf valueOf) {
+  int i = 0;
+  if constexpr (L::Bits == 1) {
+    for (; i < count && (x0 + i) % 8 != 0; ++i) L::Put(row, x0 + i, valueOf(i));
+    for (; i + 8 <= count; i += 8) {
+      unsigned byte = 0;
+      for (int b = 0; b < 8; ++b) byte = byte << 1 | (valueOf(i + b) & 1u);
+      row[(x0 + i) >> 3] = static_cast<std::uint8_t>(byte);
+    }
+  }
+  for (; i < count; ++i) L::Put(row, x0 + i, valueOf(i));
+}
+
 void TRowCodec::PutRaw(std::uint8_t* row, int x0, int count, const std::uint32_t* raws) const {
   Visit([&](auto layout, const auto&) {
-    using L = decltype(layout);
-    int i = 0;
-    // 1 bit: whole bytes are assembled and stored at once.
-    if constexpr (L::Bits == 1) {
-      for (; i < count && (x0 + i) % 8 != 0; ++i) L::Put(row, x0 + i, raws[i]);
-      for (; i + 8 <= count; i += 8) {
-        unsigned byte = 0;
-        for (int b = 0; b < 8; ++b) byte = byte << 1 | (raws[i + b] & 1u);
-        row[(x0 + i) >> 3] = static_cast<std::uint8_t>(byte);
-      }
-    }
-    for (; i < count; ++i) L::Put(row, x0 + i, raws[i]);
+    PutEach<decltype(layout)>(row, x0, count, [raws](int i) { return raws[i]; });
+  });
+}
+
+void TRowCodec::PutMapped(std::uint8_t* row, int x0, int count, const std::uint8_t* values,
+                          const std::uint32_t* map) const {
+  Visit([&](auto layout, const auto&) {
+    PutEach<decltype(layout)>(row, x0, count, [values, map](int i) { return map[values[i]]; });
   });
 }
 

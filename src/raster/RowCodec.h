@@ -36,6 +36,8 @@ public:
   // values stored into pixels x0 .. x0+count-1 of a row.
   void GatherRaw(const std::uint8_t* row, const int* columns, int count, std::uint32_t* out) const;
   void PutRaw(std::uint8_t* row, int x0, int count, const std::uint32_t* raws) const;
+  // Stores map[values[i]] into pixel x0 + i, for i below count.
+  void PutMapped(std::uint8_t* row, int x0, int count, const std::uint8_t* values, const std::uint32_t* map) const;
   // Copies the raw values of pixels 0..count-1 from one row to another of the
   // same format.
   void CopyRaw(const std::uint8_t* from, std::uint8_t* to, int count) const;

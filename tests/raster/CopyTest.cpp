@@ -147,8 +147,9 @@ TEST(CopyIndexed, IndexedSourcesScaledAndClippedGiveWhatTheirColoursGiveAtFullCo
   const std::vector<TPaletteEntry> table = {{0, 0, 0, 0}, {255, 255, 255, 0}, {200, 30, 40, 0}, {10, 200, 90, 0},
                                             {250, 250, 250, 0}, {0, 0, 255, 0}};  // indices past it read black
   const TBlitColors rules{RGB(200, 30, 40), clRed, clBlue};
-  const std::pair<TRect, TRect> copies[] = {
-      {{0, 0, 21, 9}, {0, 0, 11, 7}}, {{-2, 1, 22, 10}, {0, 0, 11, 7}}, {{3, 0, 17, 9}, {2, -1, 13, 7}}};
+  const std::pair<TRect, TRect> copies[] = {{{0, 0, 21, 9}, {0, 0, 11, 7}},  {{-2, 1, 22, 10}, {0, 0, 11, 7}},
+                                            {{3, 0, 17, 9}, {2, -1, 13, 7}}, {{3, 1, 14, 8}, {0, 0, 11, 7}},
+                                            {{-2, 3, 9, 10}, {0, 0, 11, 7}}};  // the last two at their own size
   for (int sourceBits : {4, 8})
     for (int targetBits : {1, 4, 8, 16, 24, 32})
       for (const auto& [to, from] : copies) {
