@@ -1,5 +1,5 @@
 // What the LZW decoder and the scan of a frame's codes agree on: the size of
-// the code table, the largest initial code size, how codes are loaded from
+// the code table, the largest initial code size, how codes are read from
 // the gathered data and how their width grows.
 #pragma once
 
@@ -11,13 +11,14 @@ inline constexpr int MaxLZWCodes = 4096;   // 12-bit codes
 inline constexpr int MaxLZWCodeWidth = 12;
 inline constexpr int MaxLZWCodeSize = 11;  // a larger initial code size has no room in the tables
 
-// Eight bytes from any data offset (the gathered data has padding for it),
-// least significant first.
-inline std::uint64_t Load64(const std::uint8_t* bytes) {
+// The code of the given bits (a mask of the code width) that starts at bit
+// bitPos of the gathered data, bits taken least significant first; the data's
+// padding lets eight bytes be loaded at any offset.
+inline std::uint64_t CodeAt(const std::uint8_t* data, std::uint64_t bitPos, std::uint64_t mask) {
   std::uint64_t value;
-  std::memcpy(&value, bytes, sizeof value);
+  std::memcpy(&value, data + (bitPos >> 3), sizeof value);
   if constexpr (std::endian::native == std::endian::big) value = __builtin_bswap64(value);
-  return value;
+  return (value >> (bitPos & 7)) & mask;
 }
 
 // The next free code has just grown to nextFree: once it no longer fits the

@@ -146,7 +146,7 @@ void TLZWDecoder::Warn(const char* message) {
 int TLZWDecoder::ReadCode() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FFastLimit) return ReadCodeAtLimit();
-  const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
+  const auto code = static_cast<int>(CodeAt(FData, FBitPos, FMask));
   FBitPos = end;
   return code;
 }
@@ -164,7 +164,7 @@ int TLZWDecoder::ReadCodeAtLimit() {
     if (FTerminated && FBitPos >= FTotalBits) Warn(sDecodeTooFewBits);
     return -1;
   }
-  const auto code = static_cast<int>((Load64(FData + (FBitPos >> 3)) >> (FBitPos & 7)) & FMask);
+  const auto code = static_cast<int>(CodeAt(FData, FBitPos, FMask));
   FBitPos = end;
   return code;
 }
@@ -222,7 +222,7 @@ std::size_t TLZWDecoder::FastRun(std::size_t pos) {
   tables.Sources[nextFree] = FPrevString;
   tables.Lengths[nextFree] = static_cast<std::uint16_t>(FPrevLength + 1);
   while (bitPos < bitLimit) {
-    const std::size_t code = (Load64(data + (bitPos >> 3)) >> (bitPos & 7)) & mask;
+    const std::size_t code = CodeAt(data, bitPos, mask);
     if (code > nextFree) break;  // not valid data: the careful path follows it exactly
     const std::size_t length = tables.Lengths[code];
     // A clear or end code (length 0, which wraps), or too close to the end.
@@ -321,7 +321,7 @@ void TLZWDecoder::ReplayPrefixes() {
   int entry = FClear + 2;
   int prevCode = -1;
   for (std::uint64_t bitPos = FTableStart; bitPos < FBitPos;) {
-    const auto code = static_cast<int>((Load64(FData + (bitPos >> 3)) >> (bitPos & 7)) & mask);
+    const auto code = static_cast<int>(CodeAt(FData, bitPos, mask));
     bitPos += static_cast<std::uint64_t>(width);
     if (prevCode >= 0 && entry < MaxLZWCodes) {
       FTables.Prefix[entry] = static_cast<std::uint16_t>(prevCode);

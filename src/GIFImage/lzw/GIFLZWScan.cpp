@@ -33,7 +33,7 @@ bool IsCleanCodeStream(const TGIFCodeStream& data, int codeSize) {
   reset();  // decoding starts as if a clear code had been read
   for (;;) {
     if (bitPos + static_cast<std::uint64_t>(width) > totalBits) return false;
-    const auto code = static_cast<int>((Load64(bytes + (bitPos >> 3)) >> (bitPos & 7)) & mask);
+    const auto code = static_cast<int>(CodeAt(bytes, bitPos, mask));
     bitPos += static_cast<std::uint64_t>(width);
     // Most codes are none of clear, end or the code after a clear, and lie
     // within the table: one test lets them through.
