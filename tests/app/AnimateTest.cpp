@@ -75,7 +75,7 @@ TEST_F(ConverterAnimate, StripBecomesALoopingGifInTheOutputView) {
   // The view animates: its painter shows frame 0 through the event loop.
   const TBitmap& surface = Converter.Image(6).Surface();
   const TColor first = CubeColor(SourceColor(40, 30));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return surface.Image().GetPixel(40, 30) == first; }, 10000));
+  EXPECT_TRUE(WaitUntil([&] { return surface.Image().GetPixel(40, 30) == first; }, "frame 0 in the output view"));
 }
 
 TEST_F(ConverterAnimate, EmptySlotsGiveEmptyFrames) {

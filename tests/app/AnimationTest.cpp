@@ -47,8 +47,8 @@ protected:
     Converter.Image(1).Picture().Assign(Converter.Document().InputGif.get());
   }
   TColor InputPixel() { return Converter.Image(1).Surface().Image().GetPixel(5, 5); }
-  bool ShowsSoon(TColor colour) {
-    return QTest::qWaitFor([&] { return InputPixel() == colour; }, 10000);
+  ::testing::AssertionResult ShowsSoon(TColor colour) {
+    return WaitUntil([&] { return InputPixel() == colour; }, "the input view to show the colour " + std::to_string(colour));
   }
 };
 
@@ -77,7 +77,8 @@ TEST_F(ConverterAnimation, SizeBigShowsTheGifScaledToTheViewAndStillAnimating) {
   Converter.Document().SourceKind = SKindGifFile;
   Trigger(Converter, "SizeBig1");
   EXPECT_EQ(Converter.Image(1).DestRect(), (TRect{0, 0, 121, 121}));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Converter.Image(1).Surface().Image().GetPixel(120, 120) == Green; }, 10000));
+  EXPECT_TRUE(WaitUntil([&] { return Converter.Image(1).Surface().Image().GetPixel(120, 120) == Green; },
+                        "frame 1 at the far corner of the big view"));
 }
 
 TEST_F(ConverterAnimation, ReplacingTheAnimatedGifPlaysTheNewOne) {

@@ -8,13 +8,35 @@
 
 #include "Bitmap.h"
 #include "BmpBuilder.h"
+#include "Deadline.h"
 #include "ImageView.h"
 #include "Picture.h"
+
+namespace {
+
+::testing::AssertionResult Waited(bool done, const std::string& what) {
+  if (done) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "still waiting after " << TestDeadline.count() << " s for " << what;
+}
+
+}  // namespace
+
+::testing::AssertionResult WaitUntil(const std::function<bool()>& done, const std::string& what) {
+  return Waited(QTest::qWaitFor(done, TestDeadlineMs), what);
+}
+
+::testing::AssertionResult WaitForExposed(QWidget& window, const std::string& what) {
+  return Waited(QTest::qWaitForWindowExposed(&window, TestDeadlineMs), what + " to show");
+}
+
+::testing::AssertionResult WaitForActive(QWidget& window, const std::string& what) {
+  return Waited(QTest::qWaitForWindowActive(&window, TestDeadlineMs), what + " to become active");
+}
 
 TAppTest::TAppTest() {
   Converter.SetEditor(&Editor);
   Converter.show();
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&Converter));
+  EXPECT_TRUE(WaitForExposed(Converter, "the Converter window"));
 }
 
 void TAppTest::Click(QWidget& window, const char* name) {
@@ -33,7 +55,7 @@ void TAppTest::OpenInConverter(const std::string& fileName) {
 
 void TAppTest::ShowEditor() {
   Click(Converter, "Button4");
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&Editor));
+  EXPECT_TRUE(WaitForExposed(Editor, "the Logo editor"));
 }
 
 TImage& TAppTest::EditorView() { return Control<TImageView>(Editor, "Image1")->Model(); }

@@ -2,11 +2,13 @@
 // as the program does (the Converter shown, the Logo editor hidden) with fake
 // dialogs, finds controls by their names, clicks them and moves the pointer
 // through Qt's window system, and reads the pictures of the views pixel by
-// pixel. Also the coloured BMP files that the Converter opens.
+// pixel. Also the coloured BMP files that the Converter opens, and the waits
+// of the GUI tests, each with the deadline of Deadline.h.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -21,6 +23,12 @@
 #include "TestFiles.h"
 #include "Unit1.h"
 #include "Unit2.h"
+
+// Runs the event loop until done holds; fails, saying what it waited for,
+// when the deadline passes first.
+::testing::AssertionResult WaitUntil(const std::function<bool()>& done, const std::string& what);
+::testing::AssertionResult WaitForExposed(QWidget& window, const std::string& what);
+::testing::AssertionResult WaitForActive(QWidget& window, const std::string& what);
 
 class TAppTest : public ::testing::Test {
 protected:

@@ -216,7 +216,7 @@ TEST_F(ConverterCommands, SaveAndAnimateStartDisabledAndKeysFollowTheButtons) {
   EXPECT_TRUE(Enabled(Converter, "Button1"));
   EXPECT_TRUE(Enabled(Converter, "Button4"));
   Converter.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Converter));
+  ASSERT_TRUE(WaitForActive(Converter, "the Converter window"));
   QTest::keyClick(&Converter, Qt::Key_S, Qt::ControlModifier);  // Save is disabled: no dialog
   EXPECT_TRUE(Dialogs.SaveRequests.empty());
   Dialogs.OpenAnswers.push_back(std::nullopt);
@@ -262,7 +262,7 @@ TEST(ImageViewPaint, OnlyTheVisiblePartOfAHugeViewIsPainted) {
   view->Model().SetSize(20000, 20000);
   EXPECT_EQ(view->size(), QSize(20000, 20000));
   window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_TRUE(WaitForExposed(window, "the window of the huge view"));
   const QImage shown = window.grab().toImage();
   ASSERT_FALSE(surfaces.empty());
   for (const TRect& surface : surfaces) {

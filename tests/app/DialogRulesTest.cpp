@@ -7,33 +7,70 @@
 #include <functional>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "AppMessages.h"
 #include "AppSettings.h"
+#include "Deadline.h"
 #include "Dialogs.h"
 #include "QtDialogs.h"
 #include "TestFiles.h"
 
 namespace {
 
+// Closes whatever modal window is open, so that the command that opened it
+// returns.
+void CloseModalWindows() {
+  for (int nested = 0; nested < 10; ++nested)
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+}
+
 // Runs a command that shows a file dialog, answers the dialog with fileName
-// and returns the folder that the dialog showed first.
+// (again at each look until it has closed: a dialog busy reading its folder
+// may not take the first answer) and returns the folder that the dialog
+// showed first. A dialog that does not come or does not close before the
+// deadline, or any other window in its place, fails the test and is closed.
 std::string AnswerFileDialog(const std::function<void()>& command, const std::string& fileName) {
   std::string shownFolder;
+  bool seen = false;
+  QElapsedTimer clock;
+  clock.start();
   QTimer poll;
   poll.setInterval(10);
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (modal != nullptr && dialog == nullptr) {
+      ADD_FAILURE() << "a window came instead of the file dialog: " << modal->windowTitle().toStdString();
+      CloseModalWindows();
+      return;
+    }
+    if (clock.elapsed() > TestDeadlineMs) {
+      ADD_FAILURE() << (seen ? "the file dialog did not close" : "no file dialog came") << " within "
+                    << TestDeadline.count() << " s";
+      poll.stop();
+      CloseModalWindows();
+      return;
+    }
     if (dialog == nullptr) return;
-    poll.stop();
-    shownFolder = dialog->directory().absolutePath().toStdString();
-    dialog->selectFile(QString::fromStdString(fileName));
-    static_cast<QDialog*>(dialog)->accept();  // public in QDialog
+    if (!seen) shownFolder = dialog->directory().absolutePath().toStdString();
+    seen = true;
+    const QString name = QString::fromStdString(fileName);
+    dialog->selectFile(name);
+    // The name box has the keyboard once the dialog is active, and then
+    // selectFile leaves it as it is.
+    if (auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) nameBox->setText(name);
+    // Outside this handler: a window that accepting opens (a warning) runs
+    // a loop of its own, in which this handler must be able to look again.
+    QMetaObject::invokeMethod(
+        dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); }, Qt::QueuedConnection);  // public in QDialog
   });
   poll.start();
   command();
+  EXPECT_TRUE(seen) << "no file dialog was shown";
   return shownFolder;
 }
 

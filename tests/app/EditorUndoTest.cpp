@@ -18,7 +18,7 @@ protected:
   }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     Editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Editor));
+    ASSERT_TRUE(WaitForActive(Editor, "the Logo editor"));
     QTest::keyClick(&Editor, key, modifiers);
   }
 };

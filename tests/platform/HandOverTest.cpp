@@ -8,15 +8,26 @@
 #include <future>
 #include <thread>
 
+#include "Deadline.h"
 #include "Exception.h"
 #include "HandOver.h"
 
 namespace {
 
-// Runs steps here until the worker is done.
+template <class T>
+bool Ready(std::future<T>& worker) {
+  return worker.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready;
+}
+
+// Runs steps here until the worker is done. A worker that never ends could
+// not be joined: the test program ends instead.
 template <class T>
 T ServiceUntilReady(std::future<T>& worker) {
-  while (worker.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) CheckSynchronize(5);
+  const auto limit = std::chrono::steady_clock::now() + TestDeadline;
+  while (!Ready(worker)) {
+    if (std::chrono::steady_clock::now() > limit) EndHungTest("a worker blocked in a hand-over");
+    CheckSynchronize(5);
+  }
   return worker.get();
 }
 
@@ -45,14 +56,18 @@ TEST(HandOver, DroppedAndAbandonedStepsNeverRunAndReleaseTheirWorker) {
   std::atomic<bool> ran{false};
   auto worker = std::async(std::launch::async, [&] { return Synchronize(&owner, [&] { ran = true; }); });
   // Until the step is queued, dropping has nothing to drop: keep dropping.
-  while (worker.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) RemoveQueued(&owner);
+  const auto limit = std::chrono::steady_clock::now() + TestDeadline;
+  while (worker.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+    if (std::chrono::steady_clock::now() > limit) EndHungTest("a worker whose step is dropped");
+    RemoveQueued(&owner);
+  }
   EXPECT_FALSE(worker.get());
   CheckSynchronize(0);
   EXPECT_FALSE(ran);
 
   const std::atomic<bool> abandoned{true};
   auto gaveUp = std::async(std::launch::async, [&] { return Synchronize(&owner, [&] { ran = true; }, &abandoned); });
-  EXPECT_EQ(gaveUp.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+  if (gaveUp.wait_for(TestDeadline) != std::future_status::ready) EndHungTest("a worker whose step is abandoned");
   EXPECT_FALSE(gaveUp.get());
   Queue(&owner, [&] { ran = true; }, &abandoned);
   CheckSynchronize(0);

@@ -38,7 +38,7 @@ public:
   std::atomic<bool> HoldWaits{false};
 
   // Runs hand-overs on this (the user-interface) thread until done() holds;
-  // false when it did not within some seconds of real time.
+  // false when it did not before the test deadline (Deadline.h).
   bool ServiceUntil(const std::function<bool()>& done);
   // Waits (running hand-overs) until a painter thread sits in an event wait.
   bool ServiceUntilWaiting();
