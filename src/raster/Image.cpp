@@ -11,9 +11,11 @@ TImage::TImage(int width, int height) : FWidth(std::max(0, width)), FHeight(std:
     if (!FPainting) Report();
   };
   FPicture.OnChange = [this] { Invalidate(); };
+  FPicture.OnReleasing = [this](TGraphic&) { DropSurface(); };
 }
 
 TImage::~TImage() {
+  FPicture.OnReleasing = nullptr;
   FPicture.OnChange = nullptr;
   FSurface.OnChange = nullptr;
 }
@@ -106,6 +108,17 @@ void TImage::MakeSurface() {
   FSurface.SetSize(FWidth, FHeight);
   FSurfaceMade = true;
   FOutOfDate = true;
+}
+
+// The old picture's painters end as it goes, before any of their steps can
+// run again, so none paints on the surface afterwards.
+void TImage::DropSurface() {
+  if (!FSurfaceMade) return;
+  const TPaintingScope scope(FPainting);
+  FSurface.SetSize(0, 0);
+  // A surface made again is filled with this brush, the white of a new one.
+  FSurface.Canvas().Brush = TBrush{};
+  FSurfaceMade = false;
 }
 
 const TBitmap& TImage::Surface() {

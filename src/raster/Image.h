@@ -11,7 +11,10 @@
 // is made only when it is asked for (Surface, SurfaceCanvas); a window asks
 // for the part it shows (SurfaceArea), and only that part is painted, so a
 // view far larger than what is seen of it (a frame slot of a big picture)
-// costs no more than what is seen.
+// costs no more than what is seen. An animation keeps the whole surface, which
+// lasts until the picture is replaced: each new picture starts on an empty
+// surface, as in a new view, so nothing of the old one shows through it. The
+// image takes its picture holder's OnChange and OnReleasing for this.
 #pragma once
 
 #include <functional>
@@ -78,6 +81,8 @@ private:
   void Report();
   // Makes the whole surface, at the view's size, when it is first asked for.
   void MakeSurface();
+  // Forgets the whole surface: it is made again, white, when next asked for.
+  void DropSurface();
   // Draws what the view shows onto target, whose top-left stands at origin of the view.
   void PaintOnto(TBitmap& target, TPoint origin);
 

@@ -63,6 +63,47 @@ TEST_F(TPainterTest, AViewShowsEachFrameAndKeepsTheLastWhenThePassesEnd) {
   EXPECT_EQ(seen.size(), 3u);
 }
 
+// The second animation's frames are see-through but for one blue pixel, and
+// restore to what lay under them: that is the white of a new view, never the
+// green the first animation left.
+TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
+  TImage view(4, 2);
+  auto opaque = Animation(4, 2, Frames(2, 3));
+  auto seeThrough = Animation(4, 2,
+                              {{.Index = 2, .Delay = 3, .Disposal = 2, .Place = Rect(0, 0, 1, 1)},
+                               {.Index = 5, .Delay = 3, .Disposal = 2, .Transparent = 5}});
+  opaque->DrawFlags |= DrawOption::PaintDirect;
+  seeThrough->DrawFlags |= DrawOption::PaintDirect;
+  const TColor w = clWhite, b = Entry(2);
+  struct TCase {
+    const char* Name;
+    TGIFImage* Before;
+    std::vector<std::vector<TColor>> Screens;
+  };
+  const TCase cases[] = {
+      {"after an opaque animation", opaque.get(), {{b, w, w, w, w, w, w, w}, {w, w, w, w, w, w, w, w}}},
+      {"after itself", seeThrough.get(), {{b, w, w, w, w, w, w, w}, {w, w, w, w, w, w, w, w}}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    for (TGIFImage* document : {c.Before, seeThrough.get()}) {
+      view.Picture().Assign(document);
+      auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
+      ASSERT_NE(shown, nullptr);
+      std::vector<std::vector<TColor>> screens;
+      shown->OnAfterFrame = [&](TGIFPainter&) {
+        std::vector<TColor> screen;
+        for (int y = 0; y < 2; ++y)
+          for (int x = 0; x < 4; ++x) screen.push_back(view.Surface().Image().GetPixel(x, y));
+        screens.push_back(screen);
+      };
+      view.Surface();
+      ASSERT_TRUE(Finished(*shown));
+      if (document == seeThrough.get()) EXPECT_EQ(screens, c.Screens);
+    }
+  }
+}
+
 TEST_F(TPainterTest, ACanvasDiscardedUnderAPainterIsNeverPaintedAgain) {
   auto document = Animation(2, 1, Frames(2, 30));
   RecordFrames(*document);
