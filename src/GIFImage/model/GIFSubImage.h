@@ -159,14 +159,17 @@ public:
   std::uint8_t* ScanLine(int y);
 
   // Draws the frame's bitmap onto a canvas. Without tile the document's
-  // logical screen is laid onto rect and the frame stretched into its place
-  // there (ScaledBounds); with tile, copies at the frame's own size start at
-  // rect's corner plus the frame's offset and repeat every screen width and
-  // height across rect. With transparent (and a mask) the transparent pixels
-  // keep what the canvas shows.
+  // logical screen is stretched over rect and the frame shown at its place in
+  // it (ScaledBounds), each pixel where stretching the whole screen puts it;
+  // with tile, copies at the frame's own size start at rect's corner plus the
+  // frame's offset and repeat every screen width and height across rect.
+  // With transparent (and a mask) the transparent pixels keep what the
+  // canvas shows.
   void Draw(TCanvas& canvas, const TRect& rect, bool transparent, bool tile);
-  // Where the frame lies when the logical screen is mapped onto rect, each
-  // edge rounded to the nearest pixel; rect itself when the screen has no size.
+  // The pixels of rect that the frame covers when the logical screen is
+  // stretched over rect (pixel t of rect shows screen pixel t * screen size /
+  // rect size, rounded down): each edge scaled and rounded up. Rect itself
+  // when the screen has no size.
   TRect ScaledBounds(const TRect& rect) const;
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
@@ -195,6 +198,14 @@ public:
   void ApplyMask(const TBitmap& mask);
 
 private:
+  // A copy of the bitmap's Source rectangle (which may reach beyond the
+  // bitmap: only the pixels inside are drawn) onto the canvas's Target.
+  struct TPlacement {
+    TRect Target;
+    TRect Source;
+  };
+  // Where Draw without tile puts the bitmap for rect.
+  TPlacement PlacementIn(const TRect& rect) const;
   void LoadFromBitmap(TBitmap& source);
   void ReadImage(TStream& stream);
   std::int64_t CheckedPixelCount() const;

@@ -17,11 +17,13 @@ int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-// offset * extent / screen, rounded to the nearest integer, halves away from zero.
+// offset * extent / screen, rounded up: where a screen edge falls when the
+// screen is stretched over extent pixels by repeating or dropping whole pixels
+// (pixel t shows screen pixel t * screen / extent, rounded down), so that the
+// edges of a frame are those of the screen pixels it covers.
 std::int64_t Scaled(std::int64_t offset, std::int64_t extent, std::int64_t screen) {
   const std::int64_t product = offset * extent;
-  const std::int64_t half = screen / 2;
-  return product >= 0 ? (product + half) / screen : -((-product + half) / screen);
+  return product >= 0 ? (product + screen - 1) / screen : -(-product / screen);
 }
 
 // Where the cells of one axis start: at first, then every step further while
@@ -49,11 +51,27 @@ TRect TGIFSubImage::ScaledBounds(const TRect& rect) const {
                ClampToInt(rect.Top + Scaled(std::int64_t{FTop} + FHeight, height, screenHeight))};
 }
 
+// Unscaled, the bitmap at its own size at the frame's offset. Scaled, the
+// whole screen is stretched over rect with the bitmap at the frame's place in
+// it: each pixel of rect shows the screen pixel that stretching the whole
+// screen puts there, the frame drawing only those it covers. So every frame
+// shows a screen pixel on the same pixels of rect, and covers exactly its
+// ScaledBounds, which is what disposal clears.
+TGIFSubImage::TPlacement TGIFSubImage::PlacementIn(const TRect& rect) const {
+  const TRect whole = Rect(0, 0, FWidth, FHeight);
+  const int screenWidth = Image() != nullptr ? Image()->Width() : 0;
+  const int screenHeight = Image() != nullptr ? Image()->Height() : 0;
+  if (screenWidth <= 0 || screenHeight <= 0) return {rect, whole};
+  if (std::int64_t{rect.Right} - rect.Left == screenWidth && std::int64_t{rect.Bottom} - rect.Top == screenHeight)
+    return {ScaledBounds(rect), whole};
+  return {rect, Rect(-FLeft, -FTop, screenWidth - FLeft, screenHeight - FTop)};
+}
+
 void TGIFSubImage::Draw(TCanvas& canvas, const TRect& rect, bool transparent, bool tile) {
   TBitmap* bitmap = Bitmap();
   if (bitmap == nullptr) return;
   const bool masked = transparent && FIsTransparent && HasMask();
-  std::vector<TRect> targets;
+  std::vector<TPlacement> placements;
   if (tile) {
     // A screen without size repeats the frame at its own size.
     const int stepX = Image() != nullptr && Image()->Width() > 0 ? Image()->Width() : FWidth;
@@ -64,14 +82,14 @@ void TGIFSubImage::Draw(TCanvas& canvas, const TRect& rect, bool transparent, bo
     const std::vector<int> rows =
         CellStarts(std::int64_t{rect.Top} + FTop, rect.Bottom, stepY, FHeight, clip.Top, clip.Bottom);
     for (int x : columns)
-      for (int y : rows) targets.push_back(Bounds(x, y, FWidth, FHeight));
+      for (int y : rows) placements.push_back({Bounds(x, y, FWidth, FHeight), Rect(0, 0, FWidth, FHeight)});
   } else {
-    targets.push_back(ScaledBounds(rect));
+    placements.push_back(PlacementIn(rect));
   }
-  for (const TRect& target : targets) {
+  for (const TPlacement& placement : placements) {
     if (masked)
-      TransparentFrameBlit(canvas, target, *bitmap, *FMask);
+      TransparentFrameBlit(canvas, placement.Target, placement.Source, *bitmap, *FMask);
     else
-      canvas.StretchDraw(target, bitmap);
+      canvas.CopyImage(placement.Target, bitmap->Image(), placement.Source, bitmap->BackgroundColor());
   }
 }

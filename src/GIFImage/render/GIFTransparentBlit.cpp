@@ -34,7 +34,8 @@ void MaskedFrameBlit(TCanvas& canvas, const TRect& target, const TBitmap& source
   canvas.MaskCopy(target.Left, target.Top, source.Image(), mask.Image(), source.BackgroundColor());
 }
 
-void AndOrFrameBlit(TCanvas& canvas, const TRect& target, const TBitmap& source, const TBitmap& mask) {
+void AndOrFrameBlit(TCanvas& canvas, const TRect& target, const TRect& sourceRect, const TBitmap& source,
+                    const TBitmap& mask) {
   // The work copy holds the source's colours exactly in full colour; ANDing
   // the mask with white for its black (opaque) and black for its white
   // (transparent) pixels blackens just the transparent ones.
@@ -50,14 +51,15 @@ void AndOrFrameBlit(TCanvas& canvas, const TRect& target, const TBitmap& source,
   canvas.Font.Color = clBlack;
   canvas.Brush.Color = clWhite;
   canvas.CopyMode = TCopyMode::cmSrcAnd;
-  canvas.CopyImage(target, mask.Image(), WholeOf(mask), clWhite);
+  canvas.CopyImage(target, mask.Image(), sourceRect, clWhite);
   canvas.CopyMode = TCopyMode::cmSrcPaint;
-  canvas.CopyImage(target, work.Image(), WholeOf(work), source.BackgroundColor());
+  canvas.CopyImage(target, work.Image(), sourceRect, source.BackgroundColor());
 }
 
-void TransparentFrameBlit(TCanvas& canvas, const TRect& target, const TBitmap& source, const TBitmap& mask) {
-  if (target.Width() == source.Width() && target.Height() == source.Height())
+void TransparentFrameBlit(TCanvas& canvas, const TRect& target, const TRect& sourceRect, const TBitmap& source,
+                          const TBitmap& mask) {
+  if (sourceRect == WholeOf(source) && target.Width() == source.Width() && target.Height() == source.Height())
     MaskedFrameBlit(canvas, target, source, mask);
   else
-    AndOrFrameBlit(canvas, target, source, mask);
+    AndOrFrameBlit(canvas, target, sourceRect, source, mask);
 }

@@ -16,9 +16,10 @@ std::unique_ptr<TGIFImage> Animation(int width, int height, const std::vector<TA
     const TRect place = frame.Place.IsEmpty() ? Rect(0, 0, width, height) : frame.Place;
     gif.Descriptor(static_cast<std::uint16_t>(place.Left), static_cast<std::uint16_t>(place.Top),
                    static_cast<std::uint16_t>(place.Width()), static_cast<std::uint16_t>(place.Height()));
-    gif.ImageData(3, LzwEncode(TBytes(static_cast<std::size_t>(place.Width() * place.Height()),
-                                      static_cast<std::uint8_t>(frame.Index)),
-                               3));
+    const TBytes pixels = !frame.Pixels.empty() ? frame.Pixels
+                                                : TBytes(static_cast<std::size_t>(place.Width() * place.Height()),
+                                                         static_cast<std::uint8_t>(frame.Index));
+    gif.ImageData(3, LzwEncode(pixels, 3));
   }
   auto document = LoadGif(gif.Trailer().Bytes());
   for (std::size_t i = 0; i < frames.size(); ++i)

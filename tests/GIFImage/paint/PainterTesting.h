@@ -15,6 +15,7 @@
 #include "GIFPainterList.h"
 
 // The global table of every test animation; its entry 4 is the background.
+// Frames are blocks of one colour unless they bring their own pixels.
 inline const std::vector<std::uint32_t> AnimationColours = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF,
                                                             0x808080, 0x000000, 0xFFFF00, 0x00FFFF};
 inline constexpr int BackgroundEntry = 4;
@@ -27,6 +28,7 @@ struct TAnimFrame {
   int LoopCount = -1;     // 0 or more: a looping extension before the frame
   bool Empty = false;     // cleared after reading: no pixels
   int Transparent = -1;   // a transparent index (with Index leaves the frame see-through)
+  std::vector<std::uint8_t> Pixels;  // the frame's indices row by row; empty: all Index
 };
 
 std::unique_ptr<TGIFImage> Animation(int width, int height, const std::vector<TAnimFrame>& frames);

@@ -49,15 +49,16 @@ std::vector<TColor> SpriteOver(const std::vector<TColor>& before, int width, con
   return after;
 }
 
-TEST(GifFrameDraw, TheScreenLaidOntoTheRectanglePlacesTheFrameRoundingToNearest) {
+TEST(GifFrameDraw, TheScreenLaidOntoTheRectanglePlacesTheFrameWhereItsStretchedPixelsFall) {
   auto image = LoadGif(GifWith(4, 4, {}, {{1, 1, 2, 2, {0, 1, 2, 3}, Colours}}));
   const TGIFSubImage& frame = image->Frames()[0];
   EXPECT_EQ(frame.ScaledBounds(Rect(0, 0, 6, 6)), Rect(2, 2, 5, 5)) << "1.5 and 4.5 round up";
   EXPECT_EQ(frame.ScaledBounds(Rect(10, 20, 16, 26)), Rect(12, 22, 15, 25));
   EXPECT_EQ(frame.ScaledBounds(Rect(0, 0, 4, 4)), Rect(1, 1, 3, 3));
+  // Pixel 3 of 10 shows screen pixel 3 * 3 / 10 = 0, pixel 4 screen pixel 1.
   auto thirds = LoadGif(GifWith(3, 3, {}, {{1, 1, 1, 1, {0}, Colours}}));
-  EXPECT_EQ(thirds->Frames()[0].ScaledBounds(Rect(0, 0, 10, 10)), Rect(3, 3, 7, 7)) << "3.33 and 6.67";
-  EXPECT_EQ(thirds->Frames()[0].ScaledBounds(Rect(0, 0, -10, 10)), Rect(-3, 3, -7, 7)) << "negative halves alike";
+  EXPECT_EQ(thirds->Frames()[0].ScaledBounds(Rect(0, 0, 10, 10)), Rect(4, 4, 7, 7)) << "3.33 and 6.67 round up";
+  EXPECT_EQ(thirds->Frames()[0].ScaledBounds(Rect(0, 0, -10, 10)), Rect(-3, 4, -6, 7)) << "negative thirds alike";
 
   // Drawn opaquely at twice the screen's size: each pixel a 2 x 2 block.
   TBitmap canvas;
@@ -152,7 +153,7 @@ TEST(GifFrameDraw, BothTransparentRoadsGiveTheSamePictureOnEveryKindOfCanvas) {
     andOr.Canvas().CopyMode = TCopyMode::cmSrcInvert;
     andOr.Canvas().Font.Color = clRed;
     andOr.Canvas().Brush.Color = clLime;
-    AndOrFrameBlit(andOr.Canvas(), target, source, mask);
+    AndOrFrameBlit(andOr.Canvas(), target, Rect(0, 0, 4, 3), source, mask);
     EXPECT_EQ(BitmapColors(andOr), BitmapColors(masked)) << static_cast<int>(format);
     EXPECT_EQ(andOr.Canvas().CopyMode, TCopyMode::cmSrcInvert) << "the canvas's state is put back";
     EXPECT_EQ(andOr.Canvas().Font.Color, clRed);
