@@ -40,19 +40,27 @@ void TForm2::New() {
     PictureWidth = size->PictureWidth;
     PictureHeight = size->PictureHeight;
     bitmap->SetSize(PictureWidth, PictureHeight);
-    View().SetSize(size->ViewWidth, size->ViewHeight);
-    if (FCheckBox1->isChecked()) {
-      View().SetSize(size->BigViewWidth, size->BigViewHeight);
-      SetZoomDivisor(size->BigZoomDivisor);
-    }
   }
   EditorBitmap = std::move(bitmap);
   View().Picture().Assign(EditorBitmap.get());
+  ShowAtZoom();
   Canvas().Brush.Style = TBrushStyle::bsClear;
 }
 
-// The divisor changes at once; the view keeps its size until the next New.
-void TForm2::CheckBox1Click() { SetZoomDivisor(FCheckBox1->isChecked() ? 4 : 2); }
+// The picture stays as it is and is shown at the new zoom at once, so that
+// the pointer and the grid keep matching its pixels.
+void TForm2::CheckBox1Click() { ShowAtZoom(); }
+
+// The view takes the size that "Big Size" chooses for the picture, and the
+// divisor from the pointer to the picture (and with it the grid) is the zoom
+// the picture is shown at.
+void TForm2::ShowAtZoom() {
+  const bool big = FCheckBox1->isChecked();
+  const TEditorSize* size = EditorSizeOf(PictureWidth, PictureHeight);
+  if (size == nullptr) return SetZoomDivisor(big ? UnknownBigZoomDivisor : NormalZoomDivisor);
+  View().SetSize(big ? size->BigViewWidth : size->ViewWidth, big ? size->BigViewHeight : size->ViewHeight);
+  SetZoomDivisor(big ? size->BigZoomDivisor : NormalZoomDivisor);
+}
 
 void TForm2::SetZoomDivisor(int divisor) {
   ZoomDivisor = divisor;

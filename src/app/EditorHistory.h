@@ -1,6 +1,6 @@
 // TEditorHistory: the Logo editor's undo and redo lists. A step is kept as
 // the whole state before it: a copy of the picture with the size it was made
-// in and the view size and zoom it was shown with. The pictures are a few
+// in (the zoom it is shown at is the window's choice when it comes back). The pictures are a few
 // kilobytes, so whole snapshots are simpler and safer than recorded
 // operations. Beyond StepLimit steps the oldest are forgotten.
 #pragma once
@@ -16,9 +16,6 @@ struct TEditorState {
   std::unique_ptr<TGraphic> Picture;  // nullptr: the view held none
   int PictureWidth = 0;
   int PictureHeight = 0;
-  int ViewWidth = 0;
-  int ViewHeight = 0;
-  int ZoomDivisor = 2;
 };
 
 class TEditorHistory {

@@ -5,6 +5,14 @@
 // view receives.
 #pragma once
 
+#include <array>
+
+// The normal view shows every picture twice as large.
+inline constexpr int NormalZoomDivisor = 2;
+// "Big Size" for a picture of none of the four sizes (there is none before
+// the first New): the view keeps its size.
+inline constexpr int UnknownBigZoomDivisor = 4;
+
 struct TEditorSize {
   int PictureWidth = 0;
   int PictureHeight = 0;
@@ -24,3 +32,12 @@ inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3};
 inline constexpr TEditorSize LogoSize{101, 46, 202, 92, 303, 138, 3};
 inline constexpr TEditorSize Ems16Size{16, 16, 32, 32, 128, 128, 8, 16, 64};
 inline constexpr TEditorSize Ems72Size{72, 32, 144, 64, 288, 128, 4, 72, 128};
+
+inline constexpr std::array<TEditorSize, 4> EditorSizes{ScreenSaverSize, LogoSize, Ems16Size, Ems72Size};
+
+// The size of a picture of width x height, or nullptr for none of the four.
+inline const TEditorSize* EditorSizeOf(int width, int height) {
+  for (const TEditorSize& size : EditorSizes)
+    if (size.PictureWidth == width && size.PictureHeight == height) return &size;
+  return nullptr;
+}

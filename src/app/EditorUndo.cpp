@@ -1,8 +1,9 @@
 // Undo and redo of the Logo editor's picture. Before each change (a stroke,
 // New, a flip, a shift, a load) the editor records its state; Undo and Redo
 // swap the state shown with one kept in the history. Only the picture goes
-// back, with its size, view size and zoom: the pen, brush and font stay as the
-// user set them last, as the controls still show them.
+// back, with its size, shown at the zoom that "Big Size" now chooses: the
+// pen, brush and font stay as the user set them last, as the controls still
+// show them.
 #include <QAction>
 
 #include "ImageView.h"
@@ -10,8 +11,7 @@
 
 TEditorState TForm2::CurrentState() {
   const TGraphic* picture = View().Picture().Graphic();
-  return TEditorState{picture ? picture->Clone() : nullptr, PictureWidth, PictureHeight, View().Width(),
-                      View().Height(), ZoomDivisor};
+  return TEditorState{picture ? picture->Clone() : nullptr, PictureWidth, PictureHeight};
 }
 
 void TForm2::RestoreState(TEditorState state) {
@@ -21,9 +21,8 @@ void TForm2::RestoreState(TEditorState state) {
   const TFont font = drawing.Font;
   PictureWidth = state.PictureWidth;
   PictureHeight = state.PictureHeight;
-  View().SetSize(state.ViewWidth, state.ViewHeight);
   View().Picture().SetGraphic(std::move(state.Picture));
-  SetZoomDivisor(state.ZoomDivisor);
+  ShowAtZoom();
   TCanvas& restored = Canvas();
   restored.Pen = pen;
   restored.Brush = brush;

@@ -71,6 +71,7 @@ private:
   // EditorDrawing.cpp
   void Button2Click();  // New, as a step of the history
   void New();
+  void ShowAtZoom();
   void SetZoomDivisor(int divisor);
   void Grid1Click();
   void ShowGrid();

@@ -46,9 +46,9 @@ TEST_F(EditorGrid, ShowsFromDivisorThreeOnTheScreenOnly) {
 
   Click(Editor, "CheckBox1");  // divisor 2: too dense for lines
   EXPECT_EQ(Screen(3, 10), white);
-  Click(Editor, "CheckBox1");  // divisor 4, the view still three times as large
-  EXPECT_EQ(Screen(4, 10), line);
-  EXPECT_EQ(Screen(3, 10), white);
+  Click(Editor, "CheckBox1");  // three times as large again, with its grid
+  EXPECT_EQ(Screen(3, 10), line);
+  EXPECT_EQ(Screen(4, 10), white);
 }
 
 TEST_F(EditorGrid, IsRememberedForTheNextRun) {

@@ -56,11 +56,11 @@ TEST_F(EditorDrawing, NewMakesAWhiteMonochromeScreenSaverPictureShownAtTwiceItsS
   ExpectPointerAt(QPoint(201, 127), "100", "63");
 }
 
-TEST_F(EditorDrawing, BigSizeSetsTheDivisorAtOnceAndTheViewSizeAtTheNextNew) {
+TEST_F(EditorDrawing, BigSizeShowsThePictureAtItsZoomAtOnceAndNewKeepsThatZoom) {
   New();
-  Click(Editor, "CheckBox1");  // divisor 4, view unchanged
-  ExpectViewSize(202, 128);
-  ExpectPointerAt(QPoint(200, 100), "50", "25");
+  Click(Editor, "CheckBox1");  // three times as large at once
+  ExpectViewSize(303, 192);
+  ExpectPointerAt(QPoint(302, 191), "100", "63");
   Click(Editor, "RadioButton3");
   New();  // 16*16 EMS, big
   ExpectViewSize(128, 128);
@@ -69,10 +69,10 @@ TEST_F(EditorDrawing, BigSizeSetsTheDivisorAtOnceAndTheViewSizeAtTheNextNew) {
   New();  // Screen Saver, big
   ExpectViewSize(303, 192);
   ExpectPointerAt(QPoint(302, 191), "100", "63");
-  Click(Editor, "CheckBox1");  // divisor 2, view still big
-  ExpectViewSize(303, 192);
-  ExpectPointerAt(QPoint(200, 100), "100", "50");
-  New();  // without "Big Size" the divisor stays 2
+  Click(Editor, "CheckBox1");  // twice as large at once
+  ExpectViewSize(202, 128);
+  ExpectPointerAt(QPoint(201, 127), "100", "63");
+  New();
   ExpectViewSize(202, 128);
   ExpectPointerAt(QPoint(201, 127), "100", "63");
   Click(Editor, "RadioButton4");
