@@ -61,8 +61,7 @@ TEST_F(ConverterAnimation, TheInputPlaysStopAnimShowsTheStillPictureAndStartAnim
   Trigger(Converter, "Eins1");
   EXPECT_NE(dynamic_cast<TBitmap*>(Converter.Image(1).Picture().Graphic()), nullptr);
   EXPECT_EQ(InputPixel(), Red) << "the still picture is frame 0";
-  QTest::qWait(400);
-  EXPECT_EQ(InputPixel(), Red) << "nothing animates any more";
+  EXPECT_FALSE(QTest::qWaitFor([&] { return InputPixel() != Red; }, 400)) << "nothing animates any more";
   Trigger(Converter, "Zwei1");
   auto* shown = dynamic_cast<TGIFImage*>(Converter.Image(1).Picture().Graphic());
   ASSERT_NE(shown, nullptr);
@@ -87,6 +86,30 @@ TEST_F(ConverterAnimation, ReplacingTheAnimatedGifPlaysTheNewOne) {
   ShowGif(SolidAnimation({0x0000FF, 0xFF0000, 0x00FF00, 0xFFFF00}, {3, 500, 500, 500}));
   EXPECT_TRUE(ShowsSoon(Red)) << "the second GIF's frame 1";
   EXPECT_EQ(InputPixel(), Red);
+}
+
+// Opened after an opaque animation, a GIF that is see-through but for one
+// blue pixel and restores to what lay under it shows white around that pixel:
+// nothing of the green of the first GIF.
+TEST_F(ConverterAnimation, AnOpenedGifShowsNothingOfTheGifBeforeIt) {
+  const std::string opaque = Temp.File("opaque.gif");
+  WriteWholeFile(opaque, SolidFrames(Colours, {3, 500, 500, 500}));
+  TGifBuilder seeThrough;
+  seeThrough.Header(16, 16, 0x81).ColorTable(Colours);
+  TBytes pixels(256, 3);
+  pixels[0] = 2;
+  for (int frame = 0; frame < 4; ++frame)  // the strip takes four
+    seeThrough.GraphicControl(2 << 2 | 1, 500, 3).Image(16, 16, pixels, 2);
+  const std::string dot = Temp.File("dot.gif");
+  WriteWholeFile(dot, seeThrough.Trailer().Bytes());
+
+  OpenInConverter(opaque);
+  ASSERT_TRUE(ShowsSoon(Green));
+  OpenInConverter(dot);
+  ASSERT_TRUE(WaitUntil([&] { return Converter.Image(1).Surface().Image().GetPixel(0, 0) == Blue; },
+                        "the blue pixel of the second GIF"));
+  EXPECT_EQ(InputPixel(), clWhite);
+  EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
 TEST_F(ConverterAnimation, AnOpenedGifPlaysItsFramesBeyondTheStripToo) {
