@@ -89,25 +89,7 @@ Pattern PatternOfRgb(const TRgbImage& image) {
   return rows;
 }
 
-TRgbImage RgbOf(const Pattern& picture) {
-  TRgbImage image{static_cast<int>(picture[0].size()), static_cast<int>(picture.size()), {}};
-  for (const std::string& row : picture)
-    for (const char c : row) image.Pixels.push_back(c == '#' ? clBlack : clWhite);
-  return image;
-}
-
-struct TOracleCase {
-  F Format;
-  int Width;
-  int Height;
-};
-
-std::string CaseName(const testing::TestParamInfo<TOracleCase>& info) {
-  std::string name = FormatInfo(info.param.Format).Name;
-  for (char& c : name)
-    if (c == '-') c = '_';
-  return name + "_" + std::to_string(info.param.Width) + "x" + std::to_string(info.param.Height);
-}
+using TOracleCase = TFormatAndSize;
 
 // ---- Netpbm ----
 
@@ -155,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TOracleCase{F::Xbm, 101, 64}, TOracleCase{F::Nol, 10, 3}, TOracleCase{F::Nol, 72, 14},
                     TOracleCase{F::Ngg, 10, 3}, TOracleCase{F::Ngg, 72, 14}, TOracleCase{F::Pbm, 10, 3},
                     TOracleCase{F::Pbm, 101, 64}, TOracleCase{F::PlainPbm, 101, 64}),
-    CaseName);
+    FormatAndSizeName);
 
 // ---- ImageMagick ----
 
@@ -176,8 +158,8 @@ TEST_P(ImageMagickOracle, OurFilesReadThereAndTheirsReadHere) {
   ASSERT_TRUE(decoded);
   EXPECT_EQ(PatternOfRgb(*decoded), picture);
 
-  const std::string source = dir.File("source.ppm");
-  WritePpm(source, RgbOf(picture));
+  const std::string source = dir.File("source.pbm");
+  WriteWholeFile(source, TextBytes(PlainPbmOf(picture)));
   const std::string theirs = dir.File("theirs" + extension);
   std::vector<std::string> arguments = {source};
   if (format == F::PlainPbm) arguments.insert(arguments.end(), {"-compress", "none"});
@@ -193,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TOracleCase{F::Wbmp, 10, 3}, TOracleCase{F::Wbmp, 101, 64}, TOracleCase{F::Otb, 10, 3},
                     TOracleCase{F::Otb, 300, 2}, TOracleCase{F::Xbm, 10, 3}, TOracleCase{F::Xbm, 101, 64},
                     TOracleCase{F::Pbm, 10, 3}, TOracleCase{F::PlainPbm, 101, 64}),
-    CaseName);
+    FormatAndSizeName);
 
 // ---- gammu ----
 
@@ -224,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, GammuOracle,
                          testing::Values(TOracleCase{F::Nol, 10, 3}, TOracleCase{F::Nol, 72, 14},
                                          TOracleCase{F::Ngg, 10, 3}, TOracleCase{F::Ngg, 72, 14},
                                          TOracleCase{F::Wbmp, 16, 16}, TOracleCase{F::Wbmp, 72, 28}),
-                         CaseName);
+                         FormatAndSizeName);
 
 // ---- the C compiler ----
 

@@ -68,6 +68,20 @@ inline Pattern ScrambledPattern(int width, int height) {
   return rows;
 }
 
+// Test names of cases that pair a format with a picture size: "wbmp_10x3".
+struct TFormatAndSize {
+  TPictureFileFormat Format;
+  int Width;
+  int Height;
+};
+
+inline std::string FormatAndSizeName(const testing::TestParamInfo<TFormatAndSize>& info) {
+  std::string name = FormatInfo(info.param.Format).Name;
+  for (char& c : name)
+    if (c == '-') c = '_';
+  return name + "_" + std::to_string(info.param.Width) + "x" + std::to_string(info.param.Height);
+}
+
 // With KORVANE_PICTURE_SEED_DIR set, every file the tests read is kept in
 // its format's seed folder there, to seed the fuzzers.
 inline void KeepAsSeed(TPictureFileFormat format, const Bytes& bytes) {

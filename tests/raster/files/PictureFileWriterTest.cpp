@@ -170,13 +170,7 @@ TEST(CArrayWriter, NamesBecomeCIdentifiers) {
 
 // ---- round trips through our own readers ----
 
-struct TRoundTrip {
-  F Format;
-  int Width;
-  int Height;
-};
-
-class PictureFileRoundTrip : public testing::TestWithParam<TRoundTrip> {};
+class PictureFileRoundTrip : public testing::TestWithParam<TFormatAndSize> {};
 
 TEST_P(PictureFileRoundTrip, WhatIsWrittenReadsBackTheSame) {
   const Pattern picture = ScrambledPattern(GetParam().Width, GetParam().Height);
@@ -185,21 +179,15 @@ TEST_P(PictureFileRoundTrip, WhatIsWrittenReadsBackTheSame) {
   EXPECT_EQ(back.Picture, picture);
 }
 
-std::vector<TRoundTrip> RoundTrips() {
-  std::vector<TRoundTrip> cases;
+std::vector<TFormatAndSize> RoundTrips() {
+  std::vector<TFormatAndSize> cases;
   for (const F format : {F::Wbmp, F::Otb, F::Nol, F::Ngg, F::Xbm, F::Pbm, F::PlainPbm})
     for (const int width : {1, 7, 8, 9, 15, 16, 17, 33, 101})
       for (const int height : {1, 3, 9}) cases.push_back({format, width, height});
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryReadableFormat, PictureFileRoundTrip, testing::ValuesIn(RoundTrips()),
-                         [](const testing::TestParamInfo<TRoundTrip>& info) {
-                           std::string name = FormatInfo(info.param.Format).Name;
-                           for (char& c : name)
-                             if (c == '-') c = '_';
-                           return name + "_" + std::to_string(info.param.Width) + "x" + std::to_string(info.param.Height);
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryReadableFormat, PictureFileRoundTrip, testing::ValuesIn(RoundTrips()), FormatAndSizeName);
 
 TEST(PictureFileRoundTrip, AnEmptyPictureWritesNothingAndNothingReadsAsEmpty) {
   for (const TPictureFileFormatInfo& info : PictureFileFormats()) {
