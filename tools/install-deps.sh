@@ -6,11 +6,13 @@ set -eu
 packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
 # Test-only: ImageMagick is the independent oracle of the BMP cross-checks
-# (tests/support/ImageOracle.h), so that they run on every machine.
-test_packages="imagemagick"
+# (tests/support/ImageOracle.h), so that they run on every machine; Netpbm,
+# ImageMagick and gammu cross-check the 1-bit picture files of other phones
+# (tests/raster/files).
+test_packages="imagemagick netpbm gammu"
 case "${1:-}" in
   --tests) packages="$packages $test_packages" ;;
-  bench) packages="$packages $test_packages hyperfine gifsicle netpbm" ;;
+  bench) packages="$packages $test_packages hyperfine gifsicle" ;;
 esac
 missing=""
 for p in $packages; do

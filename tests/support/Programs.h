@@ -1,7 +1,8 @@
 // Running other programs from tests and benchmarks, without a shell. A
 // program run by name counts only when it is what it claims: FindProgram
 // looks each candidate name up on PATH and takes the first whose version
-// output (on standard output, with exit status 0) carries the expected mark,
+// output (on standard output, or standard error where the claim says so,
+// with exit status 0) carries the expected mark,
 // so a look-alike of the same name (a stand-in `convert` early on PATH, even
 // one whose message names the real program) counts as absent, and the reason
 // says so.
@@ -29,6 +30,7 @@ struct TProgramClaim {
   std::vector<std::string> Names;             // tried in this order
   std::vector<std::string> VersionArguments;  // e.g. {"-version"}
   std::string VersionMark;                    // its version output must contain this, e.g. "Version: ImageMagick "
+  bool VersionOnErrorOutput = false;          // true: it prints its version on standard error (Netpbm does)
 };
 
 struct TFoundProgram {

@@ -63,6 +63,16 @@ TEST(FindProgram, TheGenuineProgramIsFoundBehindALookAlike) {
   EXPECT_EQ(found.Path, late.File("convert-im6.q16"));
 }
 
+TEST(FindProgram, AVersionOnStandardErrorCountsOnlyWhereTheClaimLooksThere) {
+  TTempDir dir;
+  WriteScript(dir.File("pbmtowbmp"), "echo 'pbmtowbmp: Using libnetpbm from Netpbm Version: Netpbm 11.1.0' >&2");
+  TPathScope path(dir.Path().string());
+  TProgramClaim netpbm{"Netpbm", {"pbmtowbmp"}, {"-version"}, "from Netpbm Version:"};
+  EXPECT_FALSE(FindProgram(netpbm));
+  netpbm.VersionOnErrorOutput = true;
+  EXPECT_EQ(FindProgram(netpbm).Path, dir.File("pbmtowbmp"));
+}
+
 TEST(RunProgram, FeedsInputAndCollectsOutputErrorsAndExitStatus) {
   TTempDir dir;
   WriteScript(dir.File("echoer"), "read line; echo \"out $line $1\"; echo \"err\" >&2; exit 3");
