@@ -130,7 +130,8 @@ TFoundProgram FindProgram(const TProgramClaim& claim) {
       why = name + " is not on PATH";
     } else {
       const TProgramRun run = RunProgram(path, claim.VersionArguments, {}, std::chrono::seconds(30));
-      if (run.Finished && run.ExitStatus == 0 && run.Output.find(claim.VersionMark) != std::string::npos) {
+      const std::string& said = claim.VersionOnErrorStream ? run.Errors : run.Output;
+      if (run.Finished && run.ExitStatus == 0 && said.find(claim.VersionMark) != std::string::npos) {
         found.Path = path;
         return found;
       }

@@ -29,6 +29,7 @@ struct TProgramClaim {
   std::vector<std::string> Names;             // tried in this order
   std::vector<std::string> VersionArguments;  // e.g. {"-version"}
   std::string VersionMark;                    // its version output must contain this, e.g. "Version: ImageMagick "
+  bool VersionOnErrorStream = false;          // the version is printed on standard error instead
 };
 
 struct TFoundProgram {

@@ -63,6 +63,26 @@ TEST(FindProgram, TheGenuineProgramIsFoundBehindALookAlike) {
   EXPECT_EQ(found.Path, late.File("convert-im6.q16"));
 }
 
+TEST(FindProgram, TheVersionIsReadFromTheStreamTheClaimNames) {
+  TTempDir dir;
+  WriteScript(dir.File("on-errors"), "echo 'tool (suite) 2.2' >&2");
+  WriteScript(dir.File("on-output"), "echo 'tool (suite) 2.2'");
+  TPathScope path(dir.Path().string());
+  const struct {
+    const char* Name;
+    bool OnErrorStream;
+    bool Found;
+  } cases[] = {
+      {"on-errors", true, true},
+      {"on-errors", false, false},
+      {"on-output", true, false},
+      {"on-output", false, true},
+  };
+  for (const auto& [name, onErrorStream, found] : cases)
+    EXPECT_EQ(bool(FindProgram({"the suite's tool", {name}, {"-v"}, "(suite)", onErrorStream})), found)
+        << name << (onErrorStream ? " read on standard error" : " read on standard output");
+}
+
 TEST(RunProgram, FeedsInputAndCollectsOutputErrorsAndExitStatus) {
   TTempDir dir;
   WriteScript(dir.File("echoer"), "read line; echo \"out $line $1\"; echo \"err\" >&2; exit 3");
