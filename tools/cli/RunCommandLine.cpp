@@ -24,16 +24,22 @@ constexpr TCommand Commands[] = {
     {"rewrite", "IN.gif OUT.gif", "a GIF read and written again by our writer", RewriteCommand},
 };
 
-void PrintUsage(std::ostream& stream) {
-  stream << "usage: korvane-cli COMMAND ARGUMENTS...\n"
-            "       korvane-cli --help | --version\n";
+// One line per command with its arguments, as bad usage prints it.
+void PrintUsage(std::ostream& err) {
+  const char* lead = "usage: ";
+  for (const TCommand& command : Commands) {
+    err << lead << "korvane-cli " << command.Name << " " << command.Arguments << "\n";
+    lead = "       ";
+  }
+  err << lead << "korvane-cli --help | --version\n";
 }
 
 void PrintHelp(std::ostream& out) {
   out << "korvane-cli converts pictures for the monochrome displays of mobile phones\n"
          "between animated GIFs and BMX strips without the windows.\n\n";
-  PrintUsage(out);
-  out << "\nCommands:\n";
+  out << "usage: korvane-cli COMMAND ARGUMENTS...\n"
+         "       korvane-cli --help | --version\n"
+         "\nCommands:\n";
   for (const TCommand& command : Commands) {
     const std::string synopsis = std::string(command.Name) + " " + command.Arguments;
     out << "  " << synopsis << std::string(synopsis.size() < 32 ? 32 - synopsis.size() : 1, ' ') << command.Summary
@@ -63,7 +69,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
       if (args[0] == command.Name) return command.Run(rest, in, out, err);
   }
   PrintUsage(err);
-  err << "Run korvane-cli --help for the commands.\n";
+  err << "A FILE, IN or OUT of - is the standard input or output.\n";
   return ExitUsage;
 }
 
