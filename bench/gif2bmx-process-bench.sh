@@ -60,17 +60,6 @@ make_big_gif() {
 make_phone_gif
 make_big_gif
 
-cat >"$work/gifsicle-netpbm.sh" <<'PIPE'
-#!/bin/sh
-# Frames 0 to 3 as whole screens, stacked, pure white kept, as a 1-bit BMP.
-set -e
-d="$(mktemp -d)"
-gifsicle --unoptimize --explode "$1" '#0-3' -o "$d/f"
-for i in 0 1 2 3; do giftopnm "$d/f.00$i" >"$d/$i.ppm"; done
-pamcat -topbottom "$d/0.ppm" "$d/1.ppm" "$d/2.ppm" "$d/3.ppm" | ppmtopgm | pgmtopbm -threshold -value 0.999 | ppmtobmp >"$2" 2>/dev/null
-rm -r "$d"
-PIPE
-
 # median NAME RUNS COMMAND: the median in milliseconds of the command's runs.
 median() {
   hyperfine -N --style none --warmup 5 --runs "$2" --export-csv "$work/$1.csv" "$3" >/dev/null 2>&1
@@ -99,7 +88,7 @@ for input in phone big; do
     fastest="$theirs"
   fi
   if [ "$have_netpbm" = yes ]; then
-    theirs="$(median "$input-netpbm" "$n" "sh $work/gifsicle-netpbm.sh $gif $work/$input-netpbm.bmp")"
+    theirs="$(median "$input-netpbm" "$n" "sh $PWD/bench/peer-gif2bmx.sh $gif $work/$input-netpbm.bmp")"
     printf '%-6s %-18s %10s ms %8.1fx  %s\n' "$input" "gifsicle + netpbm" "$theirs" \
       "$(echo "$theirs $ours" | awk '{ print $1 / $2 }')" "$(same_pixels "$work/$input-netpbm.bmp")"
     if [ -z "$fastest" ] || [ "$(echo "$theirs $fastest" | awk '{ print ($1 < $2) }')" = 1 ]; then fastest="$theirs"; fi

@@ -1,15 +1,17 @@
 #!/bin/sh
 # Installs, on Debian 12, whatever the build needs and is missing; with
 # --tests, also what only the tests use; with bench, also the peer programs of
-# the whole-process benchmarks.
+# the whole-process benchmarks. dpkg-dev gives cpack the dependencies of the
+# Debian package (dpkg-shlibdeps).
 set -eu
 packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
+  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth dpkg-dev"
 # Test-only: ImageMagick is the independent oracle of the BMP cross-checks
 # (tests/support/ImageOracle.h), so that they run on every machine; Netpbm,
 # ImageMagick and gammu cross-check the 1-bit picture files of other phones
-# (tests/raster/files).
-test_packages="imagemagick netpbm gammu"
+# (tests/raster/files); the package's tests validate the desktop entry, the
+# metainfo and the .bmx type.
+test_packages="imagemagick netpbm gammu desktop-file-utils appstream shared-mime-info"
 case "${1:-}" in
   --tests) packages="$packages $test_packages" ;;
   bench) packages="$packages $test_packages hyperfine gifsicle" ;;

@@ -1,7 +1,8 @@
-// Files dropped on the Converter window: exactly one local file is taken and
-// opened on Open's own road; several files, or anything that is not a file,
-// are refused. While the editor is open the window is disabled, and Qt
-// hands a disabled window no drag events at all.
+// Files dropped on the Converter window or named when the program starts:
+// exactly one local file is taken and opened on Open's own road; several
+// files, or anything that is not a file, are refused. While the editor is
+// open the window is disabled, and Qt hands a disabled window no drag events
+// at all.
 #include <optional>
 #include <string>
 
@@ -32,5 +33,9 @@ void TForm1::dropEvent(QDropEvent* event) {
   const std::optional<std::string> fileName = DroppedFile(event->mimeData());
   if (!fileName) return;
   event->acceptProposedAction();
-  RunCommand(FDialogs, [&] { Open(*fileName); });
+  OpenGivenFile(*fileName);
+}
+
+void TForm1::OpenGivenFile(const std::string& fileName) {
+  RunCommand(FDialogs, [&] { Open(fileName); });
 }

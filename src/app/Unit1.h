@@ -4,14 +4,14 @@
 // Its commands: Open (a GIF gives its first four frames and their BMX strip;
 // a BMX strip or any BMP is cut into four frames), Animate (the four frames
 // become a looping GIF), Save, Info, Size Big / Size Orig, Editor, About; one
-// file dropped on the window is opened just as Open opens the file chosen in
-// its dialog. The Logo editor reaches in
+// file dropped on the window, or named when the program starts, is opened
+// just as Open opens the file chosen in its dialog. The Logo editor reaches in
 // directly: it reads and replaces the frame slots, draws the strip into the
 // output view, sets the source kind and enables Save and Animate.
 //
 // Unit1.cpp builds the window, its actions and the enabled states;
 // ConverterCommands.cpp holds the command handlers; ConverterDrop.cpp takes
-// dropped files.
+// dropped and named files.
 #pragma once
 
 #include <array>
@@ -51,6 +51,10 @@ public:
   void EnterStage(TConverterStage stage);
   // The window that the Editor button shows.
   void SetEditor(QWidget* editor) { FEditor = editor; }
+  // Opens a file handed over from outside the Open dialog (dropped on the
+  // window, or named when the program starts) on Open's own road; a failure
+  // is shown as Open shows it.
+  void OpenGivenFile(const std::string& fileName);
 
 signals:
   // The window was closed: the program ends.

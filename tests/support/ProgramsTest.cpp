@@ -63,14 +63,24 @@ TEST(FindProgram, TheGenuineProgramIsFoundBehindALookAlike) {
   EXPECT_EQ(found.Path, late.File("convert-im6.q16"));
 }
 
-TEST(FindProgram, AVersionOnStandardErrorCountsOnlyWhereTheClaimLooksThere) {
+TEST(FindProgram, TheVersionIsReadFromTheStreamTheClaimNames) {
   TTempDir dir;
-  WriteScript(dir.File("pbmtowbmp"), "echo 'pbmtowbmp: Using libnetpbm from Netpbm Version: Netpbm 11.1.0' >&2");
+  WriteScript(dir.File("on-errors"), "echo 'tool (suite) 2.2' >&2");
+  WriteScript(dir.File("on-output"), "echo 'tool (suite) 2.2'");
   TPathScope path(dir.Path().string());
-  TProgramClaim netpbm{"Netpbm", {"pbmtowbmp"}, {"-version"}, "from Netpbm Version:"};
-  EXPECT_FALSE(FindProgram(netpbm));
-  netpbm.VersionOnErrorOutput = true;
-  EXPECT_EQ(FindProgram(netpbm).Path, dir.File("pbmtowbmp"));
+  const struct {
+    const char* Name;
+    bool OnErrorOutput;
+    bool Found;
+  } cases[] = {
+      {"on-errors", true, true},
+      {"on-errors", false, false},
+      {"on-output", true, false},
+      {"on-output", false, true},
+  };
+  for (const auto& [name, onErrorOutput, found] : cases)
+    EXPECT_EQ(bool(FindProgram({"the suite's tool", {name}, {"-v"}, "(suite)", onErrorOutput})), found)
+        << name << (onErrorOutput ? " read on standard error" : " read on standard output");
 }
 
 TEST(RunProgram, FeedsInputAndCollectsOutputErrorsAndExitStatus) {
