@@ -5,6 +5,8 @@
 // view receives.
 #pragma once
 
+#include "BmxStrip.h"
+
 struct TEditorSize {
   int PictureWidth = 0;
   int PictureHeight = 0;
@@ -17,7 +19,7 @@ struct TEditorSize {
   int StripHeight = 0;  // four frames stacked
 
   bool Ems() const { return StripWidth > 0; }
-  int FrameTop(int frame) const { return (frame - 1) * (StripHeight / 4); }  // frame 1 to 4
+  int FrameTop(int frame) const { return (frame - 1) * FrameHeightOf(StripHeight); }  // frame 1 to 4
 };
 
 inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3};

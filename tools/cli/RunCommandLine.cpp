@@ -14,7 +14,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
   }
   err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n"
          "       korvane-cli dump [--format bmp|gif] FILE\n"
-         "       korvane-cli gif2bmx IN.gif OUT.bmx\n"
+         "       korvane-cli gif2bmx [options] IN.gif OUT.bmx\n"
          "       korvane-cli mono-bmp IN OUT\n"
          "       korvane-cli render FILE.gif\n"
          "       korvane-cli rewrite IN.gif OUT.gif\n"
