@@ -49,7 +49,9 @@ void TForm1::OpenGif() {
   FDocument.SourceHeight = gif.Height();
   FDocument.SourceFrameCount = gif.Frames().Count();
   FDocument.SourceKind = SKindGifFile;
-  for (int number = 2; number <= 5; ++number) Image(number).SetSize(FDocument.SourceWidth, FDocument.SourceHeight);
+  // The slots take the size of a band: the GIF's own, or the target's.
+  const TBitmap& strip = *conversion.Strip;
+  for (int number = 2; number <= 5; ++number) Image(number).SetSize(strip.Width(), strip.Height() / StripFrameCount);
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   Image(6).Picture().Assign(FDocument.StripBitmap.get());

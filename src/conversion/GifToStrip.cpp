@@ -1,7 +1,7 @@
 #include "GifToStrip.h"
 
 #include "BmxStrip.h"
-#include "StoredStrip.h"
+#include "StripComposition.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ std::string OneColourNote(const TBitmap& strip) {
       anyBlack = anyBlack || (row[fullBytes] & restMask) != restMask;
     }
   }
-  if (!anyWhite) return "the strip is all black";
-  if (!anyBlack) return "the strip is all white";
+  if (!anyWhite) return "the strip is all black: a black-and-white method such as threshold or floyd may show more";
+  if (!anyBlack) return "the strip is all white: a black-and-white method such as threshold or floyd may show more";
   return {};
 }
 
@@ -43,11 +43,12 @@ StripConversion GifToStrip(TGIFImage& gif, const StripOptions& options) {
   StripConversion conversion;
   conversion.FrameCount = gif.Frames().Count();
   conversion.FramesUsed = ChooseFrames(conversion.FrameCount, options);
-  for (const int number : conversion.FramesUsed) {
-    const TBitmap* bitmap = gif.Frames()[number].Bitmap();
-    conversion.FStoredBands.push_back(bitmap ? std::make_unique<TBitmap>(*bitmap) : nullptr);
-  }
-  conversion.Strip = ComposeStoredStrip(gif, conversion.FramesUsed);
+  if (options.AsStored)
+    for (const int number : conversion.FramesUsed) {
+      const TBitmap* bitmap = gif.Frames()[number].Bitmap();
+      conversion.FStoredBands.push_back(bitmap ? std::make_unique<TBitmap>(*bitmap) : nullptr);
+    }
+  conversion.Strip = MakeStrip(gif, conversion.FramesUsed, options);
   for (std::string note : {FramesUsedNote(conversion.FramesUsed, conversion.FrameCount), OneColourNote(*conversion.Strip)})
     if (!note.empty()) conversion.Notes.push_back(std::move(note));
   return conversion;
