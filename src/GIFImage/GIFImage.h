@@ -154,14 +154,6 @@ public:
   bool UseDithering() const;
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
-  // The BMX strip of frames 0 to 3 (GIFStrip.cpp): a black-and-white bitmap
-  // of the logical screen's width and four times its height, white at first,
-  // with the Bitmap of frame k drawn opaquely at its own size at (0, k x
-  // Height), whatever the frame's place on the screen: a pixel of exactly
-  // white stays white, every other colour turns black. A frame without an
-  // image leaves its band white. "List index out of bounds (%d)" names the
-  // first of those frames that the document lacks.
-  std::unique_ptr<TBitmap> ComposeStrip();
 
   // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
   // A graphic becomes a new frame by the frame's LoadFromGraphic; when that

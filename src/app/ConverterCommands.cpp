@@ -4,13 +4,14 @@
 #include <QGuiApplication>
 
 #include "AppMessages.h"
-#include "BmxAnimation.h"
 #include "BusyCursor.h"
 #include "Dialogs.h"
 #include "Exception.h"
+#include "GifToStrip.h"
 #include "Image.h"
 #include "PixelConversion.h"
 #include "RasterMessages.h"
+#include "StripToGif.h"
 #include "Unit1.h"
 
 // Open: the dialog comes first, so that a cancelled Open changes nothing.
@@ -31,27 +32,42 @@ void TForm1::Open(const std::string& fileName) {
     OpenBitmap();
 }
 
-// A GIF: shown as input, its frames 0 to 3 in the frame slots and their BMX
-// strip as output. A GIF of fewer than four frames stops at the first one
-// missing, with the slots before it filled and the document's size and kind
-// as they were.
+// A GIF: shown as input, its chosen frames in the frame slots and their BMX
+// strip as output. A GIF of fewer than four frames, refused, stops with the
+// slots of the frames it has filled and the document's size and kind as
+// they were.
 void TForm1::OpenGif() {
   FDocument.InputGif = std::make_unique<TGIFImage>();
   TGIFImage& gif = *FDocument.InputGif;
-  // The strip needs frames 0 to 3 now; the others decode as the animation
-  // first shows them.
-  gif.SetFramesDecodedOnLoad(StripFrameCount);
+  // The strip's frames decode now; the others as the animation first shows them.
+  gif.SetFramesDecodedOnLoad(FramesDecodedForStrip(FDocument.StripChoices));
   gif.LoadFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(&gif);
-  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(gif.Frames().At(k).Bitmap());
+  StripConversion conversion = ConvertInputGif();
+  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(conversion.Band(k).get());
   FDocument.SourceWidth = gif.Width();
   FDocument.SourceHeight = gif.Height();
   FDocument.SourceFrameCount = gif.Frames().Count();
   FDocument.SourceKind = SKindGifFile;
-  for (int number = 2; number <= 5; ++number) Image(number).SetSize(FDocument.SourceWidth, FDocument.SourceHeight);
-  FDocument.StripBitmap = gif.ComposeStrip();
+  // The slots take the size of a band: the GIF's own, or the target's.
+  const TBitmap& strip = *conversion.Strip;
+  for (int number = 2; number <= 5; ++number) Image(number).SetSize(strip.Width(), strip.Height() / StripFrameCount);
+  FDocument.StripBitmap = std::move(conversion.Strip);
+  FDocument.StripNotes = std::move(conversion.Notes);
   Image(6).Picture().Assign(FDocument.StripBitmap.get());
   EnterStage(TConverterStage::csGifOpened);
+}
+
+// The opened GIF's strip by the current choices. A GIF too short for them
+// still shows the frames it has in the slots before the failure is shown.
+StripConversion TForm1::ConvertInputGif() {
+  TGIFImage& gif = *FDocument.InputGif;
+  try {
+    return GifToStrip(gif, FDocument.StripChoices);
+  } catch (const EShortGif& error) {
+    for (int k = 0; k < error.FrameCount(); ++k) Image(k + 2).Picture().Assign(gif.Frames()[k].Bitmap());
+    throw;
+  }
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
@@ -102,8 +118,10 @@ void TForm1::Button3Click() {
   {
     const TBusyCursor hourglass;
     FDocument.OutputGif = std::make_unique<TGIFImage>();
-    for (int number = 2; number <= 5; ++number)
-      AddAnimationFrame(*FDocument.OutputGif, Image(number).Picture().Bitmap());
+    StripToGif(*FDocument.OutputGif,
+               {&Image(2).Picture().Bitmap(), &Image(3).Picture().Bitmap(), &Image(4).Picture().Bitmap(),
+                &Image(5).Picture().Bitmap()},
+               FDocument.AnimationChoices);
     Image(6).Picture().Assign(FDocument.OutputGif.get());
   }
   EnterStage(TConverterStage::csAnimated);

@@ -2,18 +2,21 @@
 // Converter window and reached by the Logo editor too: the opened file, its
 // size and frame count, what kind of source it was, and the bitmap that was
 // read, the GIF document that Open read with the BMX strip composed from it,
-// and the GIF document that Animate built. Also the small rules that read it
-// (the frame height of a strip is with the strip, BmxStrip.h): the
-// choice of the GIF path by name, the save dialog's preset name and the Info
-// text.
+// the GIF document that Animate built, and the user's conversion choices.
+// Also the small rules that read it (the frame height of a strip is with the
+// strip, BmxStrip.h): the choice of the GIF path by name, the save dialog's
+// preset name and the Info text.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Bitmap.h"
+#include "AnimationOptions.h"
 #include "BmxStrip.h"
 #include "GIFImage.h"
+#include "StripOptions.h"
 
 // Source kinds: "GIF File" after a GIF was opened or the Logo editor sent a
 // picture to frame slot 1, "BMX Anim oder BMP File" after a bitmap was
@@ -30,8 +33,11 @@ struct TConverterDocument {
   std::string SourceKind;      // empty until something was opened or sent
   std::unique_ptr<TBitmap> InputBitmap;
   std::unique_ptr<TGIFImage> InputGif;   // the GIF read by Open; the input view shows a copy
-  std::unique_ptr<TBitmap> StripBitmap;  // the BMX strip of InputGif's first four frames
+  std::unique_ptr<TBitmap> StripBitmap;  // the BMX strip of InputGif's chosen frames
+  std::vector<std::string> StripNotes;   // what the user should know about that strip
   std::unique_ptr<TGIFImage> OutputGif;  // built by Animate
+  StripOptions StripChoices;             // how Open turns a GIF into its strip
+  AnimationOptions AnimationChoices;     // how Animate builds its GIF
 
   // The kind "GIF File": the input is a GIF document and the output a BMX
   // strip; with any other kind the output is a GIF document.

@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "BmxStrip.h"
+
 // The normal view shows every picture twice as large.
 inline constexpr int NormalZoomDivisor = 2;
 // "Big Size" for a picture of none of the four sizes (there is none before
@@ -25,7 +27,7 @@ struct TEditorSize {
   int StripHeight = 0;  // four frames stacked
 
   bool Ems() const { return StripWidth > 0; }
-  int FrameTop(int frame) const { return (frame - 1) * (StripHeight / 4); }  // frame 1 to 4
+  int FrameTop(int frame) const { return (frame - 1) * FrameHeightOf(StripHeight); }  // frame 1 to 4
 };
 
 inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3};

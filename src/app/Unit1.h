@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include "ConverterDocument.h"
+#include "GifToStrip.h"
 
 class QAction;
 class QMenu;
@@ -87,6 +88,7 @@ private:
 
   void Open(const std::string& fileName);
   void OpenGif();
+  StripConversion ConvertInputGif();
   void OpenBitmap();
   void ShowInput(bool big);
 

@@ -83,7 +83,7 @@ void Combine(TCopyMode mode, const std::vector<TColor>& source, std::vector<TCol
 // once, which gives what converting every pixel gives, at a fraction of the
 // cost. A source row read for one target row serves the next ones too, and
 // the bytes of an 8-bit source copied unscaled across are its raw values as
-// they stand (a GIF frame drawn onto the BMX strip).
+// they stand (an 8-bit picture drawn onto a 1-bit one).
 void CopyIndexedRows(TPixelImage& target, const TPixelImage& source, const TRect& area, const TAxis& across,
                      const TAxis& down, const std::vector<int>& columns, const TBlitColors& rules) {
   const TRowCodec reader(source);

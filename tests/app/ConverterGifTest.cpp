@@ -1,12 +1,14 @@
-// The GIF road of the Converter window: Open shows the GIF, fills the four
-// frame slots from frames 0 to 3 and composes their BMX strip, white exactly
-// where a frame is pure white; Save writes the strip's exact 1-bit bytes; a
-// GIF of fewer than four frames stops at the first one missing.
+// The GIF road of the Converter window: Open shows the GIF, composes the BMX
+// strip of frames 0 to 3, white exactly where a frame is pure white, and
+// shows its bands in the four frame slots (the frames' own pictures when
+// taken as stored); Save writes the strip's exact 1-bit bytes; a GIF of
+// fewer than four frames stops at the first one missing.
 #include <QAbstractButton>
 
 #include "AppTesting.h"
 #include "BmpBuilder.h"
 #include "GifRenderHelpers.h"
+#include "OptionNames.h"
 
 namespace {
 
@@ -79,6 +81,15 @@ protected:
     Trigger(Converter, "Drei1");
     return Dialogs.TakeMessage().Text;
   }
+  // The slots after an Open as the animation shows the frames: band k of the strip.
+  void ExpectSlotsShowTheBands(int width, int height, const std::vector<TColor>& strip) {
+    for (int k = 0; k < 4; ++k) {
+      const auto band = strip.begin() + static_cast<std::ptrdiff_t>(k) * width * height;
+      EXPECT_EQ(PixelsOf(Converter.Image(k + 2).Picture()), std::vector<TColor>(band, band + width * height))
+          << "slot " << k + 1;
+    }
+  }
+  // The slots with the frames as stored, or before a failure: the frames' own pictures.
   void ExpectSlots(const std::vector<TTestFrame>& frames, int filled) {
     for (int k = 0; k < 4; ++k) {
       const TPicture& slot = Converter.Image(k + 2).Picture();
@@ -97,13 +108,13 @@ TEST_F(ConverterGif, FourFramesGiveTheSlotsAndAStripWhiteExactlyWhereTheFramesAr
   OpenInConverter(fileName);
   EXPECT_TRUE(Dialogs.Messages.empty());
   EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
-  ExpectSlots(frames, 4);
   for (int number = 2; number <= 5; ++number) EXPECT_EQ(Converter.Image(number).Width(), 16);
   const TPicture& output = Converter.Image(6).Picture();
   ASSERT_EQ(output.Width(), 16);
   ASSERT_EQ(output.Height(), 64);
   const std::vector<TColor> strip = ExpectedStrip(16, 16, frames);
   EXPECT_EQ(PixelsOf(output), strip);
+  ExpectSlotsShowTheBands(16, 16, strip);
   EXPECT_TRUE(Enabled(Converter, "Button2"));
   EXPECT_FALSE(Enabled(Converter, "Button3"));
   EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
@@ -124,9 +135,10 @@ TEST_F(ConverterGif, FourFramesGiveTheSlotsAndAStripWhiteExactlyWhereTheFramesAr
   EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
 }
 
-TEST_F(ConverterGif, FramesSmallerThanTheScreenLieAtTheTopLeftOfTheirBandsOnWhite) {
+TEST_F(ConverterGif, FramesSmallerThanTheScreenTakenAsStoredLieAtTheTopLeftOfTheirBandsOnWhite) {
   // Three images away from the screen's corner, then a comment of its own: a
   // frame without an image, whose slot stays empty and whose band stays white.
+  Converter.Document().StripChoices.AsStored = true;
   const std::vector<TTestFrame> frames{PatternFrame(0, 5, 3, 8, 4), PatternFrame(1, 12, 6, 7, 4, true),
                                        PatternFrame(2, 1, 1, 19, 9)};
   TBytes bytes = GifWith(20, 10, NearWhites, frames);
@@ -157,14 +169,15 @@ TEST_F(ConverterGif, FrameCountsOtherThanFourUseTheFirstFourOrStopAtTheFirstMiss
     const std::string fileName = WriteGif("frames" + std::to_string(c.Frames) + ".gif", 6, 5, frames);
     OpenInConverter(fileName);
     EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
-    ExpectSlots(frames, std::min(c.Frames, 4));
     if (c.Message.empty()) {
       EXPECT_TRUE(Dialogs.Messages.empty());
       EXPECT_EQ(PixelsOf(Converter.Image(6).Picture()), ExpectedStrip(6, 5, frames));
+      ExpectSlotsShowTheBands(6, 5, ExpectedStrip(6, 5, frames));
       EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
                             "\rImage Width  :6\rImage Height :5\rImage Frames :10\rImage Typ    :GIF File");
       continue;
     }
+    ExpectSlots(frames, c.Frames);
     const TShownMessage shown = Dialogs.TakeMessage();
     EXPECT_EQ(shown.Kind, TMessageKind::mkError);
     EXPECT_EQ(shown.Text, c.Message);
@@ -186,4 +199,45 @@ TEST_F(ConverterGif, AFileThatIsNoGifShowsTheCodecsMessageWithEveryViewCleared) 
   for (int number = 1; number <= 6; ++number) EXPECT_EQ(Converter.Image(number).Picture().Graphic(), nullptr);
   EXPECT_FALSE(Enabled(Converter, "Button2"));
   EXPECT_FALSE(Enabled(Converter, "Button3"));
+}
+
+// The window and korvane-cli give the same strip for the same choices: an
+// optimised GIF (small transparent frames at offsets) as the animation shows
+// it, and a colour GIF scaled to a phone size and dithered.
+TEST_F(ConverterGif, SaveWritesTheBytesThatKorvaneCliWritesWithTheSameChoices) {
+  const std::string data = std::string(KORVANE_TEST_DATA_DIR) + "/strip/";
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"ball-optimised.gif", {}},
+      {"ball-optimised.gif", {"--frames", "spread", "--short", "repeat", "--invert"}},
+      {"colour-72x32.gif", {"--size", "screensaver", "--fit", "fill", "--mono", "floyd"}},
+      {"colour-72x32.gif", {"--as-stored", "--size", "ems16", "--fit", "stretch", "--mono", "threshold=100"}},
+  };
+  int run = 0;
+  for (const auto& [gif, options] : cases) {
+    SCOPED_TRACE(gif + " " + (options.empty() ? "defaults" : options[0]));
+    const std::string window = Temp.File("window" + std::to_string(run) + ".bmx");
+    const std::string cli = Temp.File("cli" + std::to_string(run++) + ".bmx");
+    StripOptions& choices = Converter.Document().StripChoices;
+    choices = StripOptions{};
+    for (std::size_t i = 0; i < options.size(); ++i) {
+      const TOptionField<StripOptions>* field = FindStripOption(options[i].substr(2));
+      field->Parse(field->Switch ? "on" : options[++i], choices);
+    }
+    OpenInConverter(data + gif);
+    ASSERT_TRUE(Dialogs.Messages.empty()) << Dialogs.TakeMessage().Text;
+    Dialogs.SaveAnswers.push_back(window);
+    Click(Converter, "Button2");
+
+    std::string command = std::string("'") + KORVANE_CLI + "' gif2bmx";
+    for (const std::string& word : options) command += " '" + word + "'";
+    command += " '" + data + gif + "' '" + cli + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadWholeFile(window), ReadWholeFile(cli));
+    const TBitmap* strip = Converter.Document().StripBitmap.get();
+    ASSERT_NE(strip, nullptr);
+    if (choices.AsStored) continue;
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(PixelsOf(Converter.Image(k + 2).Picture()), BitmapColors(CutStripFrame(*strip, k, strip->Height() / 4)))
+          << "slot " << k + 1 << " shows band " << k;
+  }
 }

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes handed to the GIF reader, then the document
 // copied, its frames rendered plainly and dithered, its still picture made
-// and drawn, and the BMX strip of its first four frames composed. The only
+// and drawn, and the BMX strip of its first four frames made. The only
 // exception allowed out of reading is GIFException; rendering may also run
 // out of system resources (a logical screen larger than any bitmap). The same
 // bytes read again decoding only the first few frames at once must give the
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "BmxStrip.h"
 #include "GIFImage.h"
+#include "GifToStrip.h"
 #include "MemoryStream.h"
 
 namespace {
@@ -37,7 +37,7 @@ void Render(TGIFImage& image) {
   // The still picture: an animation would start a painter thread per input.
   image.DrawFlags = static_cast<std::uint16_t>((image.DrawFlags | DrawOption::Tiled) & ~DrawOption::Animated);
   image.Draw(canvas.Canvas(), Rect(-3, -2, 40, 19));
-  if (image.Frames().Count() >= StripFrameCount) image.ComposeStrip();
+  if (image.Frames().Count() >= 4) GifToStrip(image, StripOptions{});
 }
 
 // What reading said: its warnings in order, its failure, where the stream stood.

@@ -213,20 +213,28 @@ TBytes FourFrameGif(int frames = 5, const TBytes& lastData = {}) {
 TEST(CliGif2Bmx, WritesTheStripOfTheFirstFourFramesAndPrintsNothing) {
   TTempDir dir;
   WriteWholeFile(dir.File("in.gif"), FourFrameGif());
-  const TRun run = Cli({"gif2bmx", dir.File("in.gif"), dir.File("out.bmx")});
-  EXPECT_EQ(run.Status, 0);
-  EXPECT_EQ(run.Out, "");
-  EXPECT_EQ(run.Err, "");
-  const std::vector<std::uint8_t> expected{
-      'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,               // file header
-      40, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0,  // size, 3 x 4, 1 plane, 1 bit, no compression
-      16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,  // 16 pixel bytes, 2 colours
-      0, 0, 0, 0, 255, 255, 255, 0,                                 // black, white
-      0x00, 0, 0, 0,   // frame 3: B B B (the bottom row comes first)
-      0xA0, 0, 0, 0,   // frame 2 at the left edge: W G, then white
-      0x60, 0, 0, 0,   // frame 1: R W W
-      0xA0, 0, 0, 0};  // frame 0: W R W
-  EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")), expected);
+  // Frame 2 covers the right two pixels: as the animation shows it, over
+  // frame 1; as stored, at the left edge on white.
+  const std::pair<std::vector<std::string>, std::uint8_t> cases[] = {{{}, 0x40}, {{"--as-stored"}, 0xA0}};
+  for (const auto& [options, frame2] : cases) {
+    std::vector<std::string> args{"gif2bmx"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {dir.File("in.gif"), dir.File("out.bmx")});
+    const TRun run = Cli(args);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "");
+    const std::vector<std::uint8_t> expected{
+        'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,               // file header
+        40, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0,  // size, 3 x 4, 1 plane, 1 bit, no compression
+        16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,  // 16 pixel bytes, 2 colours
+        0, 0, 0, 0, 255, 255, 255, 0,                                 // black, white
+        0x00, 0, 0, 0,    // frame 3: B B B (the bottom row comes first)
+        frame2, 0, 0, 0,  // frame 2, W G: R W G over frame 1, or W G W at the left edge
+        0x60, 0, 0, 0,    // frame 1: R W W
+        0xA0, 0, 0, 0};   // frame 0: W R W
+    EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")), expected) << (options.empty() ? "defaults" : options[0]);
+  }
 }
 
 TEST(CliGif2Bmx, FailuresPrintTheExactMessageAndLeaveTheOutputAsItWas) {
@@ -255,7 +263,8 @@ TEST(CliGif2Bmx, FailuresPrintTheExactMessageAndLeaveTheOutputAsItWas) {
   }
   const TRun usage = Cli({"gif2bmx", dir.File("good.gif")});
   EXPECT_EQ(usage.Status, 2);
-  EXPECT_NE(usage.Err.find("usage: korvane-cli gif2bmx IN.gif OUT.bmx"), std::string::npos) << usage.Err;
+  EXPECT_NE(usage.Err.find("usage: korvane-cli gif2bmx ["), std::string::npos) << usage.Err;
+  EXPECT_NE(usage.Err.find("IN.gif OUT.bmx"), std::string::npos) << usage.Err;
 }
 
 TEST(CliMonoBmp, AnEmptyPictureIsRefusedAndNothingIsWritten) {

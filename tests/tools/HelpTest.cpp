@@ -16,7 +16,7 @@ TEST(CliHelp, HelpListsEveryCommandAndTheExitStatuses) {
     EXPECT_EQ(help.Status, 0) << word;
     EXPECT_TRUE(help.Err.empty()) << word;
     for (const char* line :
-         {"  bmx2gif IN.bmp OUT.gif ", "  dump [--format bmp|gif] FILE ", "  gif2bmx IN.gif OUT.bmx ",
+         {"  bmx2gif IN.bmp OUT.gif ", "  dump [--format bmp|gif] FILE ", "  gif2bmx [options] IN.gif OUT.bmx ",
           "  mono-bmp IN OUT ", "  render FILE.gif ", "  rewrite IN.gif OUT.gif ", "\n  0  done\n",
           "\n  1  a file failed\n", "\n  2  bad usage\n", "usage: korvane-cli COMMAND"})
       EXPECT_NE(help.Out.find(line), std::string::npos) << word << " lacks " << line << " in\n" << help.Out;

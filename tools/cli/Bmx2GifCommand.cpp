@@ -5,10 +5,9 @@
 // a failure prints the message alone and leaves OUT as it was.
 #include <ostream>
 
-#include "BmxAnimation.h"
-#include "BmxStrip.h"
 #include "Commands.h"
 #include "Files.h"
+#include "StripToGif.h"
 
 int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
@@ -18,12 +17,9 @@ int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::
   try {
     TBitmap strip;
     LoadInput(strip, args[0], in);
-    const int frameHeight = FrameHeightOf(strip.Height());
+    std::array<TBitmap, 4> frames = CutStrip(strip);
     TGIFImage animation;
-    for (int k = 0; k < StripFrameCount; ++k) {
-      TBitmap frame = CutStripFrame(strip, k, frameHeight);
-      AddAnimationFrame(animation, frame);
-    }
+    StripToGif(animation, {&frames[0], &frames[1], &frames[2], &frames[3]}, AnimationOptions{});
     SaveOutput(animation, args[1], out);
   } catch (const Exception& error) {
     err << error.Message() << "\n";

@@ -12,9 +12,12 @@
 //                                  as a looping GIF, as the window's Open,
 //                                  Animate and Save do; the message alone on
 //                                  stderr (exit status 1) when that fails
-//   gif2bmx IN.gif OUT.bmx         frames 0 to 3 of IN as their BMX strip, written
+//   gif2bmx [options] IN.gif OUT.bmx
+//                                  IN as its BMX strip by the conversion choices
+//                                  (frames 0 to 3 as stored by default), written
 //                                  as a 1-bit BMP; prints nothing, or the exact
-//                                  message it failed with (exit status 1)
+//                                  message it failed with (exit status 1); a bad
+//                                  option value: one line, exit status 2
 //   render FILE.gif                one JSON line with the colours of each frame's
 //                                  bitmap and of the document's still picture, or
 //                                  the read or render error (exit status 1)

@@ -18,7 +18,7 @@ struct TCommand {
 constexpr TCommand Commands[] = {
     {"bmx2gif", "IN.bmp OUT.gif", "a BMX strip's four frames as a looping GIF", Bmx2GifCommand},
     {"dump", "[--format bmp|gif] FILE", "the picture's pixels or read error as JSON", DumpCommand},
-    {"gif2bmx", "IN.gif OUT.bmx", "frames 0 to 3 of a GIF as their BMX strip", Gif2BmxCommand},
+    {"gif2bmx", "[options] IN.gif OUT.bmx", "four frames of a GIF as their BMX strip", Gif2BmxCommand},
     {"mono-bmp", "IN OUT", "a picture in black and white as a 1-bit BMP", MonoBmpCommand},
     {"render", "FILE.gif", "the colours of each frame's bitmap as JSON", RenderCommand},
     {"rewrite", "IN.gif OUT.gif", "a GIF read and written again by our writer", RewriteCommand},
