@@ -128,6 +128,7 @@ void TForm1::StripChoicesChanged() {
   if (!FStripFollowsChoices) return;
   EnterStage(TConverterStage::csOpening);
   for (int number = 2; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
+  FDocument.StripBitmap.reset();
   try {
     ShowGifStrip();
   } catch (const Exception& error) {

@@ -34,6 +34,19 @@ QWidget* Row(QWidget* parent) {
   return row;
 }
 
+// A group's labelled rows, each control at its own width.
+QFormLayout* Form(QGroupBox* group) {
+  auto* form = new QFormLayout(group);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  return form;
+}
+
+// The controls of a row keep their own widths, at its left.
+QWidget* Packed(QWidget* row) {
+  static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+  return row;
+}
+
 }  // namespace
 
 TStripOptionsPanel::TStripOptionsPanel(QWidget* parent) : QDialog(parent, Qt::Tool) {
@@ -59,6 +72,7 @@ TStripOptionsPanel::TStripOptionsPanel(QWidget* parent) : QDialog(parent, Qt::To
   buttons->addStretch();
   buttons->addWidget(defaults);
   buttons->addWidget(close);
+  static_cast<QHBoxLayout*>(bottom->layout())->addStretch(1);
   static_cast<QHBoxLayout*>(bottom->layout())->addLayout(buttons);
   layout->addWidget(bottom);
   connect(defaults, &QPushButton::clicked, this, [this] {
@@ -105,13 +119,13 @@ QSpinBox* TStripOptionsPanel::AddSpin(const char* name, int low, int high) {
 
 QGroupBox* TStripOptionsPanel::BuildFrames() {
   auto* group = new QGroupBox(QStringLiteral("Frames"), this);
-  auto* form = new QFormLayout(group);
+  QFormLayout* form = Form(group);
   QWidget* kind = Row(group);
   FAsShown = AddRadio(kind, "AsShownRadio", QStringLiteral("As shown"));
   FAsShown->setToolTip(QStringLiteral("Each frame as the animation shows it, over the frames before it"));
   FAsStored = AddRadio(kind, "AsStoredRadio", QStringLiteral("As stored"));
   FAsStored->setToolTip(QStringLiteral("Each frame's own picture at the top-left of its band"));
-  form->addRow(QStringLiteral("Take:"), kind);
+  form->addRow(QStringLiteral("Take:"), Packed(kind));
   QWidget* choice = Row(group);
   FFirstFour = AddRadio(choice, "FirstFourRadio", QStringLiteral("First four"));
   FSpread = AddRadio(choice, "SpreadRadio", QStringLiteral("Spread"));
@@ -123,7 +137,7 @@ QGroupBox* TStripOptionsPanel::BuildFrames() {
     FFrameNumbers[k] = AddSpin(NumberNames[k], 1, HighestFrameNumber);
     choice->layout()->addWidget(FFrameNumbers[k]);
   }
-  form->addRow(QStringLiteral("Which:"), choice);
+  form->addRow(QStringLiteral("Which:"), Packed(choice));
   FShortGif = AddCombo("ShortGifCombo", {{QStringLiteral("Refuse them"), "refuse"},
                                          {QStringLiteral("Repeat their frames"), "repeat"}});
   FShortGif->setToolTip(QStringLiteral("A GIF of fewer than four frames: refused, or its frames repeated in turn"));
@@ -133,7 +147,7 @@ QGroupBox* TStripOptionsPanel::BuildFrames() {
 
 QGroupBox* TStripOptionsPanel::BuildSize() {
   auto* group = new QGroupBox(QStringLiteral("Size"), this);
-  auto* form = new QFormLayout(group);
+  QFormLayout* form = Form(group);
   FSize = AddCombo("SizeCombo", {{QStringLiteral("The GIF's own"), "own"},
                                  {QStringLiteral("101 x 64 screen saver"), "screensaver"},
                                  {QStringLiteral("101 x 46 logo"), "logo"},
@@ -149,7 +163,7 @@ QGroupBox* TStripOptionsPanel::BuildSize() {
   size->layout()->addWidget(FTargetWidth);
   size->layout()->addWidget(new QLabel(QStringLiteral("x"), size));
   size->layout()->addWidget(FTargetHeight);
-  form->addRow(QStringLiteral("Frame size:"), size);
+  form->addRow(QStringLiteral("Frame size:"), Packed(size));
   FFit = AddCombo("FitCombo", {{QStringLiteral("Fit: whole, white margins"), "fit"},
                                {QStringLiteral("Fill: cropped to the size"), "fill"},
                                {QStringLiteral("Stretch"), "stretch"}});
@@ -159,7 +173,7 @@ QGroupBox* TStripOptionsPanel::BuildSize() {
 
 QGroupBox* TStripOptionsPanel::BuildBlackAndWhite() {
   auto* group = new QGroupBox(QStringLiteral("Black and white"), this);
-  auto* form = new QFormLayout(group);
+  QFormLayout* form = Form(group);
   FMono = AddCombo("MonoCombo", {{QStringLiteral("Exact white"), "exact"},
                                  {QStringLiteral("Threshold, white from level:"), "threshold"},
                                  {QStringLiteral("Floyd-Steinberg dither"), "floyd"},
@@ -172,7 +186,7 @@ QGroupBox* TStripOptionsPanel::BuildBlackAndWhite() {
   QWidget* method = Row(group);
   method->layout()->addWidget(FMono);
   method->layout()->addWidget(FThreshold);
-  form->addRow(QStringLiteral("Method:"), method);
+  form->addRow(QStringLiteral("Method:"), Packed(method));
   FInvert = new QCheckBox(QStringLiteral("Invert"), group);
   FInvert->setObjectName(QStringLiteral("InvertCheck"));
   Watch(FInvert);
