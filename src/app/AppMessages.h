@@ -27,3 +27,12 @@ inline constexpr const char* SAboutText =
     "Das Korvane-Team übernimmt keine Verantwortung für Fehler und Datenverlust.\r"
     "Die Benutzung erfolgt auf eigene Gefahr.\r"
     "Use at your own risk!";
+
+// The second line of the message for a GIF of fewer frames than the strip
+// holds, refused by the choices.
+inline constexpr const char* SShortGifHint =
+    "The strip needs four frames: choose \"Repeat their frames\" for short GIFs under Strip options to use this GIF.";
+inline constexpr const char* SNoFramesHint = "The strip needs four frames, and this GIF has none.";
+// Beside a strip all black or all white.
+inline constexpr const char* SOneColourHint =
+    "Try another black-and-white method under Strip options: a threshold or a dither.";

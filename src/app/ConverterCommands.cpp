@@ -24,6 +24,7 @@ void TForm1::Button1Click() {
 // file dropped on the window both come here.
 void TForm1::Open(const std::string& fileName) {
   EnterStage(TConverterStage::csOpening);
+  FStripFollowsChoices = false;
   for (int number = 1; number <= 6; ++number) Image(number).Picture().Assign(nullptr);
   FDocument.SourceFileName = fileName;
   if (TakesGifPath(FDocument.SourceFileName))
@@ -33,9 +34,10 @@ void TForm1::Open(const std::string& fileName) {
 }
 
 // A GIF: shown as input, its chosen frames in the frame slots and their BMX
-// strip as output. A GIF of fewer than four frames, refused, stops with the
-// slots of the frames it has filled and the document's size and kind as
-// they were.
+// strip as output (ConverterStrip.cpp). A GIF of fewer than four frames,
+// refused, stops with the slots of the frames it has filled and the
+// document's size and kind as they were; a choice that takes it then
+// converts it.
 void TForm1::OpenGif() {
   FDocument.InputGif = std::make_unique<TGIFImage>();
   TGIFImage& gif = *FDocument.InputGif;
@@ -43,31 +45,8 @@ void TForm1::OpenGif() {
   gif.SetFramesDecodedOnLoad(FramesDecodedForStrip(FDocument.StripChoices));
   gif.LoadFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(&gif);
-  StripConversion conversion = ConvertInputGif();
-  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(conversion.Band(k).get());
-  FDocument.SourceWidth = gif.Width();
-  FDocument.SourceHeight = gif.Height();
-  FDocument.SourceFrameCount = gif.Frames().Count();
-  FDocument.SourceKind = SKindGifFile;
-  // The slots take the size of a band: the GIF's own, or the target's.
-  const TBitmap& strip = *conversion.Strip;
-  for (int number = 2; number <= 5; ++number) Image(number).SetSize(strip.Width(), strip.Height() / StripFrameCount);
-  FDocument.StripBitmap = std::move(conversion.Strip);
-  FDocument.StripNotes = std::move(conversion.Notes);
-  Image(6).Picture().Assign(FDocument.StripBitmap.get());
-  EnterStage(TConverterStage::csGifOpened);
-}
-
-// The opened GIF's strip by the current choices. A GIF too short for them
-// still shows the frames it has in the slots before the failure is shown.
-StripConversion TForm1::ConvertInputGif() {
-  TGIFImage& gif = *FDocument.InputGif;
-  try {
-    return GifToStrip(gif, FDocument.StripChoices);
-  } catch (const EShortGif& error) {
-    for (int k = 0; k < error.FrameCount(); ++k) Image(k + 2).Picture().Assign(gif.Frames()[k].Bitmap());
-    throw;
-  }
+  FStripFollowsChoices = true;
+  ShowGifStrip();
 }
 
 // A BMX strip or any BMP: shown as input and cut into four frames of equal
@@ -122,7 +101,7 @@ void TForm1::Button3Click() {
                {&Image(2).Picture().Bitmap(), &Image(3).Picture().Bitmap(), &Image(4).Picture().Bitmap(),
                 &Image(5).Picture().Bitmap()},
                FDocument.AnimationChoices);
-    Image(6).Picture().Assign(FDocument.OutputGif.get());
+    ShowOutput(FDocument.OutputGif.get());
   }
   EnterStage(TConverterStage::csAnimated);
 }

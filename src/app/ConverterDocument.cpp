@@ -13,11 +13,18 @@ std::string SaveNameFor(const std::string& sourceFileName) {
   return name.toStdString();
 }
 
+std::string StripNotesText(const std::vector<std::string>& notes) {
+  std::string text;
+  for (const std::string& note : notes) text += (text.empty() ? "" : "; ") + note;
+  return text;
+}
+
 std::string InfoText(const TConverterDocument& document) {
+  const std::string notes = document.StripNotes.empty() ? "" : "\rStrip        :" + StripNotesText(document.StripNotes);
   return "File Information\r"
          "Filename: " + document.SourceFileName + "\r"
          "Image Width  :" + std::to_string(document.SourceWidth) + "\r"
          "Image Height :" + std::to_string(document.SourceHeight) + "\r"
          "Image Frames :" + std::to_string(document.SourceFrameCount) + "\r"
-         "Image Typ    :" + document.SourceKind;
+         "Image Typ    :" + document.SourceKind + notes;
 }

@@ -48,5 +48,8 @@ struct TConverterDocument {
 bool TakesGifPath(const std::string& fileName);
 // The source name less its last four characters, whatever they are.
 std::string SaveNameFor(const std::string& sourceFileName);
-// The six lines of the Info message, separated by single carriage returns.
+// The notes of a strip in one line: "frames 1 to 4 of 15; the strip is all black".
+std::string StripNotesText(const std::vector<std::string>& notes);
+// The six lines of the Info message, separated by single carriage returns,
+// and a seventh with the strip's notes when it has any.
 std::string InfoText(const TConverterDocument& document);

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 
 #include "AppMessages.h"
@@ -40,7 +41,12 @@ void TForm1::BuildControls() {
   BuildFramePages();
   auto* groupBox2 = Place<QGroupBox>(this, "GroupBox2", QRect(384, 8, 169, 153));
   groupBox2->setTitle(QStringLiteral("Output"));
-  FImages[5] = new TImageView(groupBox2, "Image6", QRect(16, 16, 145, 121));
+  // The output view is as large as its picture; a strip taller or wider than
+  // the frame scrolls.
+  auto* outputScroll = Place<QScrollArea>(groupBox2, "OutputScroll", QRect(16, 16, 145, 121));
+  outputScroll->setFrameShape(QFrame::NoFrame);
+  FImages[5] = new TImageView(outputScroll, "Image6", QRect(0, 0, 145, 121));
+  outputScroll->setWidget(FImages[5]);
 
   FButton1 = Place<QPushButton>(this, "Button1", QRect(24, 176, 57, 25), QStringLiteral("Open"));
   FButton3 = Place<QPushButton>(this, "Button3", QRect(200, 176, 49, 25), QStringLiteral("Animate"));
@@ -50,6 +56,7 @@ void TForm1::BuildControls() {
   connect(FButton2, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button2Click));
   connect(FButton3, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button3Click));
   connect(FButton4, &QPushButton::clicked, this, Guarded(FDialogs, this, &TForm1::Button4Click));
+  BuildStripControls();
 }
 
 // Frame slots 1 to 4, one per tab page "FRM1".."FRM4".
@@ -88,6 +95,10 @@ void TForm1::BuildActions() {
   AddMenuItem("SizeBig1", QStringLiteral("Size Big"), &TForm1::SizeBig1Click);
   AddMenuItem("SizeOrig1", QStringLiteral("Size Orig"), &TForm1::SizeOrig1Click);
   AddMenuItem("About1", QStringLiteral("About"), &TForm1::About1Click);
+  FPopupMenu1->addSeparator();
+  QAction* stripOptions1 = FPopupMenu1->addAction(FStripOptionsButton->text());
+  stripOptions1->setObjectName(QStringLiteral("StripOptions1"));
+  connect(stripOptions1, &QAction::triggered, FStripOptionsButton, &QPushButton::click);
   FImages[0]->SetContextMenu(FPopupMenu1);
 
   const auto addKey = [this](const char* name, const QKeySequence& key, const std::function<void()>& run) {
@@ -120,6 +131,9 @@ void TForm1::EnterStage(TConverterStage stage) {
   }
   FButton2->setEnabled(enabled.Save);
   FButton3->setEnabled(enabled.Animate);
+  if (stage != TConverterStage::csGifOpened) ForgetStripNotes();
+  // The editor's frames replace the GIF's strip: a new choice leaves them be.
+  if (stage == TConverterStage::csEditorFrames) FStripFollowsChoices = false;
 }
 
 void TForm1::Button4Click() {

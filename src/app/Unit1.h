@@ -5,17 +5,23 @@
 // a BMX strip or any BMP is cut into four frames), Animate (the four frames
 // become a looping GIF), Save, Info, Size Big / Size Orig, Editor, About; one
 // file dropped on the window, or named when the program starts, is opened
-// just as Open opens the file chosen in its dialog. The Logo editor reaches in
-// directly: it reads and replaces the frame slots, draws the strip into the
+// just as Open opens the file chosen in its dialog. "Strip options..." opens a
+// panel of the choices that turn a GIF into its strip; each change converts
+// the opened GIF again at once, so the frame slots and the output view always
+// show what Save writes. The output view takes its picture's size and scrolls
+// inside the "Output" frame. The Logo editor reaches in directly: it reads and
+// replaces the frame slots, draws the strip into the
 // output view, sets the source kind and enables Save and Animate.
 //
 // Unit1.cpp builds the window, its actions and the enabled states;
-// ConverterCommands.cpp holds the command handlers; ConverterDrop.cpp takes
+// ConverterCommands.cpp holds the command handlers; ConverterStrip.cpp turns
+// the opened GIF into its strip by the choices; ConverterDrop.cpp takes
 // dropped and named files.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include <QWidget>
 
@@ -23,11 +29,13 @@
 #include "GifToStrip.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class TDialogs;
 class TImage;
 class TImageView;
+class TStripOptionsPanel;
 
 // The steps of the workflow that decide whether Save and Animate are enabled.
 enum class TConverterStage {
@@ -84,13 +92,24 @@ private:
   void SizeBig1Click();
   void SizeOrig1Click();
   void About1Click();
+  void StripOptionsClick();
   void FormClose();
 
   void Open(const std::string& fileName);
   void OpenGif();
-  StripConversion ConvertInputGif();
   void OpenBitmap();
   void ShowInput(bool big);
+
+  // ConverterStrip.cpp
+  void BuildStripControls();
+  void ShowGifStrip();
+  StripConversion ConvertInputGif();
+  std::vector<int> PreviewDelays(const StripConversion& conversion) const;
+  void StripChoicesChanged();
+  // The output view shows the picture whole, at the picture's size.
+  void ShowOutput(const TGraphic* picture);
+  void ShowStripNote(const QString& text);
+  void ForgetStripNotes();
 
   TDialogs& FDialogs;
   TConverterDocument FDocument;
@@ -101,4 +120,10 @@ private:
   QPushButton* FButton3 = nullptr;
   QPushButton* FButton4 = nullptr;
   QMenu* FPopupMenu1 = nullptr;
+  QPushButton* FStripOptionsButton = nullptr;
+  QLabel* FStripNote = nullptr;
+  TStripOptionsPanel* FStripOptions = nullptr;
+  // The opened GIF was read: its strip follows the choices (until the next
+  // Open, or the Logo editor sends its frames).
+  bool FStripFollowsChoices = false;
 };

@@ -160,7 +160,9 @@ TEST_F(ConverterGif, FrameCountsOtherThanFourUseTheFirstFourOrStopAtTheFirstMiss
     int Frames;
     std::string Message;  // as shown; empty when the Open succeeds
   };
-  const TCase cases[] = {{1, "List index out of bounds (1)"}, {3, "List index out of bounds (3)"}, {10, ""}};
+  const std::string hint =
+      "\rThe strip needs four frames: choose \"Repeat their frames\" for short GIFs under Strip options to use this GIF.";
+  const TCase cases[] = {{1, "List index out of bounds (1)" + hint}, {3, "List index out of bounds (3)" + hint}, {10, ""}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.Frames) + " frames");
     OpenInConverter(WriteColorBmp(Temp, "before.bmp", 8, 12));
@@ -174,7 +176,8 @@ TEST_F(ConverterGif, FrameCountsOtherThanFourUseTheFirstFourOrStopAtTheFirstMiss
       EXPECT_EQ(PixelsOf(Converter.Image(6).Picture()), ExpectedStrip(6, 5, frames));
       ExpectSlotsShowTheBands(6, 5, ExpectedStrip(6, 5, frames));
       EXPECT_EQ(Info(), "File Information\rFilename: " + fileName +
-                            "\rImage Width  :6\rImage Height :5\rImage Frames :10\rImage Typ    :GIF File");
+                            "\rImage Width  :6\rImage Height :5\rImage Frames :10\rImage Typ    :GIF File"
+                            "\rStrip        :frames 1 to 4 of 10");
       continue;
     }
     ExpectSlots(frames, c.Frames);

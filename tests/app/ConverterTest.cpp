@@ -155,7 +155,7 @@ TEST_F(ConverterOpen, GifNamesInAnyLetterCaseTakeTheGifPath) {
     WriteWholeFile(fileName, GifBytes);
     OpenInConverter(fileName);
     // A GIF without frames: the GIF road shows it and stops at frame 0.
-    EXPECT_EQ(Dialogs.TakeMessage().Text, "List index out of bounds (0)");
+    EXPECT_EQ(Dialogs.TakeMessage().Text, "List index out of bounds (0)\rThe strip needs four frames, and this GIF has none.");
     EXPECT_NE(Converter.Image(1).Picture().Graphic(), nullptr);
     EXPECT_EQ(Converter.Image(2).Picture().Graphic(), nullptr);
     EXPECT_FALSE(Enabled(Converter, "Button3"));
