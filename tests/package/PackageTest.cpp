@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <sstream>
 
 #include "GifBuilder.h"
@@ -160,7 +159,8 @@ TEST_F(Package, BmxTypeRegistersWithItsGlobAndParent) {
   if (update.empty()) GTEST_SKIP() << "shared-mime-info is not installed";
   const fs::path mime = Made->Dir.Path() / "mime";
   fs::create_directories(mime / "packages");
-  fs::copy_file(Installed("share/mime/packages/korvane.xml"), mime / "packages" / "korvane.xml");
+  fs::copy_file(Installed("share/mime/packages/korvane.xml"), mime / "packages" / "korvane.xml",
+               fs::copy_options::overwrite_existing);
   const TProgramRun run = RunProgram(update, {mime.string()});
   ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
   const auto text = [&](const char* name) {
