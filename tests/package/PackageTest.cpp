@@ -90,7 +90,7 @@ TEST_F(Package, FieldsNameTheProgramAndTheLibrariesItLinks) {
                                                                   "Maintainer", "Description"});
   ASSERT_EQ(fields.ExitStatus, 0) << fields.Errors;
   for (const char* field : {"Package: korvane\n", "Section: graphics\n", "Maintainer: The Korvane developers <",
-                            "Description: animations and logos for monochrome phone displays\n"})
+                            "Description: animations and logos for monochrome phone displays\n Korvane turns"})
     EXPECT_NE(fields.Output.find(field), std::string::npos) << field << " not in\n" << fields.Output;
   // dpkg-shlibdeps names the C library and Qt's widgets with their least versions.
   for (const char* dependency : {"libc6 (>= ", "libqt6widgets6 (>= "})
