@@ -7,14 +7,14 @@ set(CPACK_PACKAGE_VENDOR "The Korvane developers")
 set(CPACK_PACKAGE_CONTACT "The Korvane developers <korvane@users.noreply.github.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/korvane/korvane")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "animations and logos for monochrome phone displays")
+# The summary heads the package's description; this text follows it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "animations and logos for monochrome phone displays
- Korvane turns an animated GIF into a BMX strip (a 1-bit BMP holding four
- frames stacked one under the other) and a BMX strip or any BMP back into a
- looping animated GIF. Its Logo editor is a zoomed pixel editor for the
- picture sizes that phones use.
- .
- The command-line tool korvane-cli does the same conversions without windows.")
+    "Korvane turns an animated GIF into a BMX strip (a 1-bit BMP holding four
+frames stacked one under the other) and a BMX strip or any BMP back into a
+looping animated GIF. Its Logo editor is a zoomed pixel editor for the
+picture sizes that phones use.
+
+The command-line tool korvane-cli does the same conversions without windows.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

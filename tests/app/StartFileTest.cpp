@@ -2,6 +2,8 @@
 // any window exists, Qt's own options are gone by then, at most one file is
 // taken, and that file is opened in the Converter exactly as Open opens the
 // same file chosen in its dialog, failures shown as Open shows them.
+#include <sstream>
+
 #include "AppTesting.h"
 #include "GifRenderHelpers.h"
 #include "StartArguments.h"
@@ -101,7 +103,9 @@ TEST_F(StartFile, TheNamedFileOpensAsOpenOpensIt) {
     EXPECT_TRUE(started == opened) << what;
     EXPECT_EQ(started.FileName, file) << what;
     EXPECT_EQ(started.Messages.size(), fails ? 1u : 0u) << what;
-    if (!fails) EXPECT_NE(started.Views, otherViews) << what;
+    if (!fails) {
+      EXPECT_NE(started.Views, otherViews) << what;
+    }
   }
 }
 

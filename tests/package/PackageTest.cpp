@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <sstream>
 
 #include "GifBuilder.h"
@@ -91,7 +90,7 @@ TEST_F(Package, FieldsNameTheProgramAndTheLibrariesItLinks) {
                                                                   "Maintainer", "Description"});
   ASSERT_EQ(fields.ExitStatus, 0) << fields.Errors;
   for (const char* field : {"Package: korvane\n", "Section: graphics\n", "Maintainer: The Korvane developers <",
-                            "Description: animations and logos for monochrome phone displays\n"})
+                            "Description: animations and logos for monochrome phone displays\n Korvane turns"})
     EXPECT_NE(fields.Output.find(field), std::string::npos) << field << " not in\n" << fields.Output;
   // dpkg-shlibdeps names the C library and Qt's widgets with their least versions.
   for (const char* dependency : {"libc6 (>= ", "libqt6widgets6 (>= "})
@@ -160,7 +159,8 @@ TEST_F(Package, BmxTypeRegistersWithItsGlobAndParent) {
   if (update.empty()) GTEST_SKIP() << "shared-mime-info is not installed";
   const fs::path mime = Made->Dir.Path() / "mime";
   fs::create_directories(mime / "packages");
-  fs::copy_file(Installed("share/mime/packages/korvane.xml"), mime / "packages" / "korvane.xml");
+  fs::copy_file(Installed("share/mime/packages/korvane.xml"), mime / "packages" / "korvane.xml",
+               fs::copy_options::overwrite_existing);
   const TProgramRun run = RunProgram(update, {mime.string()});
   ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
   const auto text = [&](const char* name) {
