@@ -57,7 +57,7 @@ void TForm2::CheckBox1Click() { ShowAtZoom(); }
 void TForm2::ShowAtZoom() {
   const bool big = FCheckBox1->isChecked();
   const TEditorSize* size = EditorSizeOf(PictureWidth, PictureHeight);
-  if (size == nullptr) return SetZoomDivisor(big ? UnknownBigZoomDivisor : NormalZoomDivisor);
+  if (size == nullptr) return;  // every picture is made by New in one of the sizes
   View().SetSize(big ? size->BigViewWidth : size->ViewWidth, big ? size->BigViewHeight : size->ViewHeight);
   SetZoomDivisor(big ? size->BigZoomDivisor : NormalZoomDivisor);
 }

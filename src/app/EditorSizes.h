@@ -11,9 +11,6 @@
 
 // The normal view shows every picture twice as large.
 inline constexpr int NormalZoomDivisor = 2;
-// "Big Size" for a picture of none of the four sizes (there is none before
-// the first New): the view keeps its size.
-inline constexpr int UnknownBigZoomDivisor = 4;
 
 struct TEditorSize {
   int PictureWidth = 0;
