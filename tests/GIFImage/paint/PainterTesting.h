@@ -28,7 +28,7 @@ struct TAnimFrame {
   int LoopCount = -1;     // 0 or more: a looping extension before the frame
   bool Empty = false;     // cleared after reading: no pixels
   int Transparent = -1;   // a transparent index (with Index leaves the frame see-through)
-  std::vector<std::uint8_t> Pixels;  // the frame's indices row by row; empty: all Index
+  std::vector<std::uint8_t> Pixels{};  // the frame's indices row by row; empty: all Index
 };
 
 std::unique_ptr<TGIFImage> Animation(int width, int height, const std::vector<TAnimFrame>& frames);
