@@ -8,12 +8,18 @@
 // encoder writes a clear code and starts the table again. The table's
 // layout never shows in the output: the codes are those of every LZW
 // encoder that clears when its table is full.
+//
+// The hash table holds only the strings whose last two pixels differ; a
+// string extended by its own last pixel is found in the run chains
+// (TRunChains), so a run of one index costs a few steps per code written,
+// not a lookup per pixel.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "GIFEncoder.h"
+#include "GIFLZWRunChains.h"
 
 class THashTable {
 public:
@@ -58,13 +64,25 @@ private:
   // One run of pixels that follow each other in the walk; the first pixel of
   // the frame starts the current string.
   void CompressSpan(const std::uint8_t* pixels, std::size_t count);
+  // From pixels[at] on, each pixel differing from the one before it, through
+  // the hash table; returns where a pixel repeats the one before (or count).
+  std::size_t CompressChanges(const std::uint8_t* pixels, std::size_t at, std::size_t count);
+  // The run of pixels equal to the one before, from pixels[at] on, through
+  // the run chains; returns where the run ends.
+  std::size_t CompressRun(const std::uint8_t* pixels, std::size_t at, std::size_t count);
   // A code of the current width; the width grows when the next free code
   // has passed the largest code of this width.
   void WriteStringCode(std::uint32_t code);
+  // Writes the current string's code. True when the string the next pixel
+  // makes may take the next free code; false when the table was full and
+  // has started again.
+  bool EndString();
 
   THashTable FTable;
+  TRunChains FChains;
   std::uint32_t FNextFree = 0;
   std::uint32_t FLargestCode = 0;
   std::uint32_t FCurrent = 0;
+  std::uint32_t FLastPixel = 0;  // the last pixel of the current string
   bool FStarted = false;
 };
