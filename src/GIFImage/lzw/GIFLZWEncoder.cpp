@@ -30,6 +30,16 @@ std::size_t RunLength(const std::uint8_t* pixels, std::size_t count, std::uint32
   return length;
 }
 
+// Whether the eight pixels from pixels[0] on (of count) all equal pixel:
+// each byte of the word equals the one before it, the first one pixel.
+bool StartsLongRun(const std::uint8_t* pixels, std::size_t count, std::uint32_t pixel) {
+  if (count < 8) return false;
+  std::uint64_t word;
+  std::memcpy(&word, pixels, sizeof word);
+  if constexpr (std::endian::native == std::endian::little) return word == ((word << 8) | pixel);
+  return word == ((word >> 8) | (std::uint64_t{pixel} << 56));
+}
+
 }  // namespace
 
 void TLZWEncoder::Clear() {
@@ -37,7 +47,7 @@ void TLZWEncoder::Clear() {
   FCodeWidth = FInitialWidth;
   FLargestCode = LargestCodeOf(FCodeWidth);
   FTable.Clear();
-  FChains.Reset(FClearCode);
+  FChains.Reset();
   FNextFree = FFirstFree;
 }
 
@@ -68,7 +78,7 @@ void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
     at = 1;
   }
   while (at < count) {
-    at = CompressChanges(pixels, at, count);
+    at = CompressPixels(pixels, at, count);
     if (at < count) at = CompressRun(pixels, at, count);
   }
 }
@@ -82,22 +92,33 @@ std::size_t TLZWEncoder::CompressRun(const std::uint8_t* pixels, std::size_t at,
     FCurrent = step.Code;
     run -= step.Taken;
     if (run == 0) break;
-    // The table has no longer string of the run: the string ends here.
-    if (EndString()) FChains.Append(FCurrent, FNextFree++);
-    FCurrent = pixel;
+    // The chain knows no longer string: the hash table may.
+    const std::uint32_t key = (FCurrent << 8) | pixel;
+    const int slot = FTable.Probe(key, THashTable::FirstSlot(FCurrent, pixel));
+    const std::uint32_t held = FTable.SlotAt(slot);
+    if (held != THashTable::EmptySlot) {
+      FChains.Append(FCurrent, held & 0xFFF);
+      FCurrent = held & 0xFFF;
+    } else {
+      if (EndString()) {
+        FTable.SetSlotAt(slot, (key << 12) | FNextFree);
+        FChains.Append(FCurrent, FNextFree++);
+      }
+      FCurrent = pixel;
+    }
     --run;
   }
   return end;
 }
 
-// The hot loop keeps its state in locals and writes it back at the end. On
-// photographs a pixel continues the string or ends it about equally often,
-// at random, so both outcomes are computed and the right one is selected by
-// masks instead of jumps: a continuing string packs a code of 0 bits and
-// writes its probed slot back unchanged. Only the rare turns (a wider code,
-// a full table, a full byte buffer) are taken by a jump. A pixel that
-// repeats the one before it ends the loop: runs go through the chains.
-std::size_t TLZWEncoder::CompressChanges(const std::uint8_t* pixels, std::size_t at, std::size_t count) {
+// The hot loop keeps its state in locals and writes it back at the end. A
+// string that goes on is the short road (a jump back), so that the lookup
+// of the next pixel need not wait for this one's when the string ends, as
+// it does on most pixels of a photograph. Only the rare turns (a wider code,
+// a full table, a full byte buffer) leave the road of an ending string, and
+// eight pixels that repeat the one before them leave the loop for the run
+// chains.
+std::size_t TLZWEncoder::CompressPixels(const std::uint8_t* pixels, std::size_t at, std::size_t count) {
   std::uint64_t bucket = FBucket.Bucket;
   int bits = FBucket.Bits;
   std::uint8_t* out = FBucket.Out;
@@ -108,25 +129,26 @@ std::size_t TLZWEncoder::CompressChanges(const std::uint8_t* pixels, std::size_t
   int width = FCodeWidth;
   const std::uint8_t* rawLimit = RawLimit();
   for (; at < count; ++at) {
+    if (StartsLongRun(pixels + at, count - at, previous)) break;
     const std::uint32_t pixel = pixels[at];
-    if (pixel == previous) break;
     previous = pixel;
     const std::uint32_t key = (current << 8) | pixel;
-    const int slot = FTable.Probe(key);
+    const int slot = FTable.Probe(key, THashTable::FirstSlot(current, pixel));
     const std::uint32_t held = FTable.SlotAt(slot);
-    // All ones when the string ends here, 0 when it goes on.
-    const std::uint32_t ends = 0u - static_cast<std::uint32_t>(held == THashTable::EmptySlot);
-    PackCode(bucket, bits, out, current & ends, width & static_cast<int>(ends));
-    FTable.SetSlotAt(slot, held ^ ((held ^ ((key << 12) | nextFree)) & ends));
-    FChains.AddHead(nextFree);
-    current = (pixel & ends) | (held & 0xFFF & ~ends);
+    if (held != THashTable::EmptySlot) {
+      current = held & 0xFFF;
+      continue;
+    }
+    FTable.SetSlotAt(slot, (key << 12) | nextFree);
+    PackCode(bucket, bits, out, current, width);
+    current = pixel;
     const bool grows = nextFree > largest;
     const bool fullTable = nextFree >= LastTableCode;
-    if ((ends != 0 && (grows || fullTable)) || out >= rawLimit) [[unlikely]] {
+    if (grows || fullTable || out >= rawLimit) [[unlikely]] {
       FBucket = {bucket, bits, out};
       if (FBucket.Out >= rawLimit) Drain(FBucket);
-      if (ends != 0 && grows) largest = LargestCodeOf(++width);
-      if (ends != 0 && fullTable) {
+      if (grows) largest = LargestCodeOf(++width);
+      if (fullTable) {
         FCodeWidth = width;
         Clear();
         width = FCodeWidth;
@@ -137,7 +159,7 @@ std::size_t TLZWEncoder::CompressChanges(const std::uint8_t* pixels, std::size_t
       bits = FBucket.Bits;
       out = FBucket.Out;
     }
-    nextFree += ends & 1;
+    ++nextFree;
   }
   FBucket = {bucket, bits, out};
   FCurrent = current;
