@@ -73,7 +73,7 @@ bool TLZWEncoder::EndString() {
 void TLZWEncoder::CompressSpan(const std::uint8_t* pixels, std::size_t count) {
   std::size_t at = 0;
   if (!FStarted) {
-    FCurrent = FLastPixel = pixels[0];
+    FCurrent = pixels[0];
     FStarted = true;
     at = 1;
   }
@@ -115,28 +115,30 @@ std::size_t TLZWEncoder::CompressRun(const std::uint8_t* pixels, std::size_t at,
 // string that goes on is the short road (a jump back), so that the lookup
 // of the next pixel need not wait for this one's when the string ends, as
 // it does on most pixels of a photograph. Only the rare turns (a wider code,
-// a full table, a full byte buffer) leave the road of an ending string, and
-// eight pixels that repeat the one before them leave the loop for the run
-// chains.
+// a full table, a full byte buffer) leave the road of an ending string. A
+// string that goes on while eight pixels repeat its last one leaves the loop
+// for the run chains (a run is caught on its first or second pixel, as the
+// table soon holds the string of two of each pixel).
 std::size_t TLZWEncoder::CompressPixels(const std::uint8_t* pixels, std::size_t at, std::size_t count) {
   std::uint64_t bucket = FBucket.Bucket;
   int bits = FBucket.Bits;
   std::uint8_t* out = FBucket.Out;
   std::uint32_t current = FCurrent;
-  std::uint32_t previous = FLastPixel;
   std::uint32_t nextFree = FNextFree;
   std::uint32_t largest = FLargestCode;
   int width = FCodeWidth;
   const std::uint8_t* rawLimit = RawLimit();
   for (; at < count; ++at) {
-    if (StartsLongRun(pixels + at, count - at, previous)) break;
     const std::uint32_t pixel = pixels[at];
-    previous = pixel;
     const std::uint32_t key = (current << 8) | pixel;
     const int slot = FTable.Probe(key, THashTable::FirstSlot(current, pixel));
     const std::uint32_t held = FTable.SlotAt(slot);
     if (held != THashTable::EmptySlot) {
       current = held & 0xFFF;
+      if (StartsLongRun(pixels + at + 1, count - at - 1, pixel)) {
+        ++at;
+        break;
+      }
       continue;
     }
     FTable.SetSlotAt(slot, (key << 12) | nextFree);
@@ -163,7 +165,6 @@ std::size_t TLZWEncoder::CompressPixels(const std::uint8_t* pixels, std::size_t 
   }
   FBucket = {bucket, bits, out};
   FCurrent = current;
-  FLastPixel = previous;
   FNextFree = nextFree;
   FLargestCode = largest;
   FCodeWidth = width;

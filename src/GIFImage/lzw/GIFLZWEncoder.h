@@ -63,7 +63,7 @@ private:
   // the frame starts the current string.
   void CompressSpan(const std::uint8_t* pixels, std::size_t count);
   // From pixels[at] on, pixel by pixel through the hash table; returns
-  // where eight pixels repeat the one before them (or count).
+  // where eight pixels repeat the current string's last one (or count).
   std::size_t CompressPixels(const std::uint8_t* pixels, std::size_t at, std::size_t count);
   // The run of pixels equal to the one before, from pixels[at] on, through
   // the run chains, a chain at a time; returns where the run ends.
@@ -81,6 +81,5 @@ private:
   std::uint32_t FNextFree = 0;
   std::uint32_t FLargestCode = 0;
   std::uint32_t FCurrent = 0;
-  std::uint32_t FLastPixel = 0;  // the last pixel of the current string
   bool FStarted = false;
 };
