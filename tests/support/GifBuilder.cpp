@@ -132,7 +132,7 @@ private:
 
 }  // namespace
 
-TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull) {
+TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull, int lastCode) {
   const int clear = 1 << codeSize;
   TCodePacker packer;
   TWidthTracker decoder(codeSize);
@@ -156,7 +156,7 @@ TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull) {
       continue;
     }
     emit(current);
-    if (next < 4096) {
+    if (next <= lastCode) {
       table[key] = next++;
     } else if (clearWhenFull) {
       packer.Add(clear, decoder.Width());

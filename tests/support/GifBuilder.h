@@ -71,6 +71,6 @@ struct TUnpackedImageData {
 TUnpackedImageData UnpackImageData(const TBytes& imageData);
 
 // A plain LZW encoder for GIF image data: clear code first, end code last.
-// With clearWhenFull false the table freezes at 4096 entries instead of
-// starting over, and codes stay 12 bits wide.
-TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull = true);
+// Strings get codes up to lastCode; with clearWhenFull false the table then
+// freezes instead of starting over, and codes stay 12 bits wide.
+TBytes LzwEncode(const TBytes& indices, int codeSize, bool clearWhenFull = true, int lastCode = 4095);

@@ -8,12 +8,17 @@
 // encoder writes a clear code and starts the table again. The table's
 // layout never shows in the output: the codes are those of every LZW
 // encoder that clears when its table is full.
+//
+// Where eight pixels or more repeat the one before them, the encoder finds
+// the strings of the run in the run chains (TRunChains), so that such a run
+// costs a few steps per code written, not a lookup per pixel.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "GIFEncoder.h"
+#include "GIFLZWRunChains.h"
 
 class THashTable {
 public:
@@ -23,15 +28,14 @@ public:
   THashTable() { Clear(); }
   void Clear() { FSlots.fill(EmptySlot); }
 
-  // The first slot of a key's probe sequence: the top 14 bits of the key
-  // times 2^32 / golden ratio.
-  static int FirstSlot(std::uint32_t key) { return static_cast<int>((key * 0x9E3779B1u) >> 18); }
+  // The first slot of the probe sequence of the string code + pixel.
+  static int FirstSlot(std::uint32_t code, std::uint32_t pixel) { return static_cast<int>((((code << 8) | pixel) * 0x9E3779B1u) >> 18); }
   // The slot after slot in the key's probe sequence.
   static int NextSlot(int slot) { return (slot + 1) & (Slots - 1); }
   // Probes from the key's first slot to the slot that holds it or to the
   // first empty one, where an insertion of the key belongs.
-  int Probe(std::uint32_t key) const {
-    int slot = FirstSlot(key);
+  int Probe(std::uint32_t key, int firstSlot) const {
+    int slot = firstSlot;
     for (;;) {
       const std::uint32_t held = FSlots[static_cast<std::size_t>(slot)];
       if ((held >> 12) == key || held == EmptySlot) return slot;
@@ -58,11 +62,22 @@ private:
   // One run of pixels that follow each other in the walk; the first pixel of
   // the frame starts the current string.
   void CompressSpan(const std::uint8_t* pixels, std::size_t count);
+  // From pixels[at] on, pixel by pixel through the hash table; returns
+  // where eight pixels repeat the current string's last one (or count).
+  std::size_t CompressPixels(const std::uint8_t* pixels, std::size_t at, std::size_t count);
+  // The run of pixels equal to the one before, from pixels[at] on, through
+  // the run chains, a chain at a time; returns where the run ends.
+  std::size_t CompressRun(const std::uint8_t* pixels, std::size_t at, std::size_t count);
   // A code of the current width; the width grows when the next free code
   // has passed the largest code of this width.
   void WriteStringCode(std::uint32_t code);
+  // Writes the current string's code. True when the string the next pixel
+  // makes may take the next free code; false when the table was full and
+  // has started again.
+  bool EndString();
 
   THashTable FTable;
+  TRunChains FChains;
   std::uint32_t FNextFree = 0;
   std::uint32_t FLargestCode = 0;
   std::uint32_t FCurrent = 0;

@@ -77,6 +77,67 @@ TEST(GifEncoder, OneColourFrameClearsWhenCode4095WouldComeNextAndStartsNarrowAga
   EXPECT_EQ(DecodedAgain(image, LZW), TBytes(4096 * 2044, 0));
 }
 
+// Runs of the given lengths, one after the other, their pixels cycling
+// through colours; with noise, each run follows a stretch of noise pixels.
+TBytes Runs(const std::vector<int>& lengths, int colors, bool noise) {
+  TBytes pixels;
+  std::uint32_t random = 12345;
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    for (int n = 0; noise && n < 9; ++n) {
+      random = random * 1103515245u + 12345u;
+      pixels.push_back(static_cast<std::uint8_t>((random >> 16) % static_cast<std::uint32_t>(colors)));
+    }
+    pixels.insert(pixels.end(), static_cast<std::size_t>(lengths[i]), static_cast<std::uint8_t>(i % static_cast<std::size_t>(colors)));
+  }
+  return pixels;
+}
+
+std::vector<int> Lengths(int from, int to, int repeats) {
+  std::vector<int> lengths;
+  for (int r = 0; r < repeats; ++r)
+    for (int length = from; length <= to; ++length) lengths.push_back(length);
+  return lengths;
+}
+
+TEST(GifEncoder, RunsGiveTheBytesOfAPlainLzwEncoderThatClearsBeforeCode4095) {
+  struct TCase {
+    const char* Name;
+    int Colors;
+    TBytes Pixels;
+    int Width;
+    bool Interlaced;
+  };
+  const std::vector<TCase> cases = {
+      {"runs of 1 to 20, around the run of eight", 4, Runs(Lengths(1, 20, 3), 4, false), 30, false},
+      {"one colour, strings across the widths 3 to 12", 2, TBytes(300000, 1), 600, false},
+      {"one colour of 256, the table's chains move often", 256, TBytes(200000, 77), 500, false},
+      {"runs growing to 2500, past full tables", 4, Runs(Lengths(1, 2500, 1), 4, false), 1000, false},
+      {"the same run again and again, its chain growing", 2, Runs(std::vector<int>(3000, 40), 2, false), 1200, false},
+      {"noise between runs, clears inside runs", 256, Runs(Lengths(5, 70, 40), 256, true), 997, false},
+      {"noise between runs of 16 colours", 16, Runs(Lengths(1, 30, 60), 16, true), 613, false},
+      {"a run that ends the frame", 4, Runs({3, 9, 500}, 4, false), 32, false},
+      {"interlaced rows, runs across row ends", 4, Runs(Lengths(20, 200, 6), 4, true), 64, true},
+  };
+  for (const TCase& c : cases) {
+    const int height = static_cast<int>(c.Pixels.size() / static_cast<std::size_t>(c.Width));
+    const TBytes pixels(c.Pixels.begin(), c.Pixels.begin() + static_cast<std::ptrdiff_t>(c.Width) * height);
+    TGIFImage image;
+    TGIFSubImage& frame = AddFrame(image, c.Width, height, pixels, SpreadColors(c.Colors));
+    frame.SetInterlaced(c.Interlaced);
+    TBytes stored;
+    for (int pass = 0; pass < (c.Interlaced ? 4 : 1); ++pass) {
+      const int first = c.Interlaced ? std::vector<int>{0, 4, 2, 1}[pass] : 0;
+      const int step = c.Interlaced ? std::vector<int>{8, 8, 4, 2}[pass] : 1;
+      for (int y = first; y < height; y += step)
+        stored.insert(stored.end(), pixels.begin() + y * c.Width, pixels.begin() + (y + 1) * c.Width);
+    }
+    int bits = 2;
+    while ((1 << bits) < c.Colors) ++bits;
+    EXPECT_EQ(ImageDataOf(frame), TGifBuilder().ImageData(static_cast<std::uint8_t>(bits), LzwEncode(stored, bits, true, 4094)).Bytes())
+        << c.Name;
+  }
+}
+
 TEST(GifEncoder, RunLengthEncoderWritesOnlyPixelAndRunCodesThatDecodeToTheFrame) {
   struct TCase {
     int Width, Height, Colors;
