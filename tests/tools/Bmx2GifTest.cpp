@@ -148,6 +148,53 @@ TEST(Bmx2Gif, PhoneStripGivesTheseExactBytes) {
   EXPECT_EQ(ReadWholeFile(dir.File("phone.gif")), ExpectedPhoneGif());
 }
 
+// Each bad option: one line naming the option and what it accepts (or the
+// unknown option and the usage), exit status 2, nothing read or written.
+TEST(Bmx2Gif, BadOptionsPrintOneLineAndWriteNothing) {
+  TTempDir dir;
+  const std::string strip = WritePhoneStrip(dir);
+  const std::string out = dir.File("out.gif");
+  struct TCase {
+    std::vector<std::string> Options;
+    std::string Err;
+  };
+  const std::string usage =
+      "usage: korvane-cli bmx2gif [--delay N] [--loop N] [--palette cube|compact] [--optimise] IN.bmp OUT.gif\n";
+  const std::vector<TCase> cases{
+      {{"--delay", "fast"}, "bad value \"fast\" for --delay: it accepts 0..65535\n"},
+      {{"--delay=65536"}, "bad value \"65536\" for --delay: it accepts 0..65535\n"},
+      {{"--loop", "-1"}, "bad value \"-1\" for --loop: it accepts 0..65535\n"},
+      {{"--loop=2x"}, "bad value \"2x\" for --loop: it accepts 0..65535\n"},
+      {{"--palette", "octree"}, "bad value \"octree\" for --palette: it accepts cube|compact\n"},
+      {{"--optimise=yes"}, "bad value \"yes\" for --optimise: it accepts on|off\n"},
+      {{"--dither", "floyd"}, "unknown option --dither\n" + usage},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Options.front());
+    WriteWholeFile(out, {'o', 'l', 'd'});
+    std::vector<std::string> args{"bmx2gif"};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    args.insert(args.end(), {strip, out});
+    const TRun run = Cli(args);
+    EXPECT_EQ(run.Status, ExitUsage);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, c.Err);
+    EXPECT_EQ(ReadWholeFile(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  }
+  const TRun trailing = Cli({"bmx2gif", strip, out, "--delay"});
+  EXPECT_EQ(trailing.Status, ExitUsage);
+  EXPECT_EQ(trailing.Err, "bad value \"\" for --delay: it accepts 0..65535\n");
+}
+
+// The defaults given by name write the default animation's bytes.
+TEST(Bmx2Gif, DefaultsGivenByNameGiveTheSameBytes) {
+  TTempDir dir;
+  const TRun run = Cli({"bmx2gif", "--delay", "30", "--loop=0", "--palette", "cube", "--optimise=off",
+                        WritePhoneStrip(dir), dir.File("phone.gif")});
+  ASSERT_EQ(run.Status, ExitOk) << run.Err;
+  EXPECT_EQ(ReadWholeFile(dir.File("phone.gif")), ExpectedPhoneGif());
+}
+
 #ifdef KORVANE_HAS_GIFLIB
 // Needs the GIF writer.
 TEST(Bmx2Gif, GiflibReadsFourLoopingFramesOfTheStripsColours) {
@@ -170,6 +217,45 @@ TEST(Bmx2Gif, GiflibReadsFourLoopingFramesOfTheStripsColours) {
         const std::uint32_t color = frame.LocalColors[frame.Indices[static_cast<std::size_t>(y * StripWidth + x)]];
         ASSERT_EQ(color, StripBlack(x, k * FrameRows + y) ? 0x000000u : 0xFFFFFFu) << x << "," << y;
       }
+  }
+}
+#endif
+
+#ifdef KORVANE_HAS_GIFLIB
+// The choices reach the file: giflib reads the delay and loop count given,
+// one global table of the strip's two colours (and a spare entry for the
+// transparent index), and frames that, drawn each over the one before, show
+// the strip's bands.
+TEST(Bmx2Gif, ChosenDelayLoopCompactPaletteAndOptimisedFramesShowTheBands) {
+  TTempDir dir;
+  const TRun run = Cli({"bmx2gif", "--delay", "12", "--loop", "3", "--palette=compact", "--optimise",
+                        WritePhoneStrip(dir), dir.File("phone.gif")});
+  ASSERT_EQ(run.Status, ExitOk) << run.Err;
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(dir.File("phone.gif"));
+  EXPECT_LT(bytes.size(), ExpectedPhoneGif().size() / 4);
+  const TOracleGif gif = GiflibDecode(bytes);
+  EXPECT_EQ(gif.LoopCount, 3);
+  ASSERT_GE(gif.GlobalColors.size(), 2u);
+  ASSERT_EQ(gif.Frames.size(), 4u);
+  std::vector<std::uint32_t> screen(static_cast<std::size_t>(StripWidth) * FrameRows, 0x123456);
+  for (int k = 0; k < 4; ++k) {
+    SCOPED_TRACE(k);
+    const TOracleFrame& frame = gif.Frames[static_cast<std::size_t>(k)];
+    EXPECT_EQ(frame.Delay, 12);
+    EXPECT_TRUE(frame.LocalColors.empty());
+    for (int y = 0; y < frame.Height; ++y)
+      for (int x = 0; x < frame.Width; ++x) {
+        const int index = frame.Indices[static_cast<std::size_t>(y * frame.Width + x)];
+        if (index != frame.TransparentIndex)
+          screen[static_cast<std::size_t>((frame.Top + y) * StripWidth + frame.Left + x)] =
+              gif.GlobalColors[static_cast<std::size_t>(index)];
+      }
+    int wrong = 0;
+    for (int y = 0; y < FrameRows; ++y)
+      for (int x = 0; x < StripWidth; ++x)
+        if (screen[static_cast<std::size_t>(y * StripWidth + x)] != (StripBlack(x, k * FrameRows + y) ? 0x000000u : 0xFFFFFFu))
+          ++wrong;
+    EXPECT_EQ(wrong, 0);
   }
 }
 #endif
