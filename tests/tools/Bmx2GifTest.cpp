@@ -221,45 +221,6 @@ TEST(Bmx2Gif, GiflibReadsFourLoopingFramesOfTheStripsColours) {
 }
 #endif
 
-#ifdef KORVANE_HAS_GIFLIB
-// The choices reach the file: giflib reads the delay and loop count given,
-// one global table of the strip's two colours (and a spare entry for the
-// transparent index), and frames that, drawn each over the one before, show
-// the strip's bands.
-TEST(Bmx2Gif, ChosenDelayLoopCompactPaletteAndOptimisedFramesShowTheBands) {
-  TTempDir dir;
-  const TRun run = Cli({"bmx2gif", "--delay", "12", "--loop", "3", "--palette=compact", "--optimise",
-                        WritePhoneStrip(dir), dir.File("phone.gif")});
-  ASSERT_EQ(run.Status, ExitOk) << run.Err;
-  const std::vector<std::uint8_t> bytes = ReadWholeFile(dir.File("phone.gif"));
-  EXPECT_LT(bytes.size(), ExpectedPhoneGif().size() / 4);
-  const TOracleGif gif = GiflibDecode(bytes);
-  EXPECT_EQ(gif.LoopCount, 3);
-  ASSERT_GE(gif.GlobalColors.size(), 2u);
-  ASSERT_EQ(gif.Frames.size(), 4u);
-  std::vector<std::uint32_t> screen(static_cast<std::size_t>(StripWidth) * FrameRows, 0x123456);
-  for (int k = 0; k < 4; ++k) {
-    SCOPED_TRACE(k);
-    const TOracleFrame& frame = gif.Frames[static_cast<std::size_t>(k)];
-    EXPECT_EQ(frame.Delay, 12);
-    EXPECT_TRUE(frame.LocalColors.empty());
-    for (int y = 0; y < frame.Height; ++y)
-      for (int x = 0; x < frame.Width; ++x) {
-        const int index = frame.Indices[static_cast<std::size_t>(y * frame.Width + x)];
-        if (index != frame.TransparentIndex)
-          screen[static_cast<std::size_t>((frame.Top + y) * StripWidth + frame.Left + x)] =
-              gif.GlobalColors[static_cast<std::size_t>(index)];
-      }
-    int wrong = 0;
-    for (int y = 0; y < FrameRows; ++y)
-      for (int x = 0; x < StripWidth; ++x)
-        if (screen[static_cast<std::size_t>(y * StripWidth + x)] != (StripBlack(x, k * FrameRows + y) ? 0x000000u : 0xFFFFFFu))
-          ++wrong;
-    EXPECT_EQ(wrong, 0);
-  }
-}
-#endif
-
 // Runs the built program; its exit status.
 int RunProgram(const std::vector<std::string>& args) {
   std::string command = std::string("'") + KORVANE_CLI + "'";
