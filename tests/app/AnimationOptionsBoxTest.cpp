@@ -60,16 +60,7 @@ TEST_F(AnimationOptionsBoxTest, EachChangeAnnouncesTheWholeChoices) {
   }
 }
 
-TEST_F(AnimationOptionsBoxTest, ChoicesGivenAreShownWithoutAnnouncingThem) {
-  const AnimationOptions given{.Delay = 65535, .LoopCount = 1, .Palette = GifPalette::Compact, .Optimise = true};
-  Box.SetOptions(given);
-  EXPECT_EQ(Box.Options(), given);
-  EXPECT_EQ(Field<QSpinBox>("LoopCountBox")->text(), QStringLiteral("1"));
-  Box.SetOptions({});
-  EXPECT_EQ(Field<QSpinBox>("LoopCountBox")->text(), QStringLiteral("forever"));
-  EXPECT_TRUE(Announced.empty());
-}
-
+// Choices set or loaded are shown without being announced.
 TEST_F(AnimationOptionsBoxTest, SettingsKeepTheChoicesByNameAndUnreadableOnesGiveTheDefault) {
   const AnimationOptions chosen{.Delay = 8, .LoopCount = 4, .Palette = GifPalette::Compact, .Optimise = true};
   {
@@ -83,12 +74,15 @@ TEST_F(AnimationOptionsBoxTest, SettingsKeepTheChoicesByNameAndUnreadableOnesGiv
   QSettings settings = SettingsIn(Temp);
   EXPECT_EQ(other.Load(settings), chosen);
   EXPECT_EQ(other.Options(), chosen);
+  EXPECT_EQ(Control<QSpinBox>(other, "LoopCountBox")->text(), QStringLiteral("4"));
 
   settings.setValue("Animation/delay", "slow");
   settings.setValue("Animation/palette", "octree");
   EXPECT_EQ(other.Load(settings), (AnimationOptions{.LoopCount = 4, .Optimise = true}));
   settings.clear();
   EXPECT_EQ(other.Load(settings), AnimationOptions{});
+  EXPECT_EQ(Control<QSpinBox>(other, "LoopCountBox")->text(), QStringLiteral("forever"));
+  EXPECT_TRUE(Announced.empty());
 }
 
 TEST_F(AnimationOptionsBoxTest, AnimateBuildsByTheWindowsChoicesAsTheCommandLineDoes) {
