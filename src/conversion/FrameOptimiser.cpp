@@ -102,7 +102,7 @@ TIndexedFrame CutFrame(const TIndexedAnimation& animation, std::size_t k) {
     keeping.Colors.push_back(TGIFColor{});
   const std::size_t keepingTableSize = animation.ColorsOf(keeping).size();
   const std::optional<std::uint8_t> free = FreeIndex(keeping, changed, static_cast<int>(keepingTableSize));
-  if (!free) return drawn;
+  if (!free || std::all_of(changed.begin(), changed.end(), [](bool c) { return c; })) return drawn;
   keeping.TransparentIndex = *free;
   TIndexedFrame smallest = drawn;
   std::size_t smallestSize = EncodedSize(drawn, drawnTableSize);
@@ -130,8 +130,20 @@ bool OneSizeNoneEmpty(const TIndexedAnimation& animation) {
   });
 }
 
-// Whether some frame's changes use every entry of the shared table.
-bool SharedTableFull(const TIndexedAnimation& animation) {
+}  // namespace
+
+bool OptimiseFrames(TIndexedAnimation& animation) {
+  if (!OneSizeNoneEmpty(animation)) return false;
+  std::vector<TIndexedFrame> cuts{animation.Frames.front()};
+  for (std::size_t k = 1; k < animation.Frames.size(); ++k) cuts.push_back(CutFrame(animation, k));
+  animation.Frames = std::move(cuts);
+  return true;
+}
+
+bool SpareIndexWouldHelp(const TIndexedAnimation& animation) {
+  if (!OneSizeNoneEmpty(animation) || !animation.Frames.front().Colors.empty() ||
+      animation.SharedColors.size() >= MaxGIFColors)
+    return false;
   for (std::size_t k = 1; k < animation.Frames.size(); ++k) {
     std::array<bool, MaxGIFColors> used{};
     const TComparison comparison{animation, animation.Frames[k - 1], animation.Frames[k]};
@@ -140,17 +152,4 @@ bool SharedTableFull(const TIndexedAnimation& animation) {
     if (std::count(used.begin(), used.end(), true) >= static_cast<std::ptrdiff_t>(animation.SharedColors.size())) return true;
   }
   return false;
-}
-
-}  // namespace
-
-bool OptimiseFrames(TIndexedAnimation& animation, bool spareSharedIndex) {
-  if (!OneSizeNoneEmpty(animation)) return false;
-  const bool shared = animation.Frames.front().Colors.empty();
-  if (shared && spareSharedIndex && animation.SharedColors.size() < MaxGIFColors && SharedTableFull(animation))
-    animation.SharedColors.push_back(TGIFColor{});
-  std::vector<TIndexedFrame> cuts{animation.Frames.front()};
-  for (std::size_t k = 1; k < animation.Frames.size(); ++k) cuts.push_back(CutFrame(animation, k));
-  animation.Frames = std::move(cuts);
-  return true;
 }

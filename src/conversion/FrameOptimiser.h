@@ -15,8 +15,11 @@ inline constexpr std::uint8_t LeaveInPlace = 1;
 
 // Frames of one size, none of them empty, are cut down as above; an
 // animation of frames of different sizes, or with an empty one, is left as it
-// is (false). With spareSharedIndex, a shared table without room for a
-// transparent index among the colours a frame's changes use gets one more
-// entry for it.
-bool OptimiseFrames(TIndexedAnimation& animation, bool spareSharedIndex);
+// is (false). A frame with a table of its own that its changes use up gets
+// one more entry for the transparent index.
+bool OptimiseFrames(TIndexedAnimation& animation);
 
+// True when the frames share a table that has room for one more entry and
+// the changes of some frame use every entry: a spare entry would give that
+// frame a transparent index (at the cost of a larger table).
+bool SpareIndexWouldHelp(const TIndexedAnimation& animation);

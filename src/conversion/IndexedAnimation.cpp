@@ -37,7 +37,9 @@ std::vector<std::uint8_t> UsedIndices(const TIndexedFrame& frame) {
   return used;
 }
 
-// Adds the frame's colours to the table; the old-to-new index table.
+// Adds the colours of the used indices to the table; the old-to-new index
+// table. Past 256 colours the table is not used, and the indices it gives
+// are only held in range.
 TColorRemap GatherColors(const std::vector<TGIFColor>& colors, const std::vector<std::uint8_t>& used,
                          std::vector<TGIFColor>& table, std::unordered_map<std::uint32_t, std::size_t>& places) {
   TColorRemap remap{};

@@ -11,15 +11,17 @@ namespace {
 // spare entry for the transparent index, whichever makes the smaller file.
 void BuildOptimised(TGIFImage& document, const TIndexedAnimation& indexed, const AnimationOptions& options) {
   TIndexedAnimation optimised = indexed;
-  if (!OptimiseFrames(optimised, false)) {
+  if (!OptimiseFrames(optimised)) {
     BuildAnimation(document, indexed, options, 0);
     return;
   }
-  TIndexedAnimation spare = indexed;
-  OptimiseFrames(spare, true);
-  if (spare.SharedColors.size() > optimised.SharedColors.size() &&
-      AnimationFileSize(spare, options, LeaveInPlace) < AnimationFileSize(optimised, options, LeaveInPlace))
-    optimised = std::move(spare);
+  if (SpareIndexWouldHelp(indexed)) {
+    TIndexedAnimation spare = indexed;
+    spare.SharedColors.push_back(TGIFColor{});
+    OptimiseFrames(spare);
+    if (AnimationFileSize(spare, options, LeaveInPlace) < AnimationFileSize(optimised, options, LeaveInPlace))
+      optimised = std::move(spare);
+  }
   BuildAnimation(document, optimised, options, LeaveInPlace);
 }
 
