@@ -1,5 +1,8 @@
 #include "AnimationOptionsBox.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
