@@ -1,6 +1,6 @@
 // What the Logo editor exchanges with the outside: its picture sent to the
-// Converter's frame slots (and, for the EMS sizes, into the BMX strip of the
-// Converter's output view), pictures loaded back from the Converter's views,
+// Converter's frame slots (and into the BMX strip of the Converter's output
+// view), pictures loaded back from the Converter's views,
 // the logo file, and leaving the editor.
 #include <QPushButton>
 
@@ -11,15 +11,17 @@
 #include "Unit2.h"
 
 // Frame 1 starts the hand-off: the Converter's output becomes a strip and its
-// Save and Animate are enabled; for an EMS size the output view starts a new
-// white strip. Frames 2 to 4 only draw into whatever the output view holds.
+// Save and Animate are enabled, and the output view starts a new white strip
+// of four frames of the editor's size, whatever that size (the screen saver
+// and the logo too, so that Save has the strip to write). Frames 2 to 4 only
+// draw into whatever the output view holds.
 void TForm2::SaveAsFrame(int frame) {
   TGraphic* picture = View().Picture().Graphic();
   if (frame == 1) FConverter.Document().SourceKind = SKindGifFile;
   FConverter.Image(frame + 1).Picture().Assign(picture);
   if (frame == 1) FConverter.EnterStage(TConverterStage::csEditorFrames);
   const TEditorSize* size = CheckedSize();
-  if (size == nullptr || !size->Ems()) return;
+  if (size == nullptr) return;
   TImage& output = FConverter.Image(6);
   if (frame == 1) {
     output.Picture().Assign(nullptr);

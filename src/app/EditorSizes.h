@@ -1,8 +1,7 @@
 // The four picture sizes of the Logo editor, each with the size of its view
 // (a whole multiple of the picture, so that a picture pixel shows as a square
-// block), its "Big Size" view with the zoom divisor that goes with it, and for
-// the two EMS sizes the BMX strip of four frames that the Converter's output
-// view receives.
+// block), its "Big Size" view with the zoom divisor that goes with it, and the
+// BMX strip of four frames that the Converter's output view receives.
 #pragma once
 
 #include <array>
@@ -20,15 +19,14 @@ struct TEditorSize {
   int BigViewWidth = 0;
   int BigViewHeight = 0;
   int BigZoomDivisor = 0;
-  int StripWidth = 0;   // 0: no strip for this size
+  int StripWidth = 0;
   int StripHeight = 0;  // four frames stacked
 
-  bool Ems() const { return StripWidth > 0; }
   int FrameTop(int frame) const { return (frame - 1) * FrameHeightOf(StripHeight); }  // frame 1 to 4
 };
 
-inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3};
-inline constexpr TEditorSize LogoSize{101, 46, 202, 92, 303, 138, 3};
+inline constexpr TEditorSize ScreenSaverSize{101, 64, 202, 128, 303, 192, 3, 101, 256};
+inline constexpr TEditorSize LogoSize{101, 46, 202, 92, 303, 138, 3, 101, 184};
 inline constexpr TEditorSize Ems16Size{16, 16, 32, 32, 128, 128, 8, 16, 64};
 inline constexpr TEditorSize Ems72Size{72, 32, 144, 64, 288, 128, 4, 72, 128};
 

@@ -58,6 +58,9 @@ public:
   // The views by number: 1 the input view, 2 to 5 the frame slots, 6 the output view.
   TImage& Image(int number);
   void EnterStage(TConverterStage stage);
+  // How Animate builds its GIF from now on.
+  const AnimationOptions& AnimationChoices() const { return FDocument.AnimationChoices; }
+  void SetAnimationOptions(const AnimationOptions& options) { FDocument.AnimationChoices = options; }
   // The window that the Editor button shows.
   void SetEditor(QWidget* editor) { FEditor = editor; }
   // Opens a file handed over from outside the Open dialog (dropped on the

@@ -3,7 +3,7 @@
 // that view's canvas), the four picture sizes with their zoom, the six
 // drawing tools with pen and brush choices, the flips and shifts, Save Logo,
 // and the hand-off to the Converter window: pictures sent to its frame slots
-// (with the BMX strip of the EMS sizes in its output view) and loaded back.
+// (with the BMX strip of the four frames in its output view) and loaded back.
 // Every change of the picture is a step that can be undone and redone; a
 // pixel grid can be shown over the view (on the screen only). It is created
 // hidden with a new picture of the checked size, shown by the Converter's

@@ -1,5 +1,5 @@
 // Between the two windows: the editor's pictures sent to the Converter's
-// frame slots and, for the EMS sizes, into the BMX strip of its output view;
+// frame slots and into the BMX strip of its output view, for every size;
 // pictures loaded back; the Converter's Save of what the editor sent; Save
 // Logo; and leaving the editor.
 #include <QComboBox>
@@ -97,12 +97,14 @@ TEST_F(HandOff, LaterFrameFirstDrawsIntoAWhiteBitmapOfTheOutputViewsSize) {
   EXPECT_FALSE(Enabled(Converter, "Button3"));
 }
 
-TEST_F(HandOff, ScreenSaverFrameFillsItsSlotAndLeavesTheOutputAlone) {
+TEST_F(HandOff, ScreenSaverFrameFillsItsSlotAndStartsThe101x256Strip) {
   ShowEditor();
   DrawFrame("RadioButton2", 1);
   SendFrame(1);
   EXPECT_EQ(PixelsOf(Converter.Image(2).Picture()), PixelsOf(Picture()));
-  EXPECT_EQ(Output().Graphic(), nullptr);
+  EXPECT_EQ(Output().Width(), 101);
+  EXPECT_EQ(Output().Height(), 256);
+  EXPECT_EQ(BlackPixels(Output()), StripMarks({1}, 64));
   EXPECT_EQ(Converter.Document().SourceKind, "GIF File");
   EXPECT_TRUE(Enabled(Converter, "Button2"));
 }
@@ -160,15 +162,49 @@ TEST_F(HandOff, ConverterSavesTheStripAsAOneBitBmpUnderThePresetName) {
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
+// Four frames of every editor size, sent in order, closing the editor, and
+// Save: the strip of the four frames as a 1-bit BMX of the size's strip.
+TEST_F(HandOff, EveryEditorSizeSavesItsFourFramesAsABmxStrip) {
+  struct TCase {
+    const char* SizeButton;
+    int Width, FrameHeight;
+    std::size_t FileBytes;  // 62 bytes of headers and table, then 4-byte rows
+  };
+  const std::array<TCase, 4> cases{{{"RadioButton2", 101, 64, 62 + 16 * 256},
+                                    {"RadioButton1", 101, 46, 62 + 16 * 184},
+                                    {"RadioButton4", 72, 32, 62 + 12 * 128},
+                                    {"RadioButton3", 16, 16, 62 + 4 * 64}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.SizeButton);
+    ShowEditor();
+    for (int frame = 1; frame <= 4; ++frame) {
+      DrawFrame(c.SizeButton, frame);
+      SendFrame(frame);
+    }
+    Click(Editor, "Button1");
+    const std::string target = Temp.File(std::string(c.SizeButton) + ".bmx");
+    Dialogs.SaveAnswers.push_back(target);
+    Click(Converter, "Button2");
+    ASSERT_TRUE(Dialogs.Messages.empty()) << Dialogs.TakeMessage().Text;
+    EXPECT_EQ(Dialogs.SaveRequests.back().DefaultExt, ".bmx");
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(target);
+    ASSERT_EQ(bytes.size(), c.FileBytes);
+    EXPECT_EQ(bytes[28], 1);  // bits per pixel
+    const TBitmap written = ReadBack(target);
+    EXPECT_EQ(written.Width(), c.Width);
+    EXPECT_EQ(written.Height(), 4 * c.FrameHeight);
+    EXPECT_EQ(BlackPixelsOf(written), StripMarks({1, 2, 3, 4}, c.FrameHeight));
+  }
+}
+
 TEST_F(HandOff, ConverterSaveOfAnEmptyOutputViewShowsAMessageAndLeavesTheDiskAlone) {
-  // Screen saver frames fill the four slots; the output view stays empty.
   ShowEditor();
   for (int frame = 1; frame <= 4; ++frame) {
     DrawFrame("RadioButton2", frame);
     SendFrame(frame);
   }
   Click(Editor, "Button1");
-  EXPECT_EQ(Output().Graphic(), nullptr);
+  Converter.Image(6).Picture().Assign(nullptr);  // the output view holds nothing
   ASSERT_TRUE(Enabled(Converter, "Button2"));
   const std::string existing = Temp.File("anim4.bmx");
   WriteWholeFile(existing, {7, 7, 7});

@@ -147,6 +147,7 @@ TOracleDecodedGif GiflibDecode(const TBytes& bytes) {
     if (DGifSavedExtensionToGCB(file, i, &control) == GIF_OK) {
       frame.Delay = control.DelayTime;
       frame.TransparentIndex = control.TransparentColor;
+      frame.Disposal = control.DisposalMode;
     }
     ReadLoopCount(image, gif);
     gif.Frames.push_back(std::move(frame));

@@ -21,6 +21,7 @@ struct TOracleFrame {
   // (the delay) or without transparency (the index).
   int Delay = -1;
   int TransparentIndex = -1;
+  int Disposal = -1;  // from the graphic control extension when decoded
 };
 
 // An extension block as giflib hands it over: its label and its data

@@ -148,6 +148,53 @@ TEST(Bmx2Gif, PhoneStripGivesTheseExactBytes) {
   EXPECT_EQ(ReadWholeFile(dir.File("phone.gif")), ExpectedPhoneGif());
 }
 
+// Each bad option: one line naming the option and what it accepts (or the
+// unknown option and the usage), exit status 2, nothing read or written.
+TEST(Bmx2Gif, BadOptionsPrintOneLineAndWriteNothing) {
+  TTempDir dir;
+  const std::string strip = WritePhoneStrip(dir);
+  const std::string out = dir.File("out.gif");
+  struct TCase {
+    std::vector<std::string> Options;
+    std::string Err;
+  };
+  const std::string usage =
+      "usage: korvane-cli bmx2gif [--delay N] [--loop N] [--palette cube|compact] [--optimise] IN.bmp OUT.gif\n";
+  const std::vector<TCase> cases{
+      {{"--delay", "fast"}, "bad value \"fast\" for --delay: it accepts 0..65535\n"},
+      {{"--delay=65536"}, "bad value \"65536\" for --delay: it accepts 0..65535\n"},
+      {{"--loop", "-1"}, "bad value \"-1\" for --loop: it accepts 0..65535\n"},
+      {{"--loop=2x"}, "bad value \"2x\" for --loop: it accepts 0..65535\n"},
+      {{"--palette", "octree"}, "bad value \"octree\" for --palette: it accepts cube|compact\n"},
+      {{"--optimise=yes"}, "bad value \"yes\" for --optimise: it accepts on|off\n"},
+      {{"--dither", "floyd"}, "unknown option --dither\n" + usage},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Options.front());
+    WriteWholeFile(out, {'o', 'l', 'd'});
+    std::vector<std::string> args{"bmx2gif"};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    args.insert(args.end(), {strip, out});
+    const TRun run = Cli(args);
+    EXPECT_EQ(run.Status, ExitUsage);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, c.Err);
+    EXPECT_EQ(ReadWholeFile(out), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  }
+  const TRun trailing = Cli({"bmx2gif", strip, out, "--delay"});
+  EXPECT_EQ(trailing.Status, ExitUsage);
+  EXPECT_EQ(trailing.Err, "bad value \"\" for --delay: it accepts 0..65535\n");
+}
+
+// The defaults given by name write the default animation's bytes.
+TEST(Bmx2Gif, DefaultsGivenByNameGiveTheSameBytes) {
+  TTempDir dir;
+  const TRun run = Cli({"bmx2gif", "--delay", "30", "--loop=0", "--palette", "cube", "--optimise=off",
+                        WritePhoneStrip(dir), dir.File("phone.gif")});
+  ASSERT_EQ(run.Status, ExitOk) << run.Err;
+  EXPECT_EQ(ReadWholeFile(dir.File("phone.gif")), ExpectedPhoneGif());
+}
+
 #ifdef KORVANE_HAS_GIFLIB
 // Needs the GIF writer.
 TEST(Bmx2Gif, GiflibReadsFourLoopingFramesOfTheStripsColours) {

@@ -8,10 +8,13 @@
 //   mono-bmp IN OUT                IN made black and white (white stays white,
 //                                  every other colour black) written as a 1-bit BMP;
 //                                  an empty picture is refused (exit status 1)
-//   bmx2gif IN.bmp OUT.gif         the strip IN cut into four frames and written
+//   bmx2gif [options] IN.bmp OUT.gif
+//                                  the strip IN cut into four frames and written
 //                                  as a looping GIF, as the window's Open,
-//                                  Animate and Save do; the message alone on
-//                                  stderr (exit status 1) when that fails
+//                                  Animate and Save do (delay, loop count,
+//                                  palette, optimise); the message alone on
+//                                  stderr (exit status 1) when that fails; a
+//                                  bad option value: one line, exit status 2
 //   gif2bmx [options] IN.gif OUT.bmx
 //                                  IN as its BMX strip by the conversion choices
 //                                  (frames 0 to 3 as stored by default), written
