@@ -95,3 +95,8 @@ void TAnimationOptionsBox::Save(QSettings& settings) const {
 void TAnimationOptionsBox::Announce() {
   if (!FSetting) emit OptionsChanged(Options());
 }
+
+void TAnimationOptionsBox::RestoreDefaults() {
+  SetOptions(AnimationOptions{});
+  Announce();
+}

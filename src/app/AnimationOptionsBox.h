@@ -29,6 +29,8 @@ public:
   // ones are the defaults. Shown without announcing them, and returned.
   AnimationOptions Load(QSettings& settings);
   void Save(QSettings& settings) const;
+  // Shows the defaults and announces them.
+  void RestoreDefaults();
 
 signals:
   void OptionsChanged(const AnimationOptions& options);

@@ -4,7 +4,9 @@
 // a new conversion whenever a choice changes.
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 
+#include "AnimationOptionsBox.h"
 #include "AppMessages.h"
 #include "AppSettings.h"
 #include "BusyCursor.h"
@@ -58,6 +60,16 @@ void TForm1::BuildStripControls() {
   FStripOptions = new TStripOptionsPanel(this);
   FStripOptions->SetOptions(FDocument.StripChoices);
   connect(FStripOptions, &TStripOptionsPanel::Changed, this, Guarded(FDialogs, this, &TForm1::StripChoicesChanged));
+  // The GIF that Animate builds follows its choices in the same panel, and
+  // they are remembered at once.
+  TAnimationOptionsBox& animation = FStripOptions->AnimationBox();
+  QSettings settings;
+  SetAnimationOptions(animation.Load(settings));
+  connect(&animation, &TAnimationOptionsBox::OptionsChanged, this, [this, &animation](const AnimationOptions& options) {
+    SetAnimationOptions(options);
+    QSettings remembered;
+    animation.Save(remembered);
+  });
 }
 
 // The panel comes up beside the window, or to the front when it is already open.

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "AnimationOptionsBox.h"
 #include "OptionNames.h"
 #include "StripPreview.h"
 
@@ -57,6 +58,8 @@ TStripOptionsPanel::TStripOptionsPanel(QWidget* parent) : QDialog(parent, Qt::To
   layout->addWidget(BuildFrames());
   layout->addWidget(BuildSize());
   layout->addWidget(BuildBlackAndWhite());
+  FAnimation = new TAnimationOptionsBox(this);
+  layout->addWidget(FAnimation);
 
   auto* bottom = Row(this);
   FPreview = new TStripPreview(bottom);
@@ -78,6 +81,7 @@ TStripOptionsPanel::TStripOptionsPanel(QWidget* parent) : QDialog(parent, Qt::To
   connect(defaults, &QPushButton::clicked, this, [this] {
     SetOptions(StripOptions{});
     emit Changed();
+    FAnimation->RestoreDefaults();
   });
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
   SetOptions(StripOptions{});

@@ -4,8 +4,8 @@
 // spread through the animation, or four numbers counted from 1 as Info
 // counts them); what a GIF of fewer frames does; the size (the GIF's own, a
 // phone preset or any width and height) and how the picture fits it; the
-// black-and-white method and invert; and Defaults. Below them a preview plays
-// the strip's four frames.
+// black-and-white method and invert; the choices of the GIF that Animate
+// builds; and Defaults. Below them a preview plays the strip's four frames.
 //
 // The panel shows one set of choices and reports each change the user makes
 // (Changed); what follows is the window's business. The combo boxes carry
@@ -24,6 +24,7 @@ class QComboBox;
 class QGroupBox;
 class QRadioButton;
 class QSpinBox;
+class TAnimationOptionsBox;
 class TStripPreview;
 
 class TStripOptionsPanel : public QDialog {
@@ -36,6 +37,7 @@ public:
   // Shows the choices without reporting a change.
   void SetOptions(const StripOptions& options);
   TStripPreview& Preview() { return *FPreview; }
+  TAnimationOptionsBox& AnimationBox() { return *FAnimation; }
 
 signals:
   // The user changed a choice (Defaults included).
@@ -70,4 +72,5 @@ private:
   QSpinBox* FThreshold = nullptr;
   QCheckBox* FInvert = nullptr;
   TStripPreview* FPreview = nullptr;
+  TAnimationOptionsBox* FAnimation = nullptr;
 };

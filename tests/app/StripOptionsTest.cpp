@@ -15,6 +15,7 @@
 
 #include <set>
 
+#include "AnimationOptionsBox.h"
 #include "AppMessages.h"
 #include "AppSettings.h"
 #include "AppTesting.h"
@@ -177,12 +178,18 @@ TEST_F(StripChoices, EachChoiceConvertsTheOpenedGifAgainIntoWhatSaveWritesAndANe
   }
 }
 
-TEST_F(StripChoices, DefaultsBringBackThePlainStripAndAreRemembered) {
+TEST_F(StripChoices, DefaultsBringBackThePlainStripAndGifAndAreRemembered) {
   OpenGif("long.gif", Animation(16, 10, Delays(15)));
-  Apply({{"SpreadRadio"}, {"AsStoredRadio"}, {"SizeCombo", "ems16"}, {"MonoCombo", "floyd"}, {"InvertCheck"}});
+  Apply({{"SpreadRadio"}, {"AsStoredRadio"}, {"SizeCombo", "ems16"}, {"MonoCombo", "floyd"}, {"InvertCheck"},
+         {"DelayBox", "12"}, {"OptimiseBox"}});
   ASSERT_NE(Converter.Document().StripChoices, StripOptions{});
+  const AnimationOptions changed{.Delay = 12, .Optimise = true};
+  ASSERT_EQ(Converter.AnimationChoices(), changed);
+  QSettings settings;
+  EXPECT_EQ(TAnimationOptionsBox().Load(settings), changed) << "the GIF-out choices are remembered at once";
   Click(Panel(), "DefaultsButton");
   EXPECT_EQ(Converter.Document().StripChoices, StripOptions{});
+  EXPECT_EQ(Converter.AnimationChoices(), AnimationOptions{});
   EXPECT_EQ(Panel().Options(), StripOptions{});
   EXPECT_EQ(RememberedStripOptions(), StripOptions{});
   ExpectShownAndSaved(StripOptions{}, "defaults");
