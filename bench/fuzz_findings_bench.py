@@ -8,8 +8,9 @@ and command.
                                  [--fuzz-build build/fuzz]
 
 Commands: for each GIF `korvane-cli gif2bmx` (with the default choices; its
-memory is also given above the size of the 1-bit strip it writes),
-`rewrite` and `render`; for each BMP `mono-bmp`. With --fuzz-build, each
+memory is also given above the size of the 1-bit strip it writes) and
+`rewrite`, with --render also `render` (which prints every declared pixel,
+so it takes as long as the text it prints); for each BMP `mono-bmp`. With --fuzz-build, each
 file is also run once through its fuzz targets (libFuzzer runs the files it
 is given and stops). The figures are the machine's and its load's: they are
 reported, not judged, so a loaded machine shows as such.
@@ -26,7 +27,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 DATA = ROOT / "tests" / "data"
-GIF_COMMANDS = ("gif2bmx", "rewrite", "render")
+GIF_COMMANDS = ("gif2bmx", "rewrite")
 GIF_FUZZ_TARGETS = ("fuzz_gif_load", "fuzz_gif_round_trip")
 BMP_FUZZ_TARGETS = ("bmp_reader_fuzzer",)
 
@@ -55,7 +56,7 @@ def report(name, command, seconds, peak_kib, status, extra=""):
     print(f"{name:40} {command:22} {seconds * 1000:9.0f} ms {peak_kib / 1024:8.1f} MiB  exit {status}{extra}")
 
 
-def bench_cli(cli, runs, scratch):
+def bench_cli(cli, runs, scratch, commands):
     # What the process takes for nothing: the smallest picture there is.
     tiny = scratch / "tiny.bmp"
     tiny.write_bytes(bytes.fromhex("424d3e000000000000003e00000028000000010000000100000001000100000000000400000000000000"
@@ -63,7 +64,7 @@ def bench_cli(cli, runs, scratch):
     _, base_kib, _ = measure([cli, "mono-bmp", str(tiny), str(scratch / "tiny-out.bmp")], runs)
     print(f"{'(a 1 x 1 picture)':40} {'mono-bmp':22} {'':12} {base_kib / 1024:8.1f} MiB")
     for gif in findings("gif"):
-        for command in GIF_COMMANDS:
+        for command in commands:
             out = scratch / ("out.bmx" if command == "gif2bmx" else "out.gif")
             argv = [cli, command, str(gif)] + ([str(out)] if command != "render" else [])
             seconds, peak_kib, status = measure(argv, runs)
@@ -96,13 +97,14 @@ def main():
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--build", type=Path, default=ROOT / "build" / "release")
     parser.add_argument("--fuzz-build", type=Path)
+    parser.add_argument("--render", action="store_true")
     args = parser.parse_args()
     cli = args.build / "tools" / "korvane-cli"
     if not cli.exists():
         sys.exit(f"{cli} is not built: cmake --preset release && cmake --build --preset release --target korvane-cli")
     print(f"median of {args.runs} runs; peak resident memory is the largest of them")
     with tempfile.TemporaryDirectory() as scratch:
-        bench_cli(str(cli), args.runs, Path(scratch))
+        bench_cli(str(cli), args.runs, Path(scratch), GIF_COMMANDS + (("render",) if args.render else ()))
     if args.fuzz_build:
         bench_fuzz_targets(args.fuzz_build, args.runs)
 
