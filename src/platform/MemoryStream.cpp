@@ -16,6 +16,13 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
   const auto end = static_cast<std::size_t>(FPosition + count);
+  if (static_cast<std::size_t>(FPosition) == FBytes.size()) {
+    // Appending: the bytes are copied once, with no zero fill first.
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    FBytes.insert(FBytes.end(), bytes, bytes + count);
+    FPosition += count;
+    return count;
+  }
   if (end > FBytes.size()) FBytes.resize(end);
   std::memcpy(FBytes.data() + FPosition, buffer, static_cast<std::size_t>(count));
   FPosition += count;

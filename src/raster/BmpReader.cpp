@@ -7,6 +7,7 @@
 
 #include "Exception.h"
 #include "LittleEndian.h"
+#include "PixelMemory.h"
 #include "PlatformMessages.h"
 #include "RasterMessages.h"
 #include "RleDecoder.h"
@@ -177,7 +178,8 @@ std::int64_t LocatePixelData(TStream& stream, const TBmpHeader& header, std::int
 
 // Uncompressed rows go straight into the image, a whole row per read, with no
 // zero fill first; whatever a short file does not supply is zeroed afterwards
-// (colour 0 of the table).
+// (colour 0 of the table), unless the picture is big enough to come from
+// fresh zero pages, which a loop would only make the system hand out.
 TPixelImage ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector<TPaletteEntry> table,
                    std::optional<TBitFields> fields) {
   const int rows = header.Rows();
@@ -186,9 +188,14 @@ TPixelImage ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector
   std::uint8_t* bits = image.Bits().data();
   const std::int64_t total = rowBytes * rows;
   const std::int64_t budget = std::min(LocatePixelData(stream, header, total), total);
+  const bool zeroed = FreshBytesAreZero(image.Bits().size());
+  const auto zero = [zeroed](std::uint8_t* from, std::uint8_t* to) {
+    if (!zeroed) std::fill(from, to, std::uint8_t{0});
+  };
   if (header.Height < 0) {
     const std::int64_t got = stream.ReadAvailable(bits, budget);
-    std::fill(bits + got, bits + total, std::uint8_t{0});
+    zero(bits + got, bits + total);
+    if (zeroed) image.MarkZeroRows(static_cast<int>((got + rowBytes - 1) / rowBytes), rows);
     return image;
   }
   // Bottom-up: the file's first row is the picture's last. A row cut short is
@@ -200,11 +207,12 @@ TPixelImage ReadPixelRows(TStream& stream, const TBmpHeader& header, std::vector
     const std::int64_t read = stream.ReadAvailable(row, std::min(rowBytes, budget - got));
     got += read;
     if (read < rowBytes) {
-      std::fill(row + read, row + rowBytes, std::uint8_t{0});
+      zero(row + read, row + rowBytes);
       break;
     }
   }
-  std::fill(bits, bits + (std::int64_t{y} + 1) * rowBytes, std::uint8_t{0});
+  zero(bits, bits + (std::int64_t{y} + 1) * rowBytes);
+  if (zeroed) image.MarkZeroRows(0, y + 1);
   return image;
 }
 

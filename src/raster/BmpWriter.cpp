@@ -106,7 +106,8 @@ void WriteMonochromeBmp(const TPixelImage& image, TStream& stream) {
   std::vector<std::uint8_t> out(rowBytes);
   for (int y = image.Height() - 1; y >= 0; --y) {
     std::fill(out.begin(), out.end(), std::uint8_t{0});
-    MonochromeRow(image, y, out.data(), white);
+    // A row known to be zero is black unless index 0 is white; it is not read.
+    if (!image.KnownZeroRow(y) || white[0]) MonochromeRow(image, y, out.data(), white);
     stream.WriteBuffer(out.data(), static_cast<std::int64_t>(rowBytes));
   }
 }

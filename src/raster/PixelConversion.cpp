@@ -1,6 +1,7 @@
 #include "PixelConversion.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "RowCodec.h"
 
@@ -11,20 +12,50 @@ namespace {
 // every run starts on a byte).
 constexpr int RunPixels = 4096;
 
+// True when count bytes are all zero, judged a word at a time.
+bool AllZero(const std::uint8_t* bytes, std::size_t count) {
+  std::size_t i = 0;
+  for (; i + 8 <= count; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    if (word != 0) return false;
+  }
+  for (; i < count; ++i)
+    if (bytes[i] != 0) return false;
+  return true;
+}
+
 // Decodes each source row, lets transform rework the colours, and stores them
-// in the same row of the target, a run at a time.
+// in the same row of the target, a run at a time. With skipZeroRuns, runs
+// whose bytes are all zero are left as the (fresh, zero) target has them:
+// the caller knows that is what converting them would give.
 template <class Transform>
-void ConvertRows(const TPixelImage& source, TPixelImage& target, Transform&& transform) {
+void ConvertRows(const TPixelImage& source, TPixelImage& target, Transform&& transform, bool skipZeroRuns = false) {
   const TRowCodec reader(source);
   TRowCodec writer(target);
   std::vector<TColor> colors(static_cast<std::size_t>(std::min(source.Width(), RunPixels)));
-  for (int y = 0; y < source.Height(); ++y)
+  const auto bits = static_cast<std::size_t>(source.BitCount());
+  for (int y = 0; y < source.Height(); ++y) {
+    if (skipZeroRuns && source.KnownZeroRow(y)) continue;
     for (int x = 0; x < source.Width(); x += RunPixels) {
       const int count = std::min(RunPixels, source.Width() - x);
-      reader.Decode(source.ScanLine(y), x, count, colors.data());
+      const std::uint8_t* row = source.ScanLine(y);
+      const std::size_t first = static_cast<std::size_t>(x) * bits / 8;
+      const std::size_t end = (static_cast<std::size_t>(x + count) * bits + 7) / 8;
+      if (skipZeroRuns && AllZero(row + first, end - first)) continue;
+      reader.Decode(row, x, count, colors.data());
       transform(colors.data(), count);
       writer.Encode(target.ScanLine(y), x, count, colors.data());
     }
+  }
+}
+
+// The colour of a pixel whose bytes are all zero.
+TColor ColorOfZero(const TPixelImage& image) {
+  const std::uint8_t zero[4] = {};
+  TColor color = clBlack;
+  TRowCodec(image).Decode(zero, 0, 1, &color);
+  return color;
 }
 
 }  // namespace
@@ -39,7 +70,9 @@ TPixelImage ConvertImage(const TPixelImage& source, int bitCount, std::vector<TP
 }
 
 // An 8-bit source made black and white at 1 bit: each table index is judged
-// once, and the white pixels set their bits in the (zero, black) target.
+// once, and the white pixels set their bits in the (zero, black) target,
+// eight at a time. Eight zero indices that are black (the pixels a
+// run-length file leaves out) leave their byte of the target untouched.
 void ThresholdIndices(const TPixelImage& source, TColor background, TPixelImage& target) {
   bool white[256] = {};
   const std::vector<TPaletteEntry>& table = source.ColorTable();
@@ -48,12 +81,22 @@ void ThresholdIndices(const TPixelImage& source, TColor background, TPixelImage&
   // Indices past the table read as black.
   for (std::size_t i = table.size(); i < 256; ++i) white[i] = clBlack == background;
   const int width = source.Width();
+  const int whole = width / 8 * 8;
   for (int y = 0; y < source.Height(); ++y) {
+    if (!white[0] && source.KnownZeroRow(y)) continue;
     const std::uint8_t* in = source.ScanLine(y);
     std::uint8_t* out = target.ScanLine(y);
-    for (int x = 0; x < width; ++x)
+    for (int x = 0; x < whole; x += 8) {
+      if (!white[0] && AllZero(in + x, 8)) continue;
+      std::uint8_t byte = 0;
+      for (int k = 0; k < 8; ++k) byte = static_cast<std::uint8_t>(byte << 1 | (white[in[x + k]] ? 1 : 0));
+      out[x >> 3] = byte;
+    }
+    for (int x = whole; x < width; ++x)
       if (white[in[x]]) out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
   }
+  // The rows passed over are still zero, and writing them out need not read them.
+  if (!white[0]) target.MarkZeroRows(source.ZeroRowsFrom(), source.ZeroRowsEnd());
 }
 
 TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bitCount) {
@@ -62,9 +105,17 @@ TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bit
     ThresholdIndices(source, background, target);
     return target;
   }
-  ConvertRows(source, target, [background](TColor* colors, int count) {
-    for (int i = 0; i < count; ++i) colors[i] = colors[i] == background ? clWhite : clBlack;
-  });
+  // Runs of zero bytes (the rows a short file leaves out) are black, and so
+  // already in the target, unless a zero pixel is the background.
+  const bool zeroIsBlack = bitCount == 1 && ColorOfZero(source) != background;
+  ConvertRows(
+      source, target,
+      [background](TColor* colors, int count) {
+        for (int i = 0; i < count; ++i) colors[i] = colors[i] == background ? clWhite : clBlack;
+      },
+      zeroIsBlack);
+  // The rows passed over are still zero, and writing them out need not read them.
+  if (zeroIsBlack) target.MarkZeroRows(source.ZeroRowsFrom(), source.ZeroRowsEnd());
   return target;
 }
 

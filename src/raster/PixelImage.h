@@ -49,10 +49,29 @@ public:
   void SetColorTable(std::vector<TPaletteEntry> colorTable);
 
   // The stored bytes of row y (0 is the top row); y must be inside the image.
-  std::uint8_t* ScanLine(int y) { return FBits.data() + static_cast<std::size_t>(y) * FRowBytes; }
+  std::uint8_t* ScanLine(int y) {
+    ForgetZeroRows();
+    return FBits.data() + static_cast<std::size_t>(y) * FRowBytes;
+  }
   const std::uint8_t* ScanLine(int y) const { return FBits.data() + static_cast<std::size_t>(y) * FRowBytes; }
-  TPixelBytes& Bits() { return FBits; }
+  TPixelBytes& Bits() {
+    ForgetZeroRows();
+    return FBits;
+  }
   const TPixelBytes& Bits() const { return FBits; }
+
+  // Rows known to hold only zero bytes, without reading them: a reader marks
+  // the rows its file left out of a picture that came from fresh zero memory
+  // (on some systems even reading such memory makes the system hand out its
+  // pages), and conversions pass over them. Any writable access to the pixels
+  // forgets the mark.
+  void MarkZeroRows(int first, int end) {
+    FZeroRowsFrom = first;
+    FZeroRowsEnd = end;
+  }
+  bool KnownZeroRow(int y) const { return y >= FZeroRowsFrom && y < FZeroRowsEnd; }
+  int ZeroRowsFrom() const { return FZeroRowsFrom; }
+  int ZeroRowsEnd() const { return FZeroRowsEnd; }
 
   // The stored value of a pixel: a table index or the packed pixel bits.
   std::uint32_t GetRaw(int x, int y) const;
@@ -78,6 +97,9 @@ private:
   std::vector<TPaletteEntry> FColorTable;
   TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
        std::optional<TBitFields> bitFields, TPixelFill fill);
+  void ForgetZeroRows() { FZeroRowsEnd = FZeroRowsFrom; }
 
   TPixelBytes FBits;
+  int FZeroRowsFrom = 0;
+  int FZeroRowsEnd = 0;
 };

@@ -1,5 +1,6 @@
 #include "PixelMemory.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -12,6 +13,18 @@
 namespace {
 
 bool Mapped(std::size_t size) { return size >= SystemMappedBytes; }
+
+std::atomic<std::size_t> HeldNow{0};
+std::atomic<std::size_t> HeldPeak{0};
+
+void NoteBytesTaken(std::size_t size) {
+  const std::size_t held = HeldNow.fetch_add(size, std::memory_order_relaxed) + size;
+  std::size_t peak = HeldPeak.load(std::memory_order_relaxed);
+  while (held > peak && !HeldPeak.compare_exchange_weak(peak, held, std::memory_order_relaxed)) {
+  }
+}
+
+void NoteBytesGiven(std::size_t size) { HeldNow.fetch_sub(size, std::memory_order_relaxed); }
 
 // Fresh zero pages from the system, or nullptr.
 void* MapSystemBytes(std::size_t size) {
@@ -47,13 +60,18 @@ TPixelBytes::TPixelBytes(std::size_t size, TPixelFill fill) {
   if (data == nullptr) throw std::bad_alloc();
   FData = static_cast<std::uint8_t*>(data);
   FSize = size;
+  NoteBytesTaken(size);
 }
 
 TPixelBytes::TPixelBytes(const TPixelBytes& other) : TPixelBytes(other.FSize, TPixelFill::pfLeaveUnset) {
   if (FSize > 0) std::memcpy(FData, other.FData, FSize);
 }
 
-TPixelBytes::~TPixelBytes() { FreeBytes(FData, FSize); }
+TPixelBytes::~TPixelBytes() {
+  if (FData == nullptr) return;
+  FreeBytes(FData, FSize);
+  NoteBytesGiven(FSize);
+}
 
 void TPixelBytes::Swap(TPixelBytes& other) noexcept {
   std::swap(FData, other.FData);
@@ -65,3 +83,11 @@ bool operator==(const TPixelBytes& a, const TPixelBytes& b) {
 }
 
 void AllocatePixels(TPixelBytes& bits, std::size_t size, TPixelFill fill) { bits = TPixelBytes(size, fill); }
+
+bool FreshBytesAreZero(std::size_t size) { return Mapped(size); }
+
+TPixelBytesHeld PixelBytesHeld() {
+  return {HeldNow.load(std::memory_order_relaxed), HeldPeak.load(std::memory_order_relaxed)};
+}
+
+void ResetPixelBytesPeak() { HeldPeak.store(HeldNow.load(std::memory_order_relaxed), std::memory_order_relaxed); }

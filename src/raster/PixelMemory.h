@@ -53,3 +53,19 @@ private:
 // Gives bits exactly size bytes of new memory: all zero, or unset for a
 // caller that writes them all.
 void AllocatePixels(TPixelBytes& bits, std::size_t size, TPixelFill fill);
+
+// True when a fresh buffer of this size holds zeros even when asked for
+// unset bytes (it comes mapped from the system): a reader need not zero
+// what its file leaves out.
+bool FreshBytesAreZero(std::size_t size);
+
+// The bytes that all TPixelBytes hold (the pixels of bitmaps and of GIF
+// frames): now, and at most since the peak was last reset. Unlike the memory
+// the system counts, these figures are the same on every machine.
+struct TPixelBytesHeld {
+  std::size_t Now = 0;
+  std::size_t Peak = 0;
+};
+TPixelBytesHeld PixelBytesHeld();
+// The peak starts again from what is held now.
+void ResetPixelBytesPeak();

@@ -17,11 +17,11 @@
 #include <bit>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "GIFCodeStream.h"
 #include "GIFException.h"
 #include "GIFGraphicControlExtension.h"
+#include "GIFInterlace.h"
 #include "GIFLZWCodes.h"
 #include "GIFLZWScan.h"
 #include "GIFMessages.h"
@@ -77,8 +77,9 @@ class TLZWDecoder {
 public:
   TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
 
-  // Decodes into out[0, count); what the data does not reach keeps its value.
-  void Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill);
+  // Decodes into out[0, count), which is all zero, and returns how many
+  // pixels the data reached; the others stay zero.
+  std::size_t Decode(std::uint8_t* out, std::size_t count);
 
 private:
   void Warn(const char* message);
@@ -372,7 +373,7 @@ void TLZWDecoder::ReadOneMore(std::size_t pos) {
   }
 }
 
-void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill) {
+std::size_t TLZWDecoder::Decode(std::uint8_t* out, std::size_t count) {
   FOut = out;
   FCount = count;
   std::size_t pos = 0;
@@ -383,7 +384,7 @@ void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill
       code = StartAfterClear();
       // After a clear only a plain index makes sense; anything else ends the frame.
       if (code < 0 || code >= FEnd) break;
-      if (count == 0) return;  // a frame without pixels reads just this one code
+      if (count == 0) return 0;  // a frame without pixels reads just this one code
       out[pos] = static_cast<std::uint8_t>(code);
       FPrevString = out + pos;
       FPrevLength = 1;
@@ -394,33 +395,14 @@ void TLZWDecoder::Decode(std::uint8_t* out, std::size_t count, std::uint8_t fill
     }
     if (pos == count) {
       if (!FCutShort) ReadOneMore(pos);
-      return;
+      return count;
     }
     if (!FExact) pos = FastRun(pos);
     code = ReadCode();
   }
   // Ended early: the pieces may have written a little past the last string.
-  if (pos < count) std::memset(out + pos, fill, std::min(Piece, count - pos));
-}
-
-// Rows of an interlaced frame come in four passes: every 8th row from 0, every
-// 8th from 4, every 4th from 2, every 2nd from 1.
-std::vector<int> InterlacedRowOrder(int height) {
-  std::vector<int> order;
-  order.reserve(static_cast<std::size_t>(height));
-  int pass = 0;
-  int step = 8;
-  int y = 0;
-  for (int row = 0; row < height; ++row) {
-    order.push_back(y);
-    y += step;
-    while (y >= height) {
-      if (pass > 0) step /= 2;
-      ++pass;
-      y = step / 2;
-    }
-  }
-  return order;
+  if (pos < count) std::memset(out + pos, 0, std::min(Piece, count - pos));
+  return pos;
 }
 
 std::uint8_t FillValue(const TGIFSubImage& frame) {
@@ -428,22 +410,20 @@ std::uint8_t FillValue(const TGIFSubImage& frame) {
   return frame.ControlBlock()->TransparentIndex();
 }
 
-// Decodes the codes into their Width * Height indices at out, rows in
-// display order; warnings go to warnTo.
-void DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnTo) {
-  if (codes.CodeSize > MaxLZWCodeSize) return;  // its clear code would lie outside the tables
+// Decodes the codes into their Width * Height indices at out, which are all
+// zero, rows in display order; warnings go to warnTo. Gives what the data did
+// not reach, still zero in out.
+TGIFUnwritten DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnTo) {
+  TGIFUnwritten unwritten{0, codes.Fill, codes.Interlaced};
+  if (codes.CodeSize > MaxLZWCodeSize) return unwritten;  // its clear code would lie outside the tables
   const std::size_t width = static_cast<std::size_t>(codes.Width);
   const std::size_t count = width * static_cast<std::size_t>(codes.Height);
   TLZWDecoder decoder(warnTo, codes.Data, codes.CodeSize, ThreadTables());
-  if (!codes.Interlaced || count == 0) {
-    decoder.Decode(out, count, codes.Fill);
-    return;
-  }
-  const TPixelBuffer passes = AllocatePixelBuffer(count, codes.Fill);
-  decoder.Decode(passes.get(), count, codes.Fill);
-  const std::vector<int> order = InterlacedRowOrder(codes.Height);
-  for (std::size_t row = 0; row < order.size(); ++row)
-    std::memcpy(out + static_cast<std::size_t>(order[row]) * width, passes.get() + row * width, width);
+  const std::size_t reached = decoder.Decode(out, count);
+  unwritten.From = static_cast<std::int64_t>(reached);
+  if (codes.Interlaced && reached > 0)
+    DeinterlaceRows(out, width, codes.Height, static_cast<int>((reached + width - 1) / width));
+  return unwritten;
 }
 
 }  // namespace
@@ -451,8 +431,10 @@ void DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnT
 void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
   TGIFFrameCodes codes;
   codes.Fill = FillValue(frame);
-  // Decoding at once checks the pixel limits before the data is read, as it always did.
-  if (!mayDefer) frame.AllocatePixels(codes.Fill);
+  // Decoding at once checks the pixel limits before the data is read, as it
+  // always did. The fresh buffer stays zero where the data does not reach
+  // until those pixels are asked for.
+  if (!mayDefer) frame.AllocatePixels(0);
   std::uint8_t codeSize = 0;
   const bool hasData = ReadOneByte(stream, codeSize);
   if (hasData) GatherSubBlocks(stream, codes.Data);
@@ -465,9 +447,11 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
       frame.DeferPixels(std::make_shared<const TGIFFrameCodes>(std::move(codes)));
       return;
     }
-    frame.AllocatePixels(codes.Fill);
+    frame.AllocatePixels(0);
   }
-  if (hasData) DecodeCodes(codes, frame.Pixels(), &frame);
+  TGIFUnwritten unwritten{0, codes.Fill, codes.Interlaced};
+  if (hasData) unwritten = DecodeCodes(codes, frame.Pixels(), &frame);
+  frame.LeaveUnwritten(unwritten);
 }
 
 // The codes were found clean when they were kept, so decoding them now has
@@ -475,8 +459,9 @@ void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
 // stay pending until the pixels are there.
 void TGIFSubImage::DecodePendingPixels() const {
   const TGIFFrameCodes& codes = *FPendingCodes;
-  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount), codes.Fill);
-  DecodeCodes(codes, pixels.get(), nullptr);
+  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount));
+  const TGIFUnwritten unwritten = DecodeCodes(codes, pixels.get(), nullptr);
   FPixels = std::move(pixels);
+  if (unwritten.From < FPixelCount) FUnwritten = unwritten;
   FPendingCodes.reset();
 }

@@ -1,6 +1,7 @@
 // The LZW decoder of GIF image data: the variable-length codes of one frame,
 // read from its data sub-blocks, become the frame's Pixels, one colour index
-// per pixel in display order (interlaced frames are put back in row order).
+// per pixel in display order (interlaced frames are put back in row order, in
+// place, GIFInterlace.h).
 // A frame may instead keep its codes and decode them on first use of its
 // pixels (TGIFFrameCodes).
 #pragma once
@@ -26,7 +27,8 @@ struct TGIFFrameCodes {
 // Allocates the frame's Pixels, all at the fill value (the governing
 // transparent index of a transparent frame, else 0), and decodes the image
 // data at the stream's position into them. Data that ends early leaves the
-// rest at the fill value; a corrupt code table raises "Circular decoder table
+// rest at the fill value, written only when all the pixels are asked for
+// (TGIFUnwritten); a corrupt code table raises "Circular decoder table
 // entry". The stream is left right after the data's zero-size terminator.
 // With mayDefer, clean data (GIFLZWScan.h) is not decoded but kept by the
 // frame for its first use of the pixels; the frame's size still counts

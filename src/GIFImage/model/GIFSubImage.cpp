@@ -79,8 +79,26 @@ void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
   FreePixels();
   const std::int64_t count = CheckedPixelCount();
   if (count == 0) return;
-  FPixels = AllocatePixelBuffer(static_cast<std::size_t>(count), fill);
+  FPixels = AllocatePixelBuffer(static_cast<std::size_t>(count));
   FPixelCount = count;
+  if (fill != 0) FUnwritten = TGIFUnwritten{0, fill, false};
+}
+
+void TGIFSubImage::LeaveUnwritten(const TGIFUnwritten& unwritten) {
+  if (unwritten.From < FPixelCount) FUnwritten = unwritten;
+}
+
+void TGIFSubImage::WriteUnwrittenPixels() const {
+  WriteUnwritten(*FUnwritten, FPixels.get(), FWidth, FHeight);
+  FUnwritten.reset();
+}
+
+TGIFSubImage::TDecodedRow TGIFSubImage::DecodedRow(int y) const {
+  if (FPendingCodes) DecodePendingPixels();
+  if (!FPixels) return {};
+  const std::uint8_t* row = FPixels.get() + static_cast<std::size_t>(y) * FWidth;
+  if (!FUnwritten) return {row, FWidth, 0};
+  return {row, ReachedInRow(*FUnwritten, y, FWidth, FHeight), FUnwritten->Value};
 }
 
 void TGIFSubImage::DeferPixels(std::shared_ptr<const TGIFFrameCodes> codes) {
@@ -95,6 +113,7 @@ void TGIFSubImage::DeferPixels(std::shared_ptr<const TGIFFrameCodes> codes) {
 void TGIFSubImage::FreePixels() {
   FPixels.reset();
   FPendingCodes.reset();
+  FUnwritten.reset();
   FPixelCount = 0;
   DropRendering();
 }
@@ -137,6 +156,11 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
     FIsTransparent = source.FIsTransparent;
     if (source.FPendingCodes) {
       DeferPixels(source.FPendingCodes);
+    } else if (source.FUnwritten) {
+      // Only what the data wrote is copied; the rest keeps waiting for its value.
+      AllocatePixels(0);
+      CopyWritten(*source.FUnwritten, source.FPixels.get(), FPixels.get(), FWidth, FHeight);
+      FUnwritten = source.FUnwritten;
     } else {
       AllocatePixels(0);
       std::memcpy(FPixels.get(), source.FPixels.get(), static_cast<std::size_t>(FPixelCount));

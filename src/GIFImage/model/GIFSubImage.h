@@ -28,6 +28,7 @@
 #include "GIFItem.h"
 #include "GIFPackedFields.h"
 #include "GIFPixelBuffer.h"
+#include "GIFUnwrittenPixels.h"
 #include "Palette.h"
 
 class TCanvas;
@@ -71,19 +72,35 @@ public:
   bool HasImageDescriptor() const { return FHasImageDescriptor; }
 
   // Pixels kept as codes are decoded here, on first use ("Out of system
-  // resources" is all that can go wrong then).
+  // resources" is all that can go wrong then), and pixels the data did not
+  // reach are given their value.
   std::uint8_t* Pixels() {
-    DecodePending();
+    CompletePixels();
     return FPixels.get();
   }
   const std::uint8_t* Pixels() const {
-    DecodePending();
+    CompletePixels();
     return FPixels.get();
   }
   std::int64_t PixelCount() const { return FPixelCount; }
-  // Frees the pixels and allocates Width * Height of them, all set to fill;
-  // raises when the frame or the document would exceed its pixel limit.
+  // Display row y (0 <= y < Height) as decoding left it, without writing the
+  // pixels the data did not reach: the first Reached indices are the row's,
+  // the others all Fill. Pixels kept as codes are decoded first. So a reader
+  // that goes row by row pays for what the file held, not for what it
+  // declared. Indices is nullptr for an empty frame.
+  struct TDecodedRow {
+    const std::uint8_t* Indices = nullptr;
+    int Reached = 0;
+    std::uint8_t Fill = 0;
+  };
+  TDecodedRow DecodedRow(int y) const;
+  // Frees the pixels and allocates Width * Height of them, all set to fill
+  // (written when they are first asked for); raises when the frame or the
+  // document would exceed its pixel limit.
   void AllocatePixels(std::uint8_t fill);
+  // For decoders, after writing into Pixels() of a frame allocated with fill
+  // 0: the pixels of unwritten were not written and hold its Value.
+  void LeaveUnwritten(const TGIFUnwritten& unwritten);
   // Frees the pixels and keeps the codes to decode Width * Height of them
   // from on first use, the limits checked now as AllocatePixels does. The
   // codes must be clean (GIFLZWScan.h); copies of the frame share them.
@@ -210,10 +227,12 @@ private:
   void ReadImage(TStream& stream);
   std::int64_t CheckedPixelCount() const;
   void FreePixels();
-  void DecodePending() const {
+  void CompletePixels() const {
     if (FPendingCodes) DecodePendingPixels();
+    if (FUnwritten) WriteUnwrittenPixels();
   }
   void DecodePendingPixels() const;
+  void WriteUnwrittenPixels() const;
   void DropRendering();
   std::unique_ptr<TBitmap> RenderWithProgress();
   std::unique_ptr<TBitmap> BitmapOfEmptyFrame();
@@ -231,11 +250,12 @@ private:
   std::uint16_t FHeight = 0;
   std::uint8_t FFlags = 0;
   bool FHasImageDescriptor = false;
-  // Decoding on first use changes these two from const methods: documents
+  // Decoding on first use changes these three from const methods: documents
   // are touched only on the user-interface thread (painter threads hand
   // their work over to it), so nothing else can be reading them meanwhile.
   mutable TPixelBuffer FPixels;
   mutable std::shared_ptr<const TGIFFrameCodes> FPendingCodes;  // set while the pixels wait to be decoded
+  mutable std::optional<TGIFUnwritten> FUnwritten;  // set while pixels the data did not reach wait for their value
   std::int64_t FPixelCount = 0;
   bool FIsTransparent = false;
   TGIFGraphicControlExtension* FControlBlock = nullptr;

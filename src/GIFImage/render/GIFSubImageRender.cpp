@@ -220,7 +220,7 @@ std::uint8_t* TGIFSubImage::ScanLine(int y) {
     if (FWidth == 0) throw GIFException(sEmptyImage);
     AllocatePixels(0);
   }
-  return FPixels.get() + static_cast<std::size_t>(y) * FWidth;
+  return Pixels() + static_cast<std::size_t>(y) * FWidth;
 }
 
 void TGIFSubImage::AssignTo(TBitmap& bitmap) {

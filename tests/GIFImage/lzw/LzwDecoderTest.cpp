@@ -143,6 +143,75 @@ TEST(LzwDecoder, InterlacedRowsComeInFourPasses) {
   EXPECT_EQ(PixelsOf(ReadGifBothWays(FrameFile(1, 5, 3, LzwEncode(five, 3), 0x40))), (TBytes{0, 1, 2, 3, 4}));
 }
 
+// A frame's rows as the data gives them: in four passes when interlaced.
+std::vector<int> RowsInDataOrder(int height, bool interlaced) {
+  std::vector<int> order;
+  if (!interlaced) {
+    for (int y = 0; y < height; ++y) order.push_back(y);
+    return order;
+  }
+  for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+    for (int y = first; y < height; y += step) order.push_back(y);
+  return order;
+}
+
+// Pixels the data reaches count 1, 2, 3... (wrapping below the fill value);
+// the others hold the fill value. Every road to them agrees: all pixels at
+// once, decoded row by row without filling, a copy of the document, a copy of
+// the frame, and reading with the frame's decoding put off.
+TEST(LzwDecoder, DataThatEndsEarlyLeavesTheFillValueInEveryRowItDidNotReach) {
+  struct TCase {
+    int Width;
+    int Height;
+    bool Interlaced;
+    int Reached;  // pixels, in the order the data gives them
+    std::uint8_t Fill;
+  };
+  const TCase cases[] = {
+      {5, 1, true, 3, 9},     {3, 2, true, 4, 0},    {4, 5, true, 7, 9},   {7, 8, true, 0, 9},
+      {7, 9, true, 63, 9},    {6, 13, true, 20, 0},  {6, 13, true, 41, 9}, {2, 17, true, 33, 9},
+      {9, 33, true, 100, 9},  {9, 33, true, 297, 9}, {1, 40, true, 39, 0}, {300, 64, true, 1234, 9},
+      {5, 7, false, 12, 9},   {300, 64, false, 4567, 9}, {8, 8, false, 64, 9}, {4, 3, false, 5, 0},
+  };
+  for (const TCase& c : cases) {
+    const std::string label = std::to_string(c.Width) + "x" + std::to_string(c.Height) +
+                              (c.Interlaced ? " interlaced" : "") + " reached " + std::to_string(c.Reached);
+    TBytes data(static_cast<std::size_t>(c.Reached));
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(1 + i % 8);
+    TBytes expected(static_cast<std::size_t>(c.Width * c.Height), c.Fill);
+    const std::vector<int> rows = RowsInDataOrder(c.Height, c.Interlaced);
+    for (int i = 0; i < c.Reached; ++i)
+      expected[static_cast<std::size_t>(rows[static_cast<std::size_t>(i / c.Width)] * c.Width + i % c.Width)] = data[static_cast<std::size_t>(i)];
+    const TBytes file = TGifBuilder()
+                            .Header(static_cast<std::uint16_t>(c.Width), static_cast<std::uint16_t>(c.Height), 0x87)
+                            .ColorTable(Greys(256))
+                            .GraphicControl(c.Fill != 0 ? 0x01 : 0x00, 0, c.Fill)
+                            .Descriptor(0, 0, static_cast<std::uint16_t>(c.Width), static_cast<std::uint16_t>(c.Height),
+                                        c.Interlaced ? 0x40 : 0x00)
+                            .ImageData(4, LzwEncode(data, 4))
+                            .Image(1, 1, {2})
+                            .Trailer()
+                            .Bytes();
+    const TReadOutcome eager = ReadGif(file, false, 0, false);
+    const TReadOutcome deferred = ReadGif(file, false, 0, false, 0);
+    const auto documentCopy = eager.Image->Clone();
+    TGIFSubImage frameCopy(nullptr);
+    frameCopy.Assign(eager.Image->Frames()[0]);
+    TBytes rowByRow;
+    for (int y = 0; y < c.Height; ++y) {
+      const TGIFSubImage::TDecodedRow row = deferred.Image->Frames()[0].DecodedRow(y);
+      for (int x = 0; x < c.Width; ++x) rowByRow.push_back(x < row.Reached ? row.Indices[x] : row.Fill);
+    }
+    EXPECT_EQ(rowByRow, expected) << label;
+    EXPECT_EQ(PixelsOf(eager), expected) << label;
+    EXPECT_EQ(PixelsOf(deferred), expected) << label;
+    const TGIFSubImage& copied = dynamic_cast<const TGIFImage&>(*documentCopy).Frames()[0];
+    EXPECT_EQ(TBytes(copied.Pixels(), copied.Pixels() + copied.PixelCount()), expected) << label;
+    EXPECT_EQ(TBytes(frameCopy.Pixels(), frameCopy.Pixels() + frameCopy.PixelCount()), expected) << label;
+    EXPECT_EQ(PixelsOf(eager, 1), TBytes{2}) << label;
+  }
+}
+
 TEST(LzwDecoder, EarlyEndLeavesTheFillValueSilently) {
   const TBytes half = {7, 7, 7, 7, 7};
   const TBytes plain = FrameFile(5, 2, 3, LzwEncode(half, 3));
