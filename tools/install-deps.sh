@@ -6,11 +6,12 @@ set -eu
 packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev xvfb xauth"
 # Test-only: ImageMagick is the independent oracle of the BMP cross-checks
-# (tests/support/ImageOracle.h), so that they run on every machine.
-test_packages="imagemagick"
+# (tests/support/ImageOracle.h), so that they run on every machine; it and
+# gifsicle write the GIFs that the strip's composition is checked on.
+test_packages="imagemagick gifsicle"
 case "${1:-}" in
   --tests) packages="$packages $test_packages" ;;
-  bench) packages="$packages $test_packages hyperfine gifsicle netpbm" ;;
+  bench) packages="$packages $test_packages hyperfine netpbm" ;;
 esac
 missing=""
 for p in $packages; do
