@@ -66,7 +66,7 @@ void BM_ComposeIntoOneBit(benchmark::State& state) {
   TGIFImage& gif = Animation();
   for (auto _ : state) {
     TMonoScreen screen(Width, Height);
-    ComposeAsShown(gif, screen, Frames - 1, [](TColor c) { return c == clWhite; },
+    ComposeAsShown(gif, screen, std::vector<bool>(Frames, true), [](TColor c) { return c == clWhite; },
                    [](int, const TMonoScreen& shown) { benchmark::DoNotOptimize(shown.Image().Bits().data()); });
   }
   SetRate(state, ComposedPixels());
@@ -76,7 +76,7 @@ void BM_ComposeInColour(benchmark::State& state) {
   TGIFImage& gif = Animation();
   for (auto _ : state) {
     TColourScreen screen(Width, Height);
-    ComposeAsShown(gif, screen, Frames - 1, [](TColor c) { return c; },
+    ComposeAsShown(gif, screen, std::vector<bool>(Frames, true), [](TColor c) { return c; },
                    [](int, const TColourScreen& shown) { benchmark::DoNotOptimize(shown.Picture().Pixels.data()); });
   }
   SetRate(state, ComposedPixels());

@@ -44,18 +44,23 @@ void TForm1::OpenGif() {
   gif.LoadFile(FDocument.SourceFileName);
   Image(1).Picture().Assign(&gif);
   StripConversion conversion = ConvertInputGif();
-  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(conversion.Band(k).get());
   FDocument.SourceWidth = gif.Width();
   FDocument.SourceHeight = gif.Height();
   FDocument.SourceFrameCount = gif.Frames().Count();
   FDocument.SourceKind = SKindGifFile;
-  // The slots take the size of a band: the GIF's own, or the target's.
+  ShowStrip(std::move(conversion));
+  EnterStage(TConverterStage::csGifOpened);
+}
+
+// The strip of the opened GIF as output and its bands in the frame slots,
+// which take the size of a band: the GIF's own, or the target's.
+void TForm1::ShowStrip(StripConversion conversion) {
+  for (int k = 0; k < StripFrameCount; ++k) Image(k + 2).Picture().Assign(conversion.Band(k).get());
   const TBitmap& strip = *conversion.Strip;
   for (int number = 2; number <= 5; ++number) Image(number).SetSize(strip.Width(), strip.Height() / StripFrameCount);
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   Image(6).Picture().Assign(FDocument.StripBitmap.get());
-  EnterStage(TConverterStage::csGifOpened);
 }
 
 // The opened GIF's strip by the current choices. A GIF too short for them

@@ -85,6 +85,7 @@ private:
   void Open(const std::string& fileName);
   void OpenGif();
   StripConversion ConvertInputGif();
+  void ShowStrip(StripConversion conversion);
   void OpenBitmap();
   void ShowInput(bool big);
 
