@@ -9,12 +9,13 @@ packages="build-essential cmake git pkg-config qt6-base-dev libfreetype-dev libf
 # Test-only: ImageMagick is the independent oracle of the BMP cross-checks
 # (tests/support/ImageOracle.h), so that they run on every machine; Netpbm,
 # ImageMagick and gammu cross-check the 1-bit picture files of other phones
-# (tests/raster/files); the package's tests validate the desktop entry, the
-# metainfo and the .bmx type.
-test_packages="imagemagick netpbm gammu desktop-file-utils appstream shared-mime-info"
+# (tests/raster/files); ImageMagick and gifsicle write the GIFs that the
+# strip's composition is checked on; the package's tests validate the desktop
+# entry, the metainfo and the .bmx type.
+test_packages="imagemagick gifsicle netpbm gammu desktop-file-utils appstream shared-mime-info"
 case "${1:-}" in
   --tests) packages="$packages $test_packages" ;;
-  bench) packages="$packages $test_packages hyperfine gifsicle" ;;
+  bench) packages="$packages $test_packages hyperfine" ;;
 esac
 missing=""
 for p in $packages; do

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
 #include "AnimationOptions.h"
+#include "Bitmap.h"
 #include "BmxStrip.h"
 #include "GIFImage.h"
 #include "StripOptions.h"

@@ -42,25 +42,58 @@ void DrawFrameArea(TScreen& screen, TGIFSubImage& frame, int left, int top, cons
 
 }  // namespace shown_frames
 
-// Composes frames 0 to last in order and calls shown(number, screen) with
-// the screen as it shows after each of them is drawn. cellOf turns a colour
-// into a cell of the screen.
+namespace shown_frames {
+
+// Whether the screen after the frame is drawn owes nothing to what it showed
+// before: the frame covers the whole screen, has no transparent pixels, and
+// does not put the earlier picture back afterwards.
+inline bool HidesWhatCameBefore(TGIFSubImage& frame, int width, int height) {
+  const TGIFGraphicControlExtension* control = frame.ControlBlock();
+  const bool transparent = control != nullptr && frame.IsTransparent();
+  const bool restores = control != nullptr && control->Disposal() == DisposeToPrevious;
+  return !frame.Empty() && !transparent && !restores && frame.Left() == 0 && frame.Top() == 0 &&
+         frame.Width() >= width && frame.Height() >= height;
+}
+
+// Draws the frame as the animation shows it, calls shown() with the screen
+// showing it, then applies its disposal.
 template <class TScreen, class TCellOf, class TShown>
-void ComposeAsShown(TGIFImage& gif, TScreen& screen, int last, TCellOf cellOf, TShown shown) {
+void ShowFrame(TGIFSubImage& frame, TScreen& screen, TCellOf cellOf, TShown shown) {
+  const TFrameLook look = LookOf(frame, screen.Width(), screen.Height());
+  if (look.Area.IsEmpty()) {
+    shown();
+    return;
+  }
+  const auto saved = look.Disposal == DisposeToPrevious ? screen.SaveRows(look.Area.Top, look.Area.Bottom)
+                                                        : decltype(screen.SaveRows(0, 0)){};
+  DrawFrameArea(screen, frame, frame.Left(), frame.Top(), look.Area, CellsOf<TScreen>(look, cellOf), look.Transparent);
+  shown();
+  if (look.Disposal == DisposeToBackground) screen.FillWhite(look.Area);
+  if (look.Disposal == DisposeToPrevious) screen.RestoreRows(look.Area.Top, saved);
+}
+
+}  // namespace shown_frames
+
+// Composes the frames in order up to the last one wanted and calls
+// shown(number, screen) with the screen as it shows each wanted frame.
+// Frames that a later full opaque frame hides before the next wanted one are
+// skipped (nor are their pixels decoded). cellOf turns a colour into a cell
+// of the screen.
+template <class TScreen, class TCellOf, class TShown>
+void ComposeAsShown(TGIFImage& gif, TScreen& screen, const std::vector<bool>& wanted, TCellOf cellOf, TShown shown) {
   using namespace shown_frames;
-  for (int number = 0; number <= last; ++number) {
-    TGIFSubImage& frame = gif.Frames()[number];
-    const TFrameLook look = LookOf(frame, screen.Width(), screen.Height());
-    if (look.Area.IsEmpty()) {
-      shown(number, screen);
-      continue;
-    }
-    const auto saved = look.Disposal == DisposeToPrevious ? screen.SaveRows(look.Area.Top, look.Area.Bottom)
-                                                          : decltype(screen.SaveRows(0, 0)){};
-    DrawFrameArea(screen, frame, frame.Left(), frame.Top(), look.Area, CellsOf<TScreen>(look, cellOf), look.Transparent);
-    shown(number, screen);
-    if (look.Disposal == DisposeToBackground) screen.FillWhite(look.Area);
-    if (look.Disposal == DisposeToPrevious) screen.RestoreRows(look.Area.Top, saved);
+  int next = 0;
+  for (int target = 0; target < static_cast<int>(wanted.size()); ++target) {
+    if (!wanted[static_cast<std::size_t>(target)]) continue;
+    for (int later = target; later > next; --later)
+      if (HidesWhatCameBefore(gif.Frames()[later], screen.Width(), screen.Height())) {
+        next = later;
+        break;
+      }
+    for (; next <= target; ++next)
+      ShowFrame(gif.Frames()[next], screen, cellOf, [&] {
+        if (next == target) shown(target, static_cast<const TScreen&>(screen));
+      });
   }
 }
 

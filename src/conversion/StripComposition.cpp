@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "BlackAndWhite.h"
 #include "BmxStrip.h"
@@ -27,11 +28,12 @@ void ShowBands(TGIFImage& gif, TScreen& screen, const std::array<int, 4>& frames
     }
     return;
   }
-  ComposeAsShown(gif, screen, *std::max_element(frames.begin(), frames.end()), cellOf,
-                 [&](int number, const TScreen& shown) {
-                   for (int k = 0; k < StripFrameCount; ++k)
-                     if (frames[static_cast<std::size_t>(k)] == number) put(k, shown);
-                 });
+  std::vector<bool> wanted(static_cast<std::size_t>(*std::max_element(frames.begin(), frames.end()) + 1), false);
+  for (const int number : frames) wanted[static_cast<std::size_t>(number)] = true;
+  ComposeAsShown(gif, screen, wanted, cellOf, [&](int number, const TScreen& shown) {
+    for (int k = 0; k < StripFrameCount; ++k)
+      if (frames[static_cast<std::size_t>(k)] == number) put(k, shown);
+  });
 }
 
 void ComposeInBlackAndWhite(TGIFImage& gif, const std::array<int, 4>& frames, const StripOptions& options, TBitmap& strip) {

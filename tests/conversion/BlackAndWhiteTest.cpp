@@ -68,15 +68,6 @@ TEST(BlackAndWhite, ThresholdIsWhiteExactlyWhereTheLumaReachesIt) {
   }
 }
 
-TEST(BlackAndWhite, ExactWhiteKeepsOnlyPureWhite) {
-  TColourPicture picture(4, 1, clWhite);
-  picture.Row(0)[1] = 0xFEFFFF;
-  picture.Row(0)[2] = 0xFFFFFE;
-  picture.Row(0)[3] = clBlack;
-  EXPECT_EQ(WhitesOf(picture, "exact"), (std::vector<int>{1, 0, 0, 0}));
-  EXPECT_EQ(WhitesOf(picture, "exact", true), (std::vector<int>{0, 1, 1, 1}));
-}
-
 // The share of white on flat greys from 10% to 90%: within the tolerance of
 // the grey level (Atkinson, which drops a quarter of the error by design,
 // only at 50%, and rising with the level).

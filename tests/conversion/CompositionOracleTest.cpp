@@ -44,6 +44,7 @@ std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<st
 }
 
 const TOracleGifCase Cases[] = {
+    {"magick-whole-frames", MovingBall, {}},
     {"magick-optimised", Joined(MovingBall, {"-layers", "optimize"}), {}},
     {"magick-disposals",
      {"-size", "40x30", "xc:yellow", "-dispose", "background", "-page", "+5+5", "-size", "12x10", "xc:red",
