@@ -12,25 +12,9 @@
 #
 #   bench/batch-bench.sh [FOLDER] [RUNS]   (defaults: build/batch-gifs, 3 runs; the peers run once)
 set -eu
-cd "$(dirname "$0")/.."
-tools/install-deps.sh bench
-cmake --preset release >/dev/null
-cmake --build --preset release --target korvane-cli >/dev/null
-cli="$PWD/build/release/tools/korvane-cli"
+. "$(dirname "$0")/process-bench-setup.sh"
 folder="${1:-build/batch-gifs}"
 runs="${2:-3}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-# identified NAME WORD COMMAND...: true when the command's version output has WORD.
-identified() {
-  name="$1"
-  word="$2"
-  shift 2
-  if "$@" 2>&1 | grep -q "$word"; then return 0; fi
-  echo "skipped: $name ($*) does not identify itself as $word" >&2
-  return 1
-}
 identified hyperfine hyperfine hyperfine --version || exit 1
 have_peers=no
 identified gifsicle Gifsicle gifsicle --version && identified netpbm Netpbm giftopnm --version && have_peers=yes
