@@ -20,16 +20,6 @@
 
 namespace {
 
-bool OneColour(const TBitmap& strip) {
-  const TPixelImage& image = strip.Image();
-  if (image.Empty()) return false;
-  const TColor first = image.GetPixel(0, 0);
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x)
-      if (image.GetPixel(x, y) != first) return false;
-  return true;
-}
-
 // "Strip: frames 1 to 4 of 15; the strip is all black.", and for a strip of
 // one colour what to try; empty when there is nothing to say.
 QString NoteText(const std::vector<std::string>& notes, bool oneColour) {
@@ -97,12 +87,13 @@ void TForm1::ShowGifStrip() {
   const int bandHeight = conversion.Strip->Height() / StripFrameCount;
   for (int number = 2; number <= 5; ++number) Image(number).SetSize(conversion.Strip->Width(), bandHeight);
   const std::vector<int> delays = PreviewDelays(conversion);
+  const bool oneColour = conversion.OneColour;
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   ShowOutput(FDocument.StripBitmap.get());
   FStripOptions->Preview().Play(FDocument.StripBitmap.get(), delays);
   EnterStage(TConverterStage::csGifOpened);
-  ShowStripNote(NoteText(FDocument.StripNotes, OneColour(*FDocument.StripBitmap)));
+  ShowStripNote(NoteText(FDocument.StripNotes, oneColour));
 }
 
 // A GIF too short for the choices still shows the frames it has in the slots

@@ -5,7 +5,7 @@
 
 namespace {
 
-// "all black" or "all white" when the strip is one colour throughout.
+// "the strip is all black" or "... all white" when it is one colour throughout.
 std::string OneColourNote(const TBitmap& strip) {
   const TPixelImage& image = strip.Image();
   if (image.Empty()) return {};
@@ -24,8 +24,8 @@ std::string OneColourNote(const TBitmap& strip) {
       anyBlack = anyBlack || (row[fullBytes] & restMask) != restMask;
     }
   }
-  if (!anyWhite) return "the strip is all black: a black-and-white method such as threshold or floyd may show more";
-  if (!anyBlack) return "the strip is all white: a black-and-white method such as threshold or floyd may show more";
+  if (!anyWhite) return "the strip is all black";
+  if (!anyBlack) return "the strip is all white";
   return {};
 }
 
@@ -49,7 +49,9 @@ StripConversion GifToStrip(TGIFImage& gif, const StripOptions& options) {
       conversion.FStoredBands.push_back(bitmap ? std::make_unique<TBitmap>(*bitmap) : nullptr);
     }
   conversion.Strip = MakeStrip(gif, conversion.FramesUsed, options);
-  for (std::string note : {FramesUsedNote(conversion.FramesUsed, conversion.FrameCount), OneColourNote(*conversion.Strip)})
+  const std::string oneColour = OneColourNote(*conversion.Strip);
+  conversion.OneColour = !oneColour.empty();
+  for (std::string note : {FramesUsedNote(conversion.FramesUsed, conversion.FrameCount), oneColour})
     if (!note.empty()) conversion.Notes.push_back(std::move(note));
   return conversion;
 }

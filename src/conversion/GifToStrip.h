@@ -19,6 +19,7 @@ public:
   std::array<int, 4> FramesUsed{};  // the frame of each band, counted from 0
   int FrameCount = 0;               // the GIF's frames
   std::vector<std::string> Notes;   // for the user: frames dropped, a strip all of one colour
+  bool OneColour = false;           // the strip is all black or all white: another method may show more
 
   // The picture for frame slot k + 1 (k from 0 to 3): the frame's own bitmap
   // when taken as stored, else band k of the strip; nullptr when there is
