@@ -10,6 +10,7 @@
 #include "BusyCursor.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "GifToFrames.h"
 #include "Image.h"
 #include "ImageView.h"
 #include "StripOptionsPanel.h"
@@ -85,6 +86,8 @@ void TForm1::ShowGifStrip() {
   const int bandHeight = conversion.Strip->Height() / StripFrameCount;
   for (int number = 2; number <= 5; ++number) Image(number).SetSize(conversion.Strip->Width(), bandHeight);
   const std::vector<int> delays = PreviewDelays(conversion);
+  for (int k = 0; k < StripFrameCount; ++k)
+    FDocument.StripDelays[static_cast<std::size_t>(k)] = FrameDelayOf(gif, conversion.FramesUsed[static_cast<std::size_t>(k)]);
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   ShowOutput(FDocument.StripBitmap.get());
