@@ -145,7 +145,7 @@ TEST_F(HandOff, ConverterSavesTheStripAsAOneBitBmpUnderThePresetName) {
   ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
   const TSaveFileRequest& request = Dialogs.SaveRequests[0];
   EXPECT_EQ(request.FileName, Temp.File("anim"));
-  EXPECT_EQ(request.Filter.substr(0, 31), "BMX Anim|*.bmx|GIF Anim|*.gif|");
+  EXPECT_EQ(request.Filter.substr(0, 30), "BMX Anim|*.bmx|GIF Anim|*.gif|");
   EXPECT_EQ(request.FilterIndex, 1);
   EXPECT_EQ(request.DefaultExt, ".bmx");
 
