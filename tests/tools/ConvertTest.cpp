@@ -180,6 +180,7 @@ TEST(CliConvert, ATruncatedInputFailsWithItsFormatsMessageAndWritesNothing) {
       {"cut.pbm", TextBytes("P4\n16 2\n\xFF"), "PBM image is not valid\n"},
       {"cut.gif", TextBytes("GIF89a"), "Premature end of data\n"},
       {"anim.h", TextBytes("static const uint8_t a[] = {0};\n"), "C array files cannot be opened, only saved\n"},
+      {"empty.pbm", TextBytes("P1\n0 0\n"), "Nothing to save: the picture is empty\n"},
   };
   TTempDir dir;
   for (const BrokenCase& row : cases) {

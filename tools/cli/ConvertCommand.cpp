@@ -15,7 +15,7 @@
 // options) with their delays, a strip's four frames with the animation's
 // delay, or the one picture.
 //
-// Every file is made in memory first: a failure prints its message (which
+// An empty picture is refused. Every file is made in memory first: a failure prints its message (which
 // names the format), exits with status 1 and writes nothing. A bad option
 // value prints one line naming the option and what it accepts, exit status 2.
 #include <algorithm>
@@ -32,6 +32,7 @@
 #include "MemoryStream.h"
 #include "OptionArgs.h"
 #include "PictureFileFormat.h"
+#include "RasterMessages.h"
 
 namespace {
 
@@ -252,6 +253,8 @@ int ConvertCommand(const std::vector<std::string>& args, std::istream& in, std::
   try {
     const bool allFrames = !format->Bmp && format->Picture == TPictureFileFormat::CArray;
     TInputPictures input = ReadPictures(files[0], in, choices, allFrames);
+    // An empty picture (or a GIF without frames) would give empty files.
+    if (input.Pictures.empty() || input.Pictures.front().Empty()) throw Exception(SNothingToSave);
     for (TOutputFile& file : MakeOutputs(input, *format, files[1], choices))
       WriteOutput(file.Name, out, [&file](TStream& stream) {
         if (!file.Bytes.empty()) stream.WriteBuffer(file.Bytes.data(), static_cast<std::int64_t>(file.Bytes.size()));
