@@ -50,9 +50,10 @@ void TForm1::OpenGif() {
   ShowGifStrip();
 }
 
-// A BMX strip, any BMP or a picture file of another phone: shown as input and cut into four frames of equal
-// height, one per frame slot. A big picture takes a moment to read and cut:
-// the busy cursor shows meanwhile (and is gone before any error is shown).
+// A BMX strip, any BMP or a picture file of another phone: shown as input
+// and cut into four frames of equal height, one per frame slot. A big
+// picture takes a moment to read and cut: the busy cursor shows meanwhile
+// (and is gone before any error is shown).
 void TForm1::OpenBitmap() {
   const TBusyCursor busy;
   FDocument.InputBitmap = std::make_unique<TBitmap>();
@@ -74,9 +75,9 @@ void TForm1::OpenBitmap() {
 
 // Save: writes the output view's picture in its own format, or a strip in
 // the format of another phone that the name's extension names (the GIF
-// animation only as a GIF). A strip is made black and white first. An empty output view is refused with a message
-// before any dialog; a cancelled dialog, or a refusal to replace the chosen
-// file, writes nothing.
+// animation only as a GIF). A strip is made black and white first. An empty
+// output view is refused with a message before any dialog; a cancelled
+// dialog, or a refusal to replace the chosen file, writes nothing.
 void TForm1::Button2Click() {
   const TGraphic* shown = Image(6).Picture().Graphic();
   if (shown == nullptr || shown->Empty()) throw Exception(SNothingToSave);

@@ -86,8 +86,8 @@ void TForm1::ShowGifStrip() {
   const int bandHeight = conversion.Strip->Height() / StripFrameCount;
   for (int number = 2; number <= 5; ++number) Image(number).SetSize(conversion.Strip->Width(), bandHeight);
   const std::vector<int> delays = PreviewDelays(conversion);
-  for (int k = 0; k < StripFrameCount; ++k)
-    FDocument.StripDelays[static_cast<std::size_t>(k)] = FrameDelayOf(gif, conversion.FramesUsed[static_cast<std::size_t>(k)]);
+  for (std::size_t k = 0; k < FDocument.StripDelays.size(); ++k)
+    FDocument.StripDelays[k] = FrameDelayOf(gif, conversion.FramesUsed[k]);
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   ShowOutput(FDocument.StripBitmap.get());

@@ -15,7 +15,8 @@ template <class TTake>
 std::string FilterOf(TTake take) {
   std::string filter;
   for (const TPictureFileFormatInfo& info : PictureFileFormats())
-    if (!info.Extensions.empty() && take(info)) filter += (filter.empty() ? "" : "|") + info.Title + "|" + Patterns(info);
+    if (!info.Extensions.empty() && take(info))
+      filter += (filter.empty() ? "" : "|") + info.Title + "|" + Patterns(info);
   return filter;
 }
 

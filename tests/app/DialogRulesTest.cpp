@@ -107,7 +107,8 @@ TEST(FileDialogs, AChosenFiltersFirstExtensionIsAddedToANameWithout) {
       {"WBMP (*.wbmp)", "wbmp"},     {"C array (*.h *.c)", "h"}, {"Logo (*.bmp) (*.bmp)", "bmp"},
       {"Gif Image,BMX Anim, BMP (*.GIF *.BMP *.BMX)", "GIF"}, {"Everything (*)", ""},
   };
-  for (const auto& [filter, suffix] : cases) EXPECT_EQ(FirstSuffixOf(QString::fromLatin1(filter)), QString::fromLatin1(suffix)) << filter;
+  for (const auto& [filter, suffix] : cases)
+    EXPECT_EQ(FirstSuffixOf(QString::fromLatin1(filter)), QString::fromLatin1(suffix)) << filter;
 }
 
 // Qt's own dialog remembers its last folder while the program runs; what
