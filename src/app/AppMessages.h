@@ -16,6 +16,8 @@ inline constexpr const char* SLogoFilter = "Logo (*.bmp)|*.bmp";
 // Shown where a GIF document would be opened, animated or built: the GIF codec
 // is not part of this build yet.
 inline constexpr const char* SGifUnavailable = "GIF animations are not available in this build";
+// Save with a name of another phone's format while the output is an animation.
+inline constexpr const char* SAnimationOnlyAsGif = "The animation can only be saved as a GIF, not as %s";
 // Asked before a save replaces a file that is already there.
 inline constexpr const char* SConfirmReplace = "%s already exists.\rDo you want to replace it?";
 

@@ -9,6 +9,7 @@
 #include "Exception.h"
 #include "GifToStrip.h"
 #include "Image.h"
+#include "PictureFiles.h"
 #include "PixelConversion.h"
 #include "RasterMessages.h"
 #include "StripToGif.h"
@@ -16,7 +17,7 @@
 
 // Open: the dialog comes first, so that a cancelled Open changes nothing.
 void TForm1::Button1Click() {
-  const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{SOpenFilter});
+  const std::optional<std::string> fileName = FDialogs.OpenFile(TOpenFileRequest{ConverterOpenFilter()});
   if (fileName) Open(*fileName);
 }
 
@@ -49,13 +50,14 @@ void TForm1::OpenGif() {
   ShowGifStrip();
 }
 
-// A BMX strip or any BMP: shown as input and cut into four frames of equal
-// height, one per frame slot. A big picture takes a moment to read and cut:
-// the busy cursor shows meanwhile (and is gone before any error is shown).
+// A BMX strip, any BMP or a picture file of another phone: shown as input
+// and cut into four frames of equal height, one per frame slot. A big
+// picture takes a moment to read and cut: the busy cursor shows meanwhile
+// (and is gone before any error is shown).
 void TForm1::OpenBitmap() {
   const TBusyCursor busy;
   FDocument.InputBitmap = std::make_unique<TBitmap>();
-  FDocument.InputBitmap->LoadFromFile(FDocument.SourceFileName);
+  LoadPictureFile(*FDocument.InputBitmap, FDocument.SourceFileName);
   Image(1).Picture().Assign(FDocument.InputBitmap.get());
   FDocument.SourceWidth = FDocument.InputBitmap->Width();
   FDocument.SourceHeight = FDocument.InputBitmap->Height();
@@ -71,21 +73,25 @@ void TForm1::OpenBitmap() {
   EnterStage(TConverterStage::csBitmapOpened);
 }
 
-// Save: writes the output view's picture in its own format. A strip is made
-// black and white first. An empty output view is refused with a message
-// before any dialog; a cancelled dialog, or a refusal to replace the chosen
-// file, writes nothing.
+// Save: writes the output view's picture in its own format, or a strip in
+// the format of another phone that the name's extension names (the GIF
+// animation only as a GIF). A strip is made black and white first. An empty
+// output view is refused with a message before any dialog; a cancelled
+// dialog, or a refusal to replace the chosen file, writes nothing.
 void TForm1::Button2Click() {
   const TGraphic* shown = Image(6).Picture().Graphic();
   if (shown == nullptr || shown->Empty()) throw Exception(SNothingToSave);
   const bool strip = FDocument.FromGif();
-  const TSaveFileRequest request{SSaveFilter, strip ? 1 : 2, strip ? ".bmx" : ".gif",
+  const TSaveFileRequest request{ConverterSaveFilter(strip), strip ? 1 : 2, strip ? ".bmx" : ".gif",
                                  SaveNameFor(FDocument.SourceFileName)};
   const std::optional<std::string> fileName = FDialogs.SaveFile(request);
-  if (!fileName || !MayWriteFile(FDialogs, *fileName)) return;
+  if (!fileName) return;
+  const std::optional<TPictureFileFormat> other = FormatFromFileName(*fileName);
+  if (other && !strip) throw Exception(FormatMessage(SAnimationOnlyAsGif, FormatInfo(*other).Title));
+  if (!MayWriteFile(FDialogs, *fileName)) return;
   TPicture& output = Image(6).Picture();
   if (strip) output.Bitmap().SetMonochrome(true);
-  output.SaveToFile(*fileName);
+  if (!strip || !SaveInOtherFormat(output.Bitmap(), *fileName)) output.SaveToFile(*fileName);
 }
 
 // Animate: the four frame slots become a new looping GIF, shown in the output

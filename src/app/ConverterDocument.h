@@ -8,6 +8,7 @@
 // preset name and the Info text.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ struct TConverterDocument {
   std::unique_ptr<TGIFImage> InputGif;   // the GIF read by Open; the input view shows a copy
   std::unique_ptr<TBitmap> StripBitmap;  // the BMX strip of InputGif's chosen frames
   std::vector<std::string> StripNotes;   // what the user should know about that strip
+  std::array<int, 4> StripDelays{};      // hundredths of a second, of the GIF's frames in its bands
   std::unique_ptr<TGIFImage> OutputGif;  // built by Animate
   StripOptions StripChoices;             // how Open turns a GIF into its strip
   AnimationOptions AnimationChoices;     // how Animate builds its GIF

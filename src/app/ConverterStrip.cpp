@@ -12,6 +12,7 @@
 #include "BusyCursor.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "GifToFrames.h"
 #include "Image.h"
 #include "ImageView.h"
 #include "StripOptionsPanel.h"
@@ -88,6 +89,8 @@ void TForm1::ShowGifStrip() {
   for (int number = 2; number <= 5; ++number) Image(number).SetSize(conversion.Strip->Width(), bandHeight);
   const std::vector<int> delays = PreviewDelays(conversion);
   const bool oneColour = conversion.OneColour;
+  for (std::size_t k = 0; k < FDocument.StripDelays.size(); ++k)
+    FDocument.StripDelays[k] = FrameDelayOf(gif, conversion.FramesUsed[k]);
   FDocument.StripBitmap = std::move(conversion.Strip);
   FDocument.StripNotes = std::move(conversion.Notes);
   ShowOutput(FDocument.StripBitmap.get());

@@ -1,12 +1,13 @@
 // What the Logo editor exchanges with the outside: its picture sent to the
 // Converter's frame slots (and into the BMX strip of the Converter's output
-// view), pictures loaded back from the Converter's views,
-// the logo file, and leaving the editor.
+// view), pictures loaded back from the Converter's views, the logo file in any
+// of the picture formats, and leaving the editor.
 #include <QPushButton>
 
 #include "AppMessages.h"
 #include "Dialogs.h"
 #include "ImageView.h"
+#include "PictureFiles.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -44,15 +45,35 @@ void TForm2::LoadFrom(int converterView) {
   Canvas().Draw(0, 0, FConverter.Image(converterView).Picture().Graphic());
 }
 
-// Save Logo: the picture as a BMP. ".bmp" is added unless the chosen name
-// already ends in it (in any letter case); a cancelled dialog, or a refusal to
-// replace the file, writes nothing.
-void TForm2::Button7Click() {
-  std::optional<std::string> fileName = FDialogs.SaveFile(TSaveFileRequest{SLogoFilter, 1, "", ""});
+// New, then a BMP or a picture file of another phone drawn at the top-left
+// as a load from a view draws it. The file is read first: one that fails
+// leaves the picture as it was.
+void TForm2::LoadFromFile() {
+  const std::optional<std::string> fileName =
+      FDialogs.OpenFile(TOpenFileRequest{std::string(SLogoFilter) + "|" + ReadableFormatsFilter()});
   if (!fileName) return;
-  if (!QString::fromStdString(*fileName).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) *fileName += ".bmp";
+  TBitmap picture;
+  LoadPictureFile(picture, *fileName);
+  FButton2->click();
+  Canvas().Draw(0, 0, &picture);
+}
+
+// Save Logo: the picture as a BMP, or in the format of another phone that
+// the chosen name's extension names. ".bmp" is added unless the chosen name
+// already ends in it or in such a format's extension (in any letter case); a
+// cancelled dialog, or a refusal to replace the file, writes nothing.
+void TForm2::Button7Click() {
+  const std::string filter = std::string(SLogoFilter) + "|" + WritableFormatsFilter(true);
+  std::optional<std::string> fileName = FDialogs.SaveFile(TSaveFileRequest{filter, 1, "", ""});
+  if (!fileName) return;
+  const std::optional<TPictureFileFormat> other = FormatFromFileName(*fileName);
+  if (!other && !QString::fromStdString(*fileName).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+    *fileName += ".bmp";
   if (!MayWriteFile(FDialogs, *fileName)) return;
-  View().Picture().SaveToFile(*fileName);
+  if (other)
+    WritePictureFile(View().Picture().Bitmap(), *other, *fileName);
+  else
+    View().Picture().SaveToFile(*fileName);
 }
 
 void TForm2::Button1Click() { close(); }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "AppMessages.h"
 #include "AppSettings.h"
@@ -28,6 +29,12 @@ QStringList NameFilters(const std::string& filter) {
     result << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(' '));
   }
   return result;
+}
+
+QString FirstSuffixOf(const QString& nameFilter) {
+  static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+  const QRegularExpressionMatch match = firstPattern.match(nameFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString DisplayText(const std::string& text) {
@@ -59,6 +66,10 @@ std::optional<std::string> TQtDialogs::SaveFile(const TSaveFileRequest& request)
   QString suffix = QString::fromStdString(request.DefaultExt);
   if (suffix.startsWith('.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& nameFilter) {
+    const QString chosen = FirstSuffixOf(nameFilter);
+    if (!chosen.isEmpty()) dialog.setDefaultSuffix(chosen);
+  });
   if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
   return RunFileDialog(dialog);
 }

@@ -100,6 +100,7 @@ void TForm1::BuildActions() {
   stripOptions1->setObjectName(QStringLiteral("StripOptions1"));
   connect(stripOptions1, &QAction::triggered, FStripOptionsButton, &QPushButton::click);
   FImages[0]->SetContextMenu(FPopupMenu1);
+  BuildFrameSaveMenus();
 
   const auto addKey = [this](const char* name, const QKeySequence& key, const std::function<void()>& run) {
     auto* action = new QAction(this);

@@ -16,7 +16,7 @@
 // Unit1.cpp builds the window, its actions and the enabled states;
 // ConverterCommands.cpp holds the command handlers; ConverterStrip.cpp turns
 // the opened GIF into its strip by the choices; ConverterDrop.cpp takes
-// dropped and named files.
+// dropped and named files; ConverterFormats.cpp the files of other phones.
 #pragma once
 
 #include <array>
@@ -46,6 +46,11 @@ enum class TConverterStage {
   csEditorFrames,  // the Logo editor sent a picture to frame slot 1: Save and Animate
   csAnimated,      // Animate built the output GIF: Save
 };
+
+// The Open dialog's filter: GIF, BMX and BMP first, then the formats of other phones.
+std::string ConverterOpenFilter();
+// Save's filter: BMX and GIF, and for a strip the formats of other phones too.
+std::string ConverterSaveFilter(bool strip);
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -102,6 +107,13 @@ private:
   void OpenGif();
   void OpenBitmap();
   void ShowInput(bool big);
+
+  // ConverterFormats.cpp
+  void BuildFrameSaveMenus();
+  void SaveFrame(int k);
+  std::vector<int> StripFrameDelays() const;
+  // Writes the strip in the format the name's extension names; false for a name of no such format.
+  bool SaveInOtherFormat(TBitmap& strip, const std::string& fileName);
 
   // ConverterStrip.cpp
   void BuildStripControls();

@@ -197,6 +197,7 @@ void TForm2::BuildActions() {
                                                         "LoadFromFram41"};
   for (int k = 0; k < 4; ++k)
     addItem(LoadItems[k], QStringLiteral("Load From Frame%1").arg(k + 1), [this, k] { LoadFrom(k + 2); });
+  addItem("LoadFromFile1", QStringLiteral("Load From File..."), [this] { LoadFromFile(); });
   FPopupMenu1->addSeparator();
   FUndo1 = addItem("Undo1", QStringLiteral("Undo"), [this] { Undo1Click(); });
   FUndo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -125,6 +125,7 @@ private:
   void Button1Click();  // Exit
   void SaveAsFrame(int frame);
   void LoadFrom(int converterView);
+  void LoadFromFile();
 
   // EditorUndo.cpp
   void Undo1Click();

@@ -102,6 +102,15 @@ TEST(FileDialogs, FiltersBecomeQtNameFiltersInTheirOrder) {
   EXPECT_EQ(NameFilters("Logo (*.bmp)|*.bmp"), QStringList{QStringLiteral("Logo (*.bmp) (*.bmp)")});
 }
 
+TEST(FileDialogs, AChosenFiltersFirstExtensionIsAddedToANameWithout) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"WBMP (*.wbmp)", "wbmp"},     {"C array (*.h *.c)", "h"}, {"Logo (*.bmp) (*.bmp)", "bmp"},
+      {"Gif Image,BMX Anim, BMP (*.GIF *.BMP *.BMX)", "GIF"}, {"Everything (*)", ""},
+  };
+  for (const auto& [filter, suffix] : cases)
+    EXPECT_EQ(FirstSuffixOf(QString::fromLatin1(filter)), QString::fromLatin1(suffix)) << filter;
+}
+
 // Qt's own dialog remembers its last folder while the program runs; what
 // reaches the next run is the folder kept in the settings.
 TEST(FileDialogs, StartInTheFolderUsedLastAlsoInTheNextRun) {

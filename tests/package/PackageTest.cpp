@@ -207,6 +207,11 @@ TEST_F(Package, CompletionOffersCommandsOptionsAndFiles) {
       {{"korvane-cli", "gif2bmx", dir + "a"}, {dir + "anim.gif"}},
       {{"korvane-cli", "gif2bmx", dir + "anim.gif", dir + "s"}, {dir + "strip.bmx", dir + "sub"}},
       {{"korvane-cli", "dump", "--format", "bmp", dir + "st"}, {dir + "strip.bmx"}},
+      {{"korvane-cli", "c"}, {"convert"}},
+      {{"korvane-cli", "convert", "--to", "pb"}, {"pbm", "pbm-plain"}},
+      {{"korvane-cli", "convert", "--la"}, {"--layout"}},
+      {{"korvane-cli", "convert", "--layout", "p"}, {"pages"}},
+      {{"korvane-cli", "convert", dir + "anim.gif", dir + "s"}, {dir + "strip.bmx", dir + "sub"}},
   };
   for (const auto& [words, offered] : cases)
     EXPECT_EQ(Completions(script, words), offered) << ::testing::PrintToString(words);

@@ -3,6 +3,14 @@
 // streams, and returns the exit status. A file name "-" stands for the input
 // stream where a file is read and for the output stream where one is written.
 //
+//   convert [options] IN OUT      IN (a GIF, BMX strip, BMP or a phone format)
+//                                  written in OUT's format (--to or its
+//                                  extension): a strip's frames to OUT-1..OUT-4
+//                                  where the format holds one picture, a GIF's
+//                                  frames into one C array; the message naming
+//                                  the format (exit status 1) and nothing
+//                                  written on failure; a bad option value: one
+//                                  line, exit status 2
 //   dump [--format bmp|gif] FILE   one JSON line with the picture's pixels, or
 //                                  its read error (exit status 1)
 //   mono-bmp IN OUT                IN made black and white (white stays white,
@@ -39,6 +47,7 @@ inline constexpr int ExitFailed = 1;
 inline constexpr int ExitUsage = 2;
 
 int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int ConvertCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 int DumpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 int Gif2BmxCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 int MonoBmpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -17,6 +17,7 @@ struct TCommand {
 // The commands in the order the help lists them.
 constexpr TCommand Commands[] = {
     {"bmx2gif", "IN.bmp OUT.gif", "a BMX strip's four frames as a looping GIF", Bmx2GifCommand},
+    {"convert", "[options] IN OUT", "a picture or GIF into the files of other phones", ConvertCommand},
     {"dump", "[--format bmp|gif] FILE", "the picture's pixels or read error as JSON", DumpCommand},
     {"gif2bmx", "[options] IN.gif OUT.bmx", "four frames of a GIF as their BMX strip", Gif2BmxCommand},
     {"mono-bmp", "IN OUT", "a picture in black and white as a 1-bit BMP", MonoBmpCommand},
