@@ -25,6 +25,7 @@ public:
     for (int x = left; x < right; ++x, ++indices)
       if (*indices != transparent) row[x] = cells[*indices];
   }
+  void FillRow(int y, int left, int right, Cell cell) { std::fill(FPicture.Row(y) + left, FPicture.Row(y) + right, cell); }
   void FillWhite(const TRect& area) {
     for (int y = area.Top; y < area.Bottom; ++y) std::fill(FPicture.Row(y) + area.Left, FPicture.Row(y) + area.Right, clWhite);
   }

@@ -22,6 +22,8 @@ public:
   // Pixels left to right from left to right - 1 of row y: cells[index] for
   // each index, except the transparent one (-1 for none), which leaves the pixel.
   void DrawRow(int y, int left, int right, const std::uint8_t* indices, const Cell* cells, int transparent);
+  // Pixels left to right - 1 of row y all cell.
+  void FillRow(int y, int left, int right, Cell cell);
   void FillWhite(const TRect& area);
   std::vector<std::uint8_t> SaveRows(int top, int bottom) const;
   void RestoreRows(int top, const std::vector<std::uint8_t>& rows);

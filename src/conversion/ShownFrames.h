@@ -12,6 +12,7 @@
 // top-left, all of them opaque.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -28,15 +29,20 @@ std::array<typename TScreen::Cell, 256> CellsOf(const TFrameLook& look, TCellOf 
   return cells;
 }
 
-// Draws area of the frame, whose top-left corner lies at (left, top).
+// Draws area of the frame, whose top-left corner lies at (left, top), row by
+// row as decoding left it: the part of a row the data did not reach is one
+// run of its fill value, never written out in the frame, so a frame that
+// declares far more than its data holds costs little.
 template <class TScreen>
 void DrawFrameArea(TScreen& screen, TGIFSubImage& frame, int left, int top, const TRect& area,
                    const std::array<typename TScreen::Cell, 256>& cells, int transparent) {
-  if (area.IsEmpty()) return;
-  const std::uint8_t* pixels = frame.Pixels();
   for (int y = area.Top; y < area.Bottom; ++y) {
-    const std::uint8_t* row = pixels + static_cast<std::size_t>(y - top) * frame.Width() + (area.Left - left);
-    screen.DrawRow(y, area.Left, area.Right, row, cells.data(), transparent);
+    const TGIFSubImage::TDecodedRow decoded = frame.DecodedRow(y - top);
+    const int reachedEnd = std::clamp(left + decoded.Reached, area.Left, area.Right);
+    if (reachedEnd > area.Left)
+      screen.DrawRow(y, area.Left, reachedEnd, decoded.Indices + (area.Left - left), cells.data(), transparent);
+    if (reachedEnd < area.Right && decoded.Fill != transparent)
+      screen.FillRow(y, reachedEnd, area.Right, cells[decoded.Fill]);
   }
 }
 
