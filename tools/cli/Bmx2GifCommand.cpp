@@ -2,7 +2,7 @@
 // looping GIF without the window. The strip is read as a bitmap and cut into
 // its four frames, the frames become the animation as Animate builds it, and
 // the document is written as Save writes it. Nothing is printed on success;
-// a failure prints the message alone and leaves OUT as it was.
+// a failure leaves OUT as it was.
 #include <ostream>
 
 #include "Commands.h"
@@ -14,16 +14,11 @@ int Bmx2GifCommand(const std::vector<std::string>& args, std::istream& in, std::
     err << "usage: korvane-cli bmx2gif IN.bmp OUT.gif\n";
     return ExitUsage;
   }
-  try {
-    TBitmap strip;
-    LoadInput(strip, args[0], in);
-    std::array<TBitmap, 4> frames = CutStrip(strip);
-    TGIFImage animation;
-    StripToGif(animation, {&frames[0], &frames[1], &frames[2], &frames[3]}, AnimationOptions{});
-    SaveOutput(animation, args[1], out);
-  } catch (const Exception& error) {
-    err << error.Message() << "\n";
-    return ExitFailed;
-  }
+  TBitmap strip;
+  LoadInput(strip, args[0], in);
+  std::array<TBitmap, 4> frames = CutStrip(strip);
+  TGIFImage animation;
+  StripToGif(animation, {&frames[0], &frames[1], &frames[2], &frames[3]}, AnimationOptions{});
+  SaveOutput(animation, args[1], out);
   return ExitOk;
 }
