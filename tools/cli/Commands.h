@@ -20,7 +20,7 @@
 //                                  Animate and Save do
 //   gif2bmx [options] IN.gif OUT.bmx
 //                                  IN as its BMX strip by the conversion choices
-//                                  (frames 0 to 3 as stored by default), written
+//                                  (the first four frames as shown by default), written
 //                                  as a 1-bit BMP; a bad option value: one line,
 //                                  exit status 2
 //   render FILE.gif                one JSON line with the colours of each frame's
