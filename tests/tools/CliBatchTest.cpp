@@ -141,14 +141,18 @@ TEST(CliBatch, BadUsageOfTheBatchIsStatusTwoAndConvertsNothing) {
   TTempDir dir;
   WriteWholeFile(dir.File("a.gif"), GifNumber(0));
   const std::string in = dir.File("a.gif"), out = dir.File("out");
+  const std::string threads = "\" for -j: it accepts a number from 1 to 1024\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"gif2bmx", in, "-o"}, "korvane-cli gif2bmx: -o needs a value\n"},
       {{"gif2bmx", "-o", out}, "korvane-cli gif2bmx: -o needs at least one IN\n"},
-      {{"gif2bmx", "-j", "0", "-o", out, in}, "korvane-cli gif2bmx: bad value \"0\" for -j: it accepts a number from 1 to 1024\n"},
-      {{"gif2bmx", "-j", "2x", "-o", out, in}, "korvane-cli gif2bmx: bad value \"2x\" for -j: it accepts a number from 1 to 1024\n"},
-      {{"rewrite", "-o", out, in, "-"}, "korvane-cli rewrite: - names no file of a batch: convert it alone, as IN OUT\n"},
+      {{"gif2bmx", "-j", "0", "-o", out, in}, "korvane-cli gif2bmx: bad value \"0" + threads},
+      {{"gif2bmx", "-j", "2x", "-o", out, in}, "korvane-cli gif2bmx: bad value \"2x" + threads},
+      {{"rewrite", "-o", out, in, "-"},
+       "korvane-cli rewrite: - names no file of a batch: convert it alone, as IN OUT\n"},
       {{"dump", "-o", out, in}, "korvane-cli dump: this command takes no -o\n"},
-      {{"gif2bmx", "--mono", "grey", "-o", out, in}, "bad value \"grey\" for --mono: it accepts exact|threshold[=N]|floyd|atkinson|ordered4|ordered8\n"},
+      {{"render", "--strict", in}, "korvane-cli render: this command takes no --strict\n"},
+      {{"gif2bmx", "--mono", "grey", "-o", out, in},
+       "bad value \"grey\" for --mono: it accepts exact|threshold[=N]|floyd|atkinson|ordered4|ordered8\n"},
   };
   for (const auto& [args, message] : cases) {
     const TRun run = Cli(args);

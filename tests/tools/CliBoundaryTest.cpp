@@ -28,7 +28,8 @@ TEST(CliBoundary, EveryFailureIsOneLineNamingTheFileInHandWithStatusOne) {
       {"the program's own", [] { throw Exception("Invalid GIF signature"); }, "a.gif",
        "korvane-cli: a.gif: Invalid GIF signature\n"},
       {"out of memory", [] { throw std::bad_alloc(); }, "big.gif", "korvane-cli: big.gif: Out of system resources\n"},
-      {"a library's", [] { throw std::runtime_error("vector too long"); }, "b.bmp", "korvane-cli: b.bmp: vector too long\n"},
+      {"a library's", [] { throw std::runtime_error("vector too long"); }, "b.bmp",
+       "korvane-cli: b.bmp: vector too long\n"},
       {"not an exception", [] { throw 42; }, "c.gif", "korvane-cli: c.gif: Unexpected failure\n"},
       {"before any file", [] { throw Exception("Stream read error"); }, "", "korvane-cli: Stream read error\n"},
   };

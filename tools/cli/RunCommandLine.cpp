@@ -74,7 +74,8 @@ void PrintCommandHelp(const TCommand& command, std::ostream& out) {
   PrintCommandUsage(command, out);
   out << command.Summary << "\n\nOptions:\n";
   std::vector<TCommandOption> options = command.Options();
-  for (TCommandOption& option : RunOptionLines(command.OutputExtension != nullptr, command.OutputExtension ? command.OutputExtension : ""))
+  const bool converts = command.OutputExtension != nullptr;
+  for (TCommandOption& option : RunOptionLines(converts, converts ? command.OutputExtension : ""))
     options.push_back(std::move(option));
   for (const TCommandOption& option : options)
     PrintColumns(out, option.Name + (option.Value.empty() ? "" : " " + option.Value), option.Text);
@@ -88,10 +89,11 @@ void PrintHelp(std::ostream& out) {
          "       korvane-cli COMMAND --help\n"
          "       korvane-cli --help | --version\n"
          "\nCommands:\n";
-  for (const TCommand& command : Commands) PrintColumns(out, std::string(command.Name) + " " + command.Arguments, command.Summary);
+  for (const TCommand& command : Commands)
+    PrintColumns(out, std::string(command.Name) + " " + command.Arguments, command.Summary);
   out << StandardStreamNote
       << "A command that converts IN into OUT converts many files with -o DIR IN...\n"
-         "Every command takes --quiet and --strict for the warnings of a GIF that reads with them.\n"
+         "and takes --quiet and --strict for the warnings of a GIF that reads with them.\n"
          "\nExit status:\n"
          "  0  done\n"
          "  1  a file failed\n"

@@ -29,9 +29,9 @@ std::vector<TCommandOption> RunOptionLines(bool withBatch, const std::string& ou
   if (withBatch) {
     lines.push_back({"-o", "DIR", "convert every IN into DIR, each named as IN with the extension " + outputExtension});
     lines.push_back({"-j", "N", "convert N files at once (by default as many as the machine has cores)"});
+    lines.push_back({"--quiet", "", "print no warnings of a GIF that reads with them"});
+    lines.push_back({"--strict", "", "fail a GIF that reads with warnings, writing nothing"});
   }
-  lines.push_back({"--quiet", "", "print no warnings of a GIF that reads with them"});
-  lines.push_back({"--strict", "", "fail a GIF that reads with warnings, writing nothing"});
   lines.push_back({"--help", "", "this list"});
   return lines;
 }
@@ -42,12 +42,13 @@ std::vector<std::string> TakeRunOptions(const std::vector<std::string>& words, b
     const std::string& word = words[i];
     if (word == "--help" || word == "-h") {
       options.Help = true;
+    } else if (!withBatch && (word == "--quiet" || word == "--strict" || word == "-o" || word == "-j")) {
+      throw EUsage("this command takes no " + word);
     } else if (word == "--quiet") {
       options.Warnings = TWarningMode::Quiet;
     } else if (word == "--strict") {
       options.Warnings = TWarningMode::Strict;
     } else if (word == "-o" || word == "-j") {
-      if (!withBatch) throw EUsage("this command takes no " + word);
       if (i + 1 == words.size()) throw EUsage(word + " needs a value");
       const std::string& value = words[++i];
       if (word == "-o")

@@ -1,7 +1,7 @@
-// korvane-cli's own options, which every command takes beside its own:
-// --help, --quiet and --strict, and for a conversion of IN to OUT the batch's
-// -o DIR and -j N. They are taken out of the words before the command sees
-// them.
+// korvane-cli's own options, which commands take beside their own: --help
+// for every command, and for a conversion of IN to OUT --quiet and --strict
+// for the warnings of the GIFs it reads, and the batch's -o DIR and -j N.
+// They are taken out of the words before the command sees them.
 #pragma once
 
 #include <optional>
@@ -25,12 +25,13 @@ struct TRunOptions {
   std::optional<unsigned> Threads;          // -j N
 };
 
-// The options every command takes (withBatch: also -o and -j), for its help.
+// The options a command takes (withBatch: a conversion's too), for its help.
 std::vector<TCommandOption> RunOptionLines(bool withBatch, const std::string& outputExtension);
 
 // The words without korvane-cli's own options, which go into options.
-// Raises EUsage for -o or -j without a value or given to a command that
-// converts no IN to OUT, and for a -j that is no number from 1 to 1024.
+// Raises EUsage for -o or -j without a value, for a conversion's options
+// given to a command that converts no IN to OUT, and for a -j that is no
+// number from 1 to 1024.
 std::vector<std::string> TakeRunOptions(const std::vector<std::string>& words, bool withBatch, TRunOptions& options);
 
 // Splits a command's words into its options, each with its value, and the
