@@ -1,8 +1,7 @@
 #!/bin/sh
 # Batch conversion of a folder of phone-size GIFs to BMX strips, timed as
 # whole runs by hyperfine, three ways:
-#   - korvane-cli gif2bmx -o DIR with every file in one process (skipped,
-#     saying so, while the tool does not take -o);
+#   - korvane-cli gif2bmx -o DIR with every file in one process;
 #   - a shell loop starting one korvane-cli gif2bmx per file;
 #   - xargs -P2 running the gifsicle + netpbm pipeline (bench/peer-gif2bmx.sh)
 #     on each file.

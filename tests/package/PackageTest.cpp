@@ -201,7 +201,7 @@ TEST_F(Package, CompletionOffersCommandsOptionsAndFiles) {
       {{"korvane-cli", "g"}, {"gif2bmx"}},
       {{"korvane-cli", "r"}, {"render", "rewrite"}},
       {{"korvane-cli", "-"}, {"--help", "--version"}},
-      {{"korvane-cli", "dump", "-"}, {"--format"}},
+      {{"korvane-cli", "dump", "-"}, {"--format", "--help"}},
       {{"korvane-cli", "dump", "--format", ""}, {"bmp", "gif"}},
       {{"korvane-cli", "dump", "--format", "g"}, {"gif"}},
       {{"korvane-cli", "gif2bmx", dir + "a"}, {dir + "anim.gif"}},

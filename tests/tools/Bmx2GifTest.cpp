@@ -132,7 +132,7 @@ TEST(Bmx2Gif, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
     const TRun run = Cli({"bmx2gif", input, out});
     EXPECT_EQ(run.Status, ExitFailed);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, message);
+    EXPECT_EQ(run.Err, "korvane-cli: " + input + ": " + message);
     EXPECT_EQ(ReadWholeFile(out), before);
   }
   EXPECT_EQ(Cli({"bmx2gif", out}).Status, ExitUsage);

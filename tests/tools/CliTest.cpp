@@ -180,15 +180,15 @@ TEST(CliRewrite, FailuresPrintTheMessageAndLeaveTheOutputAlone) {
   WriteWholeFile(dir.File("beyond.gif"),
                  TGifBuilder().Header(2, 1, 0x80).ColorTable({0, 0xFFFFFF}).Image(2, 1, {1, 3}, 2).Trailer().Bytes());
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"not.gif", "korvane-cli rewrite: Invalid GIF signature\n"},
-      {"beyond.gif", "korvane-cli rewrite: Color not in color table\n"},
-      {"missing.gif", "korvane-cli rewrite: Cannot open file " + dir.File("missing.gif") + "\n"},
+      {"not.gif", "Invalid GIF signature"},
+      {"beyond.gif", "Color not in color table"},
+      {"missing.gif", "Cannot open file " + dir.File("missing.gif")},
   };
   for (const auto& [name, message] : cases) {
     WriteWholeFile(dir.File("out.gif"), {'o', 'l', 'd'});
     const TRun run = Cli({"rewrite", dir.File(name), dir.File("out.gif")});
     EXPECT_EQ(run.Status, 1) << name;
-    EXPECT_EQ(run.Err, message);
+    EXPECT_EQ(run.Err, "korvane-cli: " + dir.File(name) + ": " + message + "\n");
     EXPECT_EQ(ReadWholeFile(dir.File("out.gif")), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << name;
   }
   const TRun usage = Cli({"rewrite", dir.File("not.gif")});
@@ -247,19 +247,21 @@ TEST(CliGif2Bmx, FailuresPrintTheExactMessageAndLeaveTheOutputAsItWas) {
   const TBytes circular = TCodePacker().Add(4, 3).Add(1, 3).Add(7, 3).Add(7, 3).Add(7, 4).Add(5, 4).Bytes();
   WriteWholeFile(dir.File("six.gif"), FourFrameGif(5, circular));
   const std::string noFolder = dir.File("none") + "/out.bmx";
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{dir.File("three.gif"), dir.File("out.bmx")}, "List index out of bounds (3)"},
-      {{dir.File("six.gif"), dir.File("out.bmx")}, "Circular decoder table entry"},
-      {{dir.File("not.gif"), dir.File("out.bmx")}, "Invalid GIF signature"},
-      {{dir.File("missing.gif"), dir.File("out.bmx")}, "Cannot open file " + dir.File("missing.gif")},
-      {{dir.File("good.gif"), noFolder}, "Cannot create file " + noFolder},
+  // The failing file is the input, or the output where it cannot be made.
+  const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> cases = {
+      {{dir.File("three.gif"), dir.File("out.bmx")}, dir.File("three.gif"), "List index out of bounds (3)"},
+      {{dir.File("six.gif"), dir.File("out.bmx")}, dir.File("six.gif"), "Circular decoder table entry"},
+      {{dir.File("not.gif"), dir.File("out.bmx")}, dir.File("not.gif"), "Invalid GIF signature"},
+      {{dir.File("missing.gif"), dir.File("out.bmx")}, dir.File("missing.gif"),
+       "Cannot open file " + dir.File("missing.gif")},
+      {{dir.File("good.gif"), noFolder}, noFolder, "Cannot create file " + noFolder},
   };
-  for (const auto& [files, message] : cases) {
+  for (const auto& [files, failing, message] : cases) {
     WriteWholeFile(dir.File("out.bmx"), {'o', 'l', 'd'});
     const TRun run = Cli({"gif2bmx", files[0], files[1]});
     EXPECT_EQ(run.Status, 1) << message;
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, message + "\n");
+    EXPECT_EQ(run.Err, "korvane-cli: " + failing + ": " + message + "\n");
     EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << message;
   }
   const TRun usage = Cli({"gif2bmx", dir.File("good.gif")});
@@ -273,7 +275,7 @@ TEST(CliMonoBmp, AnEmptyPictureIsRefusedAndNothingIsWritten) {
   WriteWholeFile(dir.File("empty.bmp"), {});
   const TRun run = Cli({"mono-bmp", dir.File("empty.bmp"), dir.File("out.bmp")});
   EXPECT_EQ(run.Status, 1);
-  EXPECT_EQ(run.Err, "korvane-cli mono-bmp: Nothing to save: the picture is empty\n");
+  EXPECT_EQ(run.Err, "korvane-cli: " + dir.File("empty.bmp") + ": Nothing to save: the picture is empty\n");
   EXPECT_TRUE(run.Out.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.File("out.bmp")));
   // A picture 0 pixels wide is as empty; a file already there stays as it was.
@@ -404,7 +406,8 @@ TEST(CliProgram, Gif2BmxIsSilentOnSuccessAndGivesTheMessageOnItsErrorOutput) {
   };
   EXPECT_EQ(program("a.gif"), (std::tuple{0, std::string(), std::string()}));
   EXPECT_EQ(ReadWholeFile(dir.File("out.bmx")).size(), 78u);
-  EXPECT_EQ(program("b.gif"), (std::tuple{1, std::string(), std::string("List index out of bounds (1)\n")}));
+  EXPECT_EQ(program("b.gif"),
+            (std::tuple{1, std::string(), "korvane-cli: " + dir.File("b.gif") + ": List index out of bounds (1)\n"}));
 }
 
 }  // namespace

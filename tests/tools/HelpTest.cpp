@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 #include "CliTesting.h"
 
@@ -20,6 +21,40 @@ TEST(CliHelp, HelpListsEveryCommandAndTheExitStatuses) {
           "  mono-bmp IN OUT ", "  render FILE.gif ", "  rewrite IN.gif OUT.gif ", "\n  0  done\n",
           "\n  1  a file failed\n", "\n  2  bad usage\n", "usage: korvane-cli COMMAND"})
       EXPECT_NE(help.Out.find(line), std::string::npos) << word << " lacks " << line << " in\n" << help.Out;
+  }
+}
+
+TEST(CliHelp, EachCommandsHelpListsItsOptionsOneLineEach) {
+  const std::string common[] = {"\n  --help "};
+  const std::string batch[] = {"\n  -o DIR ", "\n  -j N ", "\n  --quiet ", "\n  --strict "};
+  const std::vector<std::tuple<std::string, std::vector<std::string>, const char*>> cases = {
+      {"bmx2gif", {"       korvane-cli bmx2gif -o DIR IN.bmp...\n"}, ".gif"},
+      {"dump", {"\n  --format bmp|gif "}, nullptr},
+      {"gif2bmx",
+       {"       korvane-cli gif2bmx [options] -o DIR IN.gif...\n", "\n  --as-stored ",
+        "\n  --frames first|spread|N,N,N,N ",
+        "\n  --short refuse|repeat ", "\n  --size own|WxH|", "\n  --fit fit|fill|stretch ", "\n  --mono exact|",
+        "\n  --invert "},
+       ".bmx"},
+      {"mono-bmp", {"       korvane-cli mono-bmp -o DIR IN...\n"}, ".bmp"},
+      {"render", {}, nullptr},
+      {"rewrite", {"       korvane-cli rewrite -o DIR IN.gif...\n"}, ".gif"},
+  };
+  for (const auto& [command, lines, extension] : cases) {
+    const TRun help = Cli({command, "--help"});
+    EXPECT_EQ(help.Status, 0) << command;
+    EXPECT_TRUE(help.Err.empty()) << command;
+    EXPECT_TRUE(help.Out.starts_with("usage: korvane-cli " + command + " ")) << help.Out;
+    std::vector<std::string> expected(lines);
+    expected.insert(expected.end(), std::begin(common), std::end(common));
+    if (extension != nullptr) {
+      expected.insert(expected.end(), std::begin(batch), std::end(batch));
+      expected.push_back(std::string("named as IN with the extension ") + extension + "\n");
+    } else {
+      for (const std::string& line : batch) EXPECT_EQ(help.Out.find(line), std::string::npos) << help.Out;
+    }
+    for (const std::string& line : expected)
+      EXPECT_NE(help.Out.find(line), std::string::npos) << command << " lacks " << line << " in\n" << help.Out;
   }
 }
 

@@ -229,22 +229,26 @@ std::vector<TOutputFile> MakeOutputs(TInputPictures& input, const TOutputFormat&
 
 }  // namespace
 
+std::vector<TCommandOption> ConvertOptions() {
+  std::vector<TCommandOption> options = Gif2BmxOptions();
+  options.push_back({"--to", ToAccepts, "the format written, instead of OUT's extension"});
+  options.push_back({"--layout", "rows|pages", "a C array's bytes: rows, or pages of 8 rows (default rows)"});
+  options.push_back({"--progmem", "", "a C array in an AVR's program memory"});
+  return options;
+}
+
 int ConvertCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   TConvertChoices choices;
-  std::vector<std::string> files;
+  std::vector<std::string> words;
   try {
-    files = TakeOptions(TakeOwnOptions(args, choices), StripOptionFields(), choices.Strip);
+    words = TakeOwnOptions(args, choices);
   } catch (const EBadOptionValue& error) {
     err << CommandLineText(error) << '\n';
     return ExitUsage;
-  } catch (const EUsage& error) {
-    err << error.Message() << '\n' << Usage;
-    return ExitUsage;
   }
-  if (files.size() != 2) {
-    err << Usage;
-    return ExitUsage;
-  }
+  const auto named = TakeOptionsAndFiles(words, StripOptionFields(), choices.Strip, Usage, err);
+  if (!named) return ExitUsage;
+  const std::vector<std::string>& files = *named;
   const std::optional<TOutputFormat> format = choices.To ? choices.To : FormatOfFile(files[1]);
   if (!format) {
     err << "cannot tell the format of " << files[1] << " from its extension: name it with --to " << ToAccepts << '\n';
@@ -262,9 +266,6 @@ int ConvertCommand(const std::vector<std::string>& args, std::istream& in, std::
   } catch (const EUsage& error) {
     err << error.Message() << '\n';
     return ExitUsage;
-  } catch (const std::exception& error) {
-    err << error.what() << '\n';
-    return ExitFailed;
   }
   return ExitOk;
 }

@@ -28,6 +28,10 @@ std::optional<TDumpArguments> ParseDumpArguments(const std::vector<std::string>&
 
 }  // namespace
 
+std::vector<TCommandOption> DumpOptions() {
+  return {{"--format", "bmp|gif", "read FILE as this format (by default GIF for a name ending in .gif, else BMP)"}};
+}
+
 int DumpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<TDumpArguments> parsed = ParseDumpArguments(args, err);
   if (!parsed) return ExitUsage;

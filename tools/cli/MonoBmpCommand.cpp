@@ -9,17 +9,12 @@ int MonoBmpCommand(const std::vector<std::string>& args, std::istream& in, std::
     err << "usage: korvane-cli mono-bmp IN OUT\n";
     return ExitUsage;
   }
-  try {
-    TBitmap bitmap;
-    bitmap.LoadFromStream(*OpenInput(args[0], in));
-    // An empty picture would give an empty file: refused, and OUT stays as it was.
-    if (bitmap.Empty()) throw Exception(SNothingToSave);
-    // A bitmap without a canvas keeps exactly white as white and makes every other colour black.
-    bitmap.SetMonochrome(true);
-    WriteOutput(args[1], out, [&bitmap](TStream& stream) { bitmap.SaveToStream(stream); });
-  } catch (const Exception& error) {
-    err << "korvane-cli mono-bmp: " << error.Message() << "\n";
-    return ExitFailed;
-  }
+  TBitmap bitmap;
+  bitmap.LoadFromStream(*OpenInput(args[0], in));
+  // An empty picture would give an empty file: refused, and OUT stays as it was.
+  if (bitmap.Empty()) throw Exception(SNothingToSave);
+  // A bitmap without a canvas keeps exactly white as white and makes every other colour black.
+  bitmap.SetMonochrome(true);
+  WriteOutput(args[1], out, [&bitmap](TStream& stream) { bitmap.SaveToStream(stream); });
   return ExitOk;
 }

@@ -30,6 +30,29 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& args, std::
   return names;
 }
 
+template <class TOptions>
+std::optional<std::vector<std::string>> TakeOptionsAndFiles(const std::vector<std::string>& args,
+                                                            std::span<const TOptionField<TOptions>> fields,
+                                                            TOptions& options, const char* usage, std::ostream& err) {
+  try {
+    std::vector<std::string> files = TakeOptions(args, fields, options);
+    if (files.size() == 2) return files;
+  } catch (const EBadOptionValue& error) {
+    err << CommandLineText(error) << '\n';
+    return std::nullopt;
+  } catch (const EUsage& error) {
+    err << error.Message() << '\n';
+  }
+  err << usage;
+  return std::nullopt;
+}
+
+template std::optional<std::vector<std::string>> TakeOptionsAndFiles(const std::vector<std::string>&,
+                                                                     std::span<const TOptionField<StripOptions>>,
+                                                                     StripOptions&, const char*, std::ostream&);
+template std::optional<std::vector<std::string>> TakeOptionsAndFiles(const std::vector<std::string>&,
+                                                                     std::span<const TOptionField<AnimationOptions>>,
+                                                                     AnimationOptions&, const char*, std::ostream&);
 template std::vector<std::string> TakeOptions(const std::vector<std::string>&, std::span<const TOptionField<StripOptions>>,
                                               StripOptions&);
 template std::vector<std::string> TakeOptions(const std::vector<std::string>&,
