@@ -93,7 +93,9 @@ TEST(CliBatch, OneThreadAndTheDefaultWriteTheSameBytes) {
       // mono-bmp reads BMP: every GIF fails there, each on its own line.
       const bool readsGif = command[0] != "mono-bmp";
       EXPECT_EQ(run.Status, readsGif ? ExitOk : ExitFailed) << command[0] << run.Err;
-      if (!readsGif) EXPECT_NE(run.Err.find("korvane-cli: 12 of 12 files failed\n"), std::string::npos) << run.Err;
+      if (!readsGif) {
+        EXPECT_NE(run.Err.find("korvane-cli: 12 of 12 files failed\n"), std::string::npos) << run.Err;
+      }
     }
     EXPECT_EQ(Files(dir.File("out1")), Files(dir.File("out")));
     for (const std::string& name : Files(dir.File("out")))
@@ -132,7 +134,9 @@ TEST(CliBatch, AProgressLineGoesToATerminalForMoreThanAFewFiles) {
       EXPECT_EQ(RunCommandLine(args, in, out, err, terminal), ExitOk);
       const std::string last = "\rkorvane-cli: " + std::to_string(count) + " of " + std::to_string(count) + " files";
       EXPECT_EQ(err.str().find(last) != std::string::npos, terminal && count > 8) << count << err.str();
-      if (terminal && count > 8) EXPECT_TRUE(err.str().ends_with("\r\033[K")) << "the line is cleared at the end";
+      if (terminal && count > 8) {
+        EXPECT_TRUE(err.str().ends_with("\r\033[K")) << "the line is cleared at the end";
+      }
     }
   }
 }

@@ -188,7 +188,7 @@ TEST(CliConvert, ATruncatedInputFailsWithItsFormatsMessageAndWritesNothing) {
     WriteWholeFile(dir.File(row.Name), row.Content);
     const TRun run = Cli({"convert", dir.File(row.Name), dir.File("out.wbmp")});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, row.Message);
+    EXPECT_EQ(run.Err, "korvane-cli: " + dir.File(row.Name) + ": " + row.Message);
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.wbmp")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("out-1.wbmp")));
   }

@@ -17,7 +17,7 @@ TEST(CliHelp, HelpListsEveryCommandAndTheExitStatuses) {
     EXPECT_EQ(help.Status, 0) << word;
     EXPECT_TRUE(help.Err.empty()) << word;
     for (const char* line :
-         {"  bmx2gif IN.bmp OUT.gif ", "  dump [--format bmp|gif] FILE ", "  gif2bmx [options] IN.gif OUT.bmx ",
+         {"  bmx2gif [options] IN.bmp OUT.gif ", "  convert [options] IN OUT ", "  dump [--format bmp|gif] FILE ", "  gif2bmx [options] IN.gif OUT.bmx ",
           "  mono-bmp IN OUT ", "  render FILE.gif ", "  rewrite IN.gif OUT.gif ", "\n  0  done\n",
           "\n  1  a file failed\n", "\n  2  bad usage\n", "usage: korvane-cli COMMAND"})
       EXPECT_NE(help.Out.find(line), std::string::npos) << word << " lacks " << line << " in\n" << help.Out;
@@ -28,7 +28,7 @@ TEST(CliHelp, EachCommandsHelpListsItsOptionsOneLineEach) {
   const std::string common[] = {"\n  --help "};
   const std::string batch[] = {"\n  -o DIR ", "\n  -j N ", "\n  --quiet ", "\n  --strict "};
   const std::vector<std::tuple<std::string, std::vector<std::string>, const char*>> cases = {
-      {"bmx2gif", {"       korvane-cli bmx2gif -o DIR IN.bmp...\n"}, ".gif"},
+      {"bmx2gif", {"       korvane-cli bmx2gif [options] -o DIR IN.bmp...\n", "\n  --delay ", "\n  --palette cube|compact "}, ".gif"},
       {"dump", {"\n  --format bmp|gif "}, nullptr},
       {"gif2bmx",
        {"       korvane-cli gif2bmx [options] -o DIR IN.gif...\n", "\n  --as-stored ",
@@ -73,7 +73,7 @@ TEST(CliHelp, OtherWordsAreBadUsageOnTheErrorStream) {
     const TRun run = Cli(words);
     EXPECT_EQ(run.Status, 2) << ::testing::PrintToString(words);
     EXPECT_TRUE(run.Out.empty()) << ::testing::PrintToString(words);
-    for (const char* line : {"usage: korvane-cli bmx2gif IN.bmp OUT.gif\n", "       korvane-cli rewrite IN.gif OUT.gif\n",
+    for (const char* line : {"usage: korvane-cli bmx2gif [options] IN.bmp OUT.gif\n", "       korvane-cli rewrite IN.gif OUT.gif\n",
                              "       korvane-cli --help | --version\n"})
       EXPECT_NE(run.Err.find(line), std::string::npos) << run.Err;
   }
