@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "MonoBit.h"
+
 namespace {
 
 // Errors are kept in 1/256 of a grey level.
@@ -11,19 +13,11 @@ constexpr int Unit = 256;
 constexpr int WhiteLevel = 255 * Unit;
 constexpr int MiddleLevel = 128 * Unit;
 
-void PutBit(std::uint8_t* row, int x, bool white) {
-  const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x & 7));
-  if (white)
-    row[x >> 3] |= bit;
-  else
-    row[x >> 3] &= static_cast<std::uint8_t>(~bit);
-}
-
 void PutByPixelRule(const TColourPicture& picture, const StripOptions& options, TBitmap& strip, int top) {
   for (int y = 0; y < picture.Height; ++y) {
     const TColor* line = picture.Row(y);
     std::uint8_t* row = strip.ScanLine(top + y);
-    for (int x = 0; x < picture.Width; ++x) PutBit(row, x, WhiteByPixelRule(line[x], options));
+    for (int x = 0; x < picture.Width; ++x) PutMonoBit(row, x, WhiteByPixelRule(line[x], options));
   }
 }
 
@@ -50,7 +44,7 @@ void PutDiffused(const TColourPicture& picture, const std::array<TShare, N>& sha
     for (int x = 0; x < width; ++x) {
       const int level = LumaOf(line[x]) * Unit + errors[0][static_cast<std::size_t>(x + 2)];
       const bool white = level >= MiddleLevel;
-      PutBit(row, x, white != invert);
+      PutMonoBit(row, x, white != invert);
       const int error = level - (white ? WhiteLevel : 0);
       int given = 0;
       for (std::size_t i = 0; i < N; ++i) {
@@ -94,7 +88,7 @@ void PutOrdered(const TColourPicture& picture, int n, bool invert, TBitmap& stri
     std::uint8_t* row = strip.ScanLine(top + y);
     for (int x = 0; x < picture.Width; ++x) {
       const int m = matrix[static_cast<std::size_t>((y % n) * n + x % n)];
-      PutBit(row, x, ((2 * m + 1) * 255 < 2 * LumaOf(line[x]) * n * n) != invert);
+      PutMonoBit(row, x, ((2 * m + 1) * 255 < 2 * LumaOf(line[x]) * n * n) != invert);
     }
   }
 }

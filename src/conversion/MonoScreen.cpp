@@ -3,26 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "MonoBit.h"
 #include "PixelConversion.h"
 
 namespace {
-
-void PaintBit(std::uint8_t* row, int x, bool white) {
-  const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x & 7));
-  if (white)
-    row[x >> 3] |= bit;
-  else
-    row[x >> 3] &= static_cast<std::uint8_t>(~bit);
-}
 
 // Bits left to right - 1 of row set (white) or cleared (black), a byte at a
 // time where whole bytes lie between them.
 void PaintRun(std::uint8_t* row, int left, int right, bool white) {
   int x = left;
-  for (; x < right && (x & 7) != 0; ++x) PaintBit(row, x, white);
+  for (; x < right && (x & 7) != 0; ++x) PutMonoBit(row, x, white);
   const int wholeBytes = std::max((right - x) / 8, 0);
   std::memset(row + (x >> 3), white ? 0xFF : 0x00, static_cast<std::size_t>(wholeBytes));
-  for (x += 8 * wholeBytes; x < right; ++x) PaintBit(row, x, white);
+  for (x += 8 * wholeBytes; x < right; ++x) PutMonoBit(row, x, white);
 }
 
 }  // namespace
@@ -34,7 +27,7 @@ TMonoScreen::TMonoScreen(int width, int height) : FImage(width, height, 1, Black
 void TMonoScreen::DrawRow(int y, int left, int right, const std::uint8_t* indices, const Cell* cells, int transparent) {
   std::uint8_t* row = FImage.ScanLine(y);
   for (int x = left; x < right; ++x, ++indices)
-    if (*indices != transparent) PaintBit(row, x, cells[*indices]);
+    if (*indices != transparent) PutMonoBit(row, x, cells[*indices]);
 }
 
 void TMonoScreen::FillRow(int y, int left, int right, Cell cell) { PaintRun(FImage.ScanLine(y), left, right, cell); }

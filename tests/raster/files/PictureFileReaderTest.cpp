@@ -12,13 +12,6 @@ namespace {
 
 using F = TPictureFileFormat;
 
-const Pattern Sample = {
-    "#.##...##.",
-    ".#..###..#",
-    "##########",
-};
-
-const std::string SampleCharacters = "1011000110" "0100111001" "1111111111";
 const Bytes NolHeader = {'N', 'O', 'L', 0, 1, 0, 0x06, 0x01, 1, 0, 10, 0, 3, 0, 1, 0, 1, 0, 0x53, 0};
 const Bytes NggHeader = {'N', 'G', 'G', 0, 1, 0, 10, 0, 3, 0, 1, 0, 1, 0, 0x4A, 0};
 const Bytes SampleInk = {0xB1, 0x80, 0x4E, 0x40, 0xFF, 0xC0};

@@ -130,3 +130,12 @@ inline TReadResult ReadBothWays(TPictureFileFormat format, const Bytes& bytes) {
   EXPECT_EQ(slow.Message, result.Message);
   return result;
 }
+
+// 10 x 3: rows cross the byte edge at pixel 8; the last row is all black.
+inline const Pattern Sample = {
+    "#.##...##.",
+    ".#..###..#",
+    "##########",
+};
+// The same picture as the characters of NOL and NGG files (1 for black).
+inline const std::string SampleCharacters = "1011000110" "0100111001" "1111111111";

@@ -12,15 +12,6 @@ namespace {
 
 using F = TPictureFileFormat;
 
-// 10 x 3: rows cross the byte edge at pixel 8; the last row is all black.
-const Pattern Sample = {
-    "#.##...##.",
-    ".#..###..#",
-    "##########",
-};
-
-const std::string SampleCharacters = "1011000110" "0100111001" "1111111111";
-
 struct TGolden {
   const char* Case;
   F Format;
