@@ -143,7 +143,7 @@ TEST_F(Package, UnpackedProgramsTellTheirVersionAndConvert) {
 
 TEST_F(Package, DesktopEntryAndMetainfoValidate) {
   const std::string desktop = Tool({"desktop-file-validate", {"desktop-file-validate"}, {"--help"},
-                                    "Desktop Entry specification"});
+                                    "Validate desktop entry files"});
   const std::string appstream = Tool({"AppStream", {"appstreamcli"}, {"--version"}, "AppStream version"});
   if (desktop.empty() || appstream.empty()) GTEST_SKIP() << "desktop-file-utils or appstream is not installed";
   const TProgramRun entry = RunProgram(desktop, {Installed("share/applications/io.github.korvane.Korvane.desktop")});

@@ -14,7 +14,7 @@
 
 #include "Bitmap.h"
 #include "CArrayWriter.h"
-#include "NokiaLogoFile.h"
+#include "OperatorLogoFile.h"
 #include "Stream.h"
 
 enum class TPictureFileFormat { Wbmp, Otb, Nol, Ngg, Xbm, Pbm, PlainPbm, CArray };

@@ -1,4 +1,4 @@
-// The logo files of the Nokia logo editors: operator logos (.nol) and group
+// The logo files of the phone logo editors: operator logos (.nol) and group
 // graphics (.ngg). Both are a short header of little-endian 16-bit fields
 // followed by one ASCII character a pixel, '1' black and '0' white, row by
 // row from the top with nothing between the rows.

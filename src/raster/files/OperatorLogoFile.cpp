@@ -1,4 +1,4 @@
-#include "NokiaLogoFile.h"
+#include "OperatorLogoFile.h"
 
 #include <array>
 #include <cstring>
