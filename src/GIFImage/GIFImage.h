@@ -33,6 +33,7 @@
 #include "Canvas.h"
 #include "Color.h"
 #include "Graphic.h"
+#include "io/GIFBlockIO.h"
 #include "model/GIFAppExtNSLoop.h"
 #include "model/GIFColorMap.h"
 #include "model/GIFCommentExtension.h"
@@ -128,6 +129,9 @@ public:
   // Makes this document a copy of source; nullptr clears it.
   void Assign(const TGIFImage* source);
 
+  // Copies the extensions of one frame to the end of another's list, as
+  // writing and reading them again would give them.
+  void CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to);
   // Hands a warning to WarningHandler, if one is set.
   void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message);
   // Pixels held by all frames but one, for the document's pixel limit.

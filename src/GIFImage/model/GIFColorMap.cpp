@@ -6,9 +6,7 @@
 #include "GIFHeader.h"
 #include "GIFImage.h"
 #include "GIFMessages.h"
-#include "GIFStreamIO.h"
 #include "GIFSubImage.h"
-#include "Stream.h"
 
 namespace {
 
@@ -29,24 +27,11 @@ void TGIFColorMap::Reserve(int needed) {
   FEntries.reserve(static_cast<std::size_t>(FCapacity));
 }
 
-void TGIFColorMap::ReadTable(TStream& stream, int count) {
-  if (count < 0 || count > MaxGIFColors) throw GIFException(sTooManyColors);
+void TGIFColorMap::TakeEntries(const std::vector<TGIFColor>& entries) {
+  if (entries.size() > MaxGIFColors) throw GIFException(sTooManyColors);
   Clear();
-  Reserve(count);
-  std::uint8_t bytes[3 * MaxGIFColors];
-  ReadExact(stream, bytes, 3 * count);
-  for (int i = 0; i < count; ++i) FEntries.push_back({bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]});
-}
-
-void TGIFColorMap::WriteTable(TStream& stream) const {
-  if (FEntries.empty()) return;
-  std::vector<std::uint8_t> bytes(3u << BitsPerPixel(), 0);
-  for (std::size_t i = 0; i < FEntries.size(); ++i) {
-    bytes[3 * i] = FEntries[i].Red;
-    bytes[3 * i + 1] = FEntries[i].Green;
-    bytes[3 * i + 2] = FEntries[i].Blue;
-  }
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  Reserve(static_cast<int>(entries.size()));
+  FEntries.insert(FEntries.end(), entries.begin(), entries.end());
 }
 
 int TGIFColorMap::IndexOfColor(TColor color) const {

@@ -1,6 +1,8 @@
 #include "GIFImage.h"
 
+#include "GIFBlockIO.h"
 #include "GIFPainterList.h"
+#include "MemoryStream.h"
 
 TGIFImage::TGIFImage()
     : DrawFlags(DefaultDrawFlags),
@@ -50,6 +52,20 @@ void TGIFImage::Clear() {
   FPalette.reset();
 }
 
+void TGIFImage::LoadFromStream(TStream& stream) {
+  Clear();
+  const std::int64_t start = stream.Position();
+  try {
+    ReadHeader(stream, FHeader);
+    ReadFrames(stream, FFrames, this);
+    TGIFTrailer trailer(this);
+    ReadTrailer(stream, trailer);
+  } catch (...) {
+    stream.SetPosition(start);
+    throw;
+  }
+}
+
 void TGIFImage::LoadFile(const std::string& fileName) { LoadFromFile(fileName); }
 
 std::unique_ptr<TGraphic> TGIFImage::Clone() const {
@@ -81,6 +97,14 @@ void TGIFImage::Assign(const TGIFImage* source) {
     throw;
   }
   WarningHandler = std::move(ownHandler);
+}
+
+void TGIFImage::CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to) {
+  // Written and read back, the copies are exactly what a saved file would give.
+  TMemoryStream blocks;
+  for (int i = 0; i < from.ExtList().Count(); ++i) WriteExtension(blocks, from.ExtList()[i]);
+  blocks.SetPosition(0);
+  ReadExtensions(blocks, to);
 }
 
 void TGIFImage::Warning(TPersistent* sender, std::uint8_t severity, const std::string& message) {

@@ -2,6 +2,7 @@
 // extension, trailer), and TGIFList, the base of the document's owning lists.
 // Both know the document they belong to and hand their warnings to it with
 // themselves as the sender; a detached object (no document) drops them.
+// Reading and writing the blocks is io/'s.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,6 @@
 #include "GIFPersistent.h"
 
 class TGIFImage;
-class TStream;
 
 class TGIFItem : public TPersistent {
 public:
@@ -22,13 +22,6 @@ public:
   virtual int Version() const { return 1; }
   virtual void ReportWarning(std::uint8_t severity, const std::string& message);
 
-  virtual void SaveToStream(TStream& stream) = 0;
-  virtual void LoadFromStream(TStream& stream) = 0;
-  // Writes the block alone into a file (replacing it only once complete).
-  void SaveToFile(const std::string& fileName);
-  // Reads the block from the start of a file; "Cannot open file %s" when it cannot be opened.
-  void LoadFromFile(const std::string& fileName);
-
 private:
   TGIFImage* FImage;
 };
@@ -39,8 +32,6 @@ public:
 
   TGIFImage* Image() const { return FImage; }
   virtual void ReportWarning(std::uint8_t severity, const std::string& message);
-  // Writes every item in order.
-  virtual void SaveToStream(TStream& stream) = 0;
 
 private:
   TGIFImage* FImage;

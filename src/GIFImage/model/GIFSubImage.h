@@ -70,6 +70,18 @@ public:
   void SetBounds(int left, int top, int width, int height);
   // True once an image descriptor was read or set (a frame of extensions only has none).
   bool HasImageDescriptor() const { return FHasImageDescriptor; }
+  // The image descriptor's fields as the file holds them.
+  struct TDescriptor {
+    std::uint8_t Separator = 0x2C;
+    std::uint16_t Left = 0;
+    std::uint16_t Top = 0;
+    std::uint16_t Width = 0;
+    std::uint16_t Height = 0;
+    std::uint8_t Flags = 0;
+  };
+  // Takes a descriptor as read into a cleared frame: bounds and flags kept as
+  // they are, no pixels made and the logical screen untouched.
+  void TakeDescriptor(const TDescriptor& descriptor);
 
   // Pixels kept as codes are decoded here, on first use ("Out of system
   // resources" is all that can go wrong then), and pixels the data did not
@@ -120,17 +132,11 @@ public:
   // Copies descriptor, transparency, pixels, local table and extensions of a non-empty source.
   void Assign(const TGIFSubImage& source);
 
-  // The extensions, then (unless the frame is empty) the descriptor with
-  // its flags recomputed, the local table and the image data.
-  void SaveToStream(TStream& stream) override;
   // Recomputes the descriptor's packed flags for writing: with a local table
   // its presence, sort state and size, and no interlacing (its rows are
   // written in display order); without one only the interlace and reserved
   // bits stay.
   void UpdateImageFlags();
-  // Extensions, then (unless the stream ends or a trailer or zero byte
-  // follows) descriptor, local table and image data.
-  void LoadFromStream(TStream& stream) override;
   // Renders the frame's cached bitmap, as RenderOnLoad asks after reading.
   void RenderBitmap() { Bitmap(); }
 
@@ -224,7 +230,6 @@ private:
   // Where Draw without tile puts the bitmap for rect.
   TPlacement PlacementIn(const TRect& rect) const;
   void LoadFromBitmap(TBitmap& source);
-  void ReadImage(TStream& stream);
   std::int64_t CheckedPixelCount() const;
   void FreePixels();
   void CompletePixels() const {

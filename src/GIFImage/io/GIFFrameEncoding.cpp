@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "GIFException.h"
 #include "GIFImage.h"
+#include "GIFMessages.h"
 #include "GIFLZWEncoder.h"
 #include "GIFRLEEncoder.h"
 #include "GIFWriter.h"
@@ -43,12 +45,10 @@ void EncodeFrameData(const TGIFSubImage& frame, TStream& stream) {
   } else {
     encoder = std::make_unique<TLZWEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
   }
-  try {
-    encoder->Encode(frame);
-  } catch (...) {
-    writer.Flush();
-    throw;
-  }
+  const TFrameIndices indices{{frame.Pixels(), static_cast<std::size_t>(frame.PixelCount())},
+                              frame.Width(), frame.Height(), frame.Interlaced()};
+  const bool encoded = encoder->Encode(indices);
   writer.Flush();
+  if (!encoded) throw GIFException(sInvalidColor);
   stream.WriteByte(0);
 }
