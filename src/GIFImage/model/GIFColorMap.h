@@ -79,7 +79,7 @@ public:
   // for an empty table.
   std::optional<TPalette> MakePalette() const;
 
-  // Conversions and sorting (model/GIFColorMapTake.cpp, model/GIFColorMapSort.cpp).
+  // Conversions, and sorting (GIFColorMapSort.cpp).
   // The table becomes the palette's colours (at most 256); an empty palette
   // leaves it empty without signalling a change.
   void TakePalette(const TPalette& palette);

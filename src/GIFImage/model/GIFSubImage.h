@@ -5,16 +5,10 @@
 // hold extensions and no image at all.
 //
 // The frame also owns what rendering made of it: its bitmap, its transparency
-// mask and the palette of its bitmap, each made on first request; and it
-// draws itself onto a canvas.
-//
-// Its methods live by concern:
-//   model/GIFSubImage.cpp          sizes, pixels, tables, copies
-//   io/GIFBlockReader.cpp          reading the descriptor, table and data
-//   lzw/GIFLZWDecoder.cpp          decoding pixels kept for their first use
-//   io/GIFBlockWriter.cpp          writing
-//   render/GIFSubImageRender.cpp   bitmap, mask and palette
-//   render/GIFSubImageDraw.cpp     drawing onto a canvas
+// mask and the palette of its bitmap, each made on first request; it draws
+// itself onto a canvas and is made from pictures. GIFSubImage.cpp holds its
+// sizes, pixels, tables and copies; GIFSubImagePicture.cpp the frame as a
+// picture (rendering, drawing, import). io/ reads and writes it.
 #pragma once
 
 #include <cstdint>
@@ -197,7 +191,7 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
 
-  // Import (import/GIFSubImageImport.cpp). The frame becomes the picture, at
+  // Import. The frame becomes the picture, at
   // (0, 0) and of its size, growing the logical screen as the bounds setting
   // does (width first, then height). A bitmap of 1, 4 or 8 bits keeps its
   // colour table and its indices; any other is reduced first by the
