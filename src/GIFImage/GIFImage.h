@@ -37,12 +37,13 @@
 #include "model/GIFAppExtNSLoop.h"
 #include "model/GIFColorMap.h"
 #include "model/GIFCommentExtension.h"
-#include "model/GIFException.h"
+#include "model/GIFDocument.h"
+#include "messages/GIFException.h"
 #include "model/GIFExtensionRegistry.h"
 #include "model/GIFGraphicControlExtension.h"
 #include "model/GIFHeader.h"
 #include "model/GIFImageList.h"
-#include "model/GIFMessages.h"
+#include "messages/GIFMessages.h"
 #include "model/GIFProgress.h"
 #include "model/GIFSettings.h"
 #include "model/GIFSubImage.h"
@@ -63,7 +64,7 @@ inline constexpr int AllFramesDecodedOnLoad = std::numeric_limits<int>::max();
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;
 
-class TGIFImage : public TGraphic {
+class TGIFImage : public TGraphic, public TGIFDocument {
 public:
   TGIFImage();
   ~TGIFImage() override;
@@ -74,20 +75,20 @@ public:
   int Width() const override { return FHeader.ScreenWidth(); }
   int Height() const override { return FHeader.ScreenHeight(); }
   // "Image width too small for contained frames" below a frame's right edge.
-  void SetWidth(int value);
+  void SetWidth(int value) override;
   // "Image height too small for contained frames" below a frame's bottom edge.
-  void SetHeight(int value);
+  void SetHeight(int value) override;
   // True without frames.
   bool Empty() const override { return FFrames.Count() == 0; }
   // A document of several frames animates on the canvas it is drawn on.
   bool PaintsOverTime() const override { return FFrames.Count() > 1 && (DrawFlags & DrawOption::Animated) != 0; }
 
-  TGIFHeader& LogicalScreen() { return FHeader; }
-  const TGIFHeader& LogicalScreen() const { return FHeader; }
-  TGIFImageList& Frames() { return FFrames; }
-  const TGIFImageList& Frames() const { return FFrames; }
-  TGIFGlobalColorMap& GlobalColorMap() { return FHeader.GlobalMap(); }
-  const TGIFGlobalColorMap& GlobalColorMap() const { return FHeader.GlobalMap(); }
+  TGIFHeader& LogicalScreen() override { return FHeader; }
+  const TGIFHeader& LogicalScreen() const override { return FHeader; }
+  TGIFImageList& Frames() override { return FFrames; }
+  const TGIFImageList& Frames() const override { return FFrames; }
+  TGIFGlobalColorMap& GlobalColorMap() override { return FHeader.GlobalMap(); }
+  const TGIFGlobalColorMap& GlobalColorMap() const override { return FHeader.GlobalMap(); }
 
   // No frames, screen 0 by 0, no global table.
   void Clear();
@@ -101,7 +102,7 @@ public:
   // pixels, which saves the time of frames not needed yet. Reading warns
   // and fails exactly as when decoding every frame: data that could make the
   // decoder warn or fail is decoded at once. AllFramesDecodedOnLoad by default.
-  int FramesDecodedOnLoad() const { return FFramesDecodedOnLoad; }
+  int FramesDecodedOnLoad() const override { return FFramesDecodedOnLoad; }
   void SetFramesDecodedOnLoad(int count) { FFramesDecodedOnLoad = std::max(count, 0); }
   void SaveToStream(TStream& stream) override;
   // Draws the document into rect: a document of one frame, or not Animated,
@@ -131,11 +132,11 @@ public:
 
   // Copies the extensions of one frame to the end of another's list, as
   // writing and reading them again would give them.
-  void CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to);
+  void CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to) override;
   // Hands a warning to WarningHandler, if one is set.
-  void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message);
+  void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message) override;
   // Pixels held by all frames but one, for the document's pixel limit.
-  std::int64_t PixelsExcept(const TGIFSubImage* frame) const;
+  std::int64_t PixelsExcept(const TGIFSubImage* frame) const override;
 
   // Rendering (GIFImageRender.cpp). The document's still picture, made on
   // first request and kept: a copy of frame 0's bitmap when frame 0 covers
@@ -149,15 +150,15 @@ public:
   // (those two are kept), else frame 0's FramePalette; none without frames.
   // "No global or local color table defined" when frame 0 has no table
   // either and asks back.
-  std::optional<TPalette> DocumentPalette();
+  std::optional<TPalette> DocumentPalette() override;
   // Forgets the document palette (the global table changed).
-  void DropPalette() { FPalette.reset(); }
+  void DropPalette() override { FPalette.reset(); }
   // Whether frames render dithered into the 216-colour cube: never without
   // the Dither option; with AutoDither only on displays of 256 colours or
   // fewer (AutoDitherDisplay); otherwise always.
-  bool UseDithering() const;
+  bool UseDithering() const override;
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
-  void AssignTo(TBitmap& bitmap);
+  void AssignTo(TBitmap& bitmap) override;
 
   // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
   // A graphic becomes a new frame by the frame's LoadFromGraphic; when that
@@ -172,7 +173,7 @@ public:
   int AppendFrame(std::unique_ptr<TPersistent> source);
 
   // Hands a progress notification to OnProgress, if one is set.
-  void Progress(const std::string& text, TProgressStage stage, int percent);
+  void Progress(const std::string& text, TProgressStage stage, int percent) override;
 
   // Options copied from the unit-wide defaults (GIFSettings.h) at creation.
   std::uint16_t DrawFlags;

@@ -13,7 +13,7 @@
 class TGIFColorMap;
 class TGIFExtension;
 class TGIFHeader;
-class TGIFImage;
+class TGIFDocument;
 class TGIFImageList;
 class TGIFSubImage;
 class TGIFTrailer;
@@ -49,7 +49,7 @@ void ReadFrame(TStream& stream, TGIFSubImage& frame);
 void WriteFrame(TStream& stream, TGIFSubImage& frame);
 // Reads frames of the document until the trailer, the end of the stream or a
 // byte that starts no block; appends each complete frame.
-void ReadFrames(TStream& stream, TGIFImageList& frames, TGIFImage* document);
+void ReadFrames(TStream& stream, TGIFImageList& frames, TGIFDocument* document);
 
 // Consumes one byte; warns "Invalid Image trailer" when it is not 0x3B. A
 // file that simply ends there is fine.

@@ -91,7 +91,7 @@ void ReadImage(TStream& stream, TGIFSubImage& frame) {
   if ((descriptor.Flags & ImageFlag::LocalTable) != 0)
     ReadColorTable(stream, frame.LocalMap(), AnnouncedTableEntries(descriptor.Flags));
   // While its document reads, a frame is the next one of the document's frames.
-  const TGIFImage* document = frame.Image();
+  const TGIFDocument* document = frame.Image();
   const bool mayDefer = document != nullptr && document->Frames().Count() >= document->FramesDecodedOnLoad();
   ReadFrameData(frame, stream, mayDefer);
 }
@@ -133,7 +133,7 @@ void ReadColorTable(TStream& stream, TGIFColorMap& map, int count) {
   map.TakeEntries(entries);
 }
 
-void ReadFrames(TStream& stream, TGIFImageList& frames, TGIFImage* document) {
+void ReadFrames(TStream& stream, TGIFImageList& frames, TGIFDocument* document) {
   for (;;) {
     std::uint8_t kind = 0;
     if (!ReadBlockStart(stream, kind)) return;

@@ -40,7 +40,8 @@ void EncodeFrameData(const TGIFSubImage& frame, TStream& stream) {
   stream.WriteByte(static_cast<std::uint8_t>(sizes.MinimumCodeSize));
   TGIFWriter writer(stream);
   std::unique_ptr<TGIFEncoder> encoder;
-  if (frame.Image() != nullptr && frame.Image()->Encoding == RunLengthEncoding) {
+  const auto* document = dynamic_cast<const TGIFImage*>(frame.Image());
+  if (document != nullptr && document->Encoding == RunLengthEncoding) {
     encoder = std::make_unique<TRLEEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
   } else {
     encoder = std::make_unique<TLZWEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);

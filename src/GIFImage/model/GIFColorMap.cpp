@@ -4,7 +4,8 @@
 
 #include "GIFException.h"
 #include "GIFHeader.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFImageList.h"
 #include "GIFMessages.h"
 #include "GIFSubImage.h"
 #include "PixelImage.h"

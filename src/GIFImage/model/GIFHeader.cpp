@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFImageList.h"
+#include "GIFSubImage.h"
 #include "GIFPackedFields.h"
 
 void TGIFHeader::Clear() {

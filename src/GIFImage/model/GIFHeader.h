@@ -11,7 +11,7 @@
 
 class TGIFHeader : public TGIFItem {
 public:
-  explicit TGIFHeader(TGIFImage* image) : TGIFItem(image), FGlobalMap(this) {}
+  explicit TGIFHeader(TGIFDocument* image) : TGIFItem(image), FGlobalMap(this) {}
 
   std::uint16_t ScreenWidth() const { return FScreenWidth; }
   std::uint16_t ScreenHeight() const { return FScreenHeight; }

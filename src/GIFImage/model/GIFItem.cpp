@@ -1,6 +1,6 @@
 #include "GIFItem.h"
 
-#include "GIFImage.h"
+#include "GIFDocument.h"
 
 void TGIFItem::ReportWarning(std::uint8_t severity, const std::string& message) {
   if (FImage != nullptr) FImage->Warning(this, severity, message);

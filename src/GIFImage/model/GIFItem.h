@@ -10,29 +10,29 @@
 
 #include "GIFPersistent.h"
 
-class TGIFImage;
+class TGIFDocument;
 
 class TGIFItem : public TPersistent {
 public:
-  explicit TGIFItem(TGIFImage* image) : FImage(image) {}
+  explicit TGIFItem(TGIFDocument* image) : FImage(image) {}
 
-  TGIFImage* Image() const { return FImage; }
+  TGIFDocument* Image() const { return FImage; }
 
   // 1 for content that GIF87a can hold, 2 for content that needs GIF89a.
   virtual int Version() const { return 1; }
   virtual void ReportWarning(std::uint8_t severity, const std::string& message);
 
 private:
-  TGIFImage* FImage;
+  TGIFDocument* FImage;
 };
 
 class TGIFList : public TPersistent {
 public:
-  explicit TGIFList(TGIFImage* image) : FImage(image) {}
+  explicit TGIFList(TGIFDocument* image) : FImage(image) {}
 
-  TGIFImage* Image() const { return FImage; }
+  TGIFDocument* Image() const { return FImage; }
   virtual void ReportWarning(std::uint8_t severity, const std::string& message);
 
 private:
-  TGIFImage* FImage;
+  TGIFDocument* FImage;
 };

@@ -3,12 +3,13 @@
 #include <cstring>
 
 #include "GIFException.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFHeader.h"
 #include "GIFLZWDecoder.h"
 #include "GIFMessages.h"
 #include "GIFSettings.h"
 
-TGIFSubImage::TGIFSubImage(TGIFImage* image) : TGIFItem(image), FExtList(this), FLocalMap(this) {}
+TGIFSubImage::TGIFSubImage(TGIFDocument* image) : TGIFItem(image), FExtList(this), FLocalMap(this) {}
 
 // The extensions go first, while the fields a graphic control extension
 // updates on its way out are still there.
@@ -205,6 +206,6 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
   // Extensions are copied also from a frame without an image (a trailing
   // comment), as saving and reading the document again would keep them. The
   // document copies them, as a saved file would give them.
-  TGIFImage* document = Image() != nullptr ? Image() : source.Image();
+  TGIFDocument* document = Image() != nullptr ? Image() : source.Image();
   if (source.FExtList.Count() > 0 && document != nullptr) document->CopyExtensions(source, *this);
 }

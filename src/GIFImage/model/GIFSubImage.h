@@ -34,7 +34,7 @@ struct TGIFFrameCodes;
 
 class TGIFSubImage : public TGIFItem {
 public:
-  explicit TGIFSubImage(TGIFImage* image);
+  explicit TGIFSubImage(TGIFDocument* image);
   ~TGIFSubImage() override;
 
   TGIFExtensionList& ExtList() { return FExtList; }

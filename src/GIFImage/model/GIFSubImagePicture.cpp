@@ -55,7 +55,8 @@ struct TReduction {
   int Depth = DefaultReductionDepth;
 };
 
-TReduction ReductionOf(const TGIFImage* document) {
+TReduction ReductionOf(const TGIFDocument* frameDocument) {
+  const auto* document = dynamic_cast<const TGIFImage*>(frameDocument);
   if (document == nullptr) return {};
   return {document->ReductionMethod, document->DitherKind, document->ReductionDepth};
 }
@@ -64,7 +65,7 @@ TReduction ReductionOf(const TGIFImage* document) {
 // bitmap when it has one (a GIF document gives its still picture), else
 // the graphic drawn onto a 24-bit bitmap of its size.
 void CopyToBitmap(TGraphic& source, TBitmap& bitmap) {
-  if (auto* document = dynamic_cast<TGIFImage*>(&source)) {
+  if (auto* document = dynamic_cast<TGIFDocument*>(&source)) {
     try {
       document->AssignTo(bitmap);
       return;
@@ -107,7 +108,7 @@ TBitmap* TGIFSubImage::Bitmap() {
 // (an abort too) leaves neither bitmap nor mask behind and the mask due
 // again, so that the next request renders the frame whole.
 std::unique_ptr<TBitmap> TGIFSubImage::RenderWithProgress() {
-  TGIFImage* document = Image();
+  TGIFDocument* document = Image();
   const auto notify = [document](TProgressStage stage, int percent) {
     if (document != nullptr) document->Progress(sProgressRendering, stage, percent);
   };
@@ -140,7 +141,7 @@ std::optional<TPalette> TGIFSubImage::FramePalette() {
     if (own.Count() > 0) return own;
   }
   if (FCachedPalette) return FCachedPalette;
-  TGIFImage* document = Image();
+  TGIFDocument* document = Image();
   if (document != nullptr && document->UseDithering()) return FCachedPalette = CubePalette();
   if (FLocalMap.Count() > 0) return FCachedPalette = FLocalMap.MakePalette();
   if (document == nullptr) return std::nullopt;
@@ -318,7 +319,7 @@ void TGIFSubImage::LoadFromGraphic(const TPersistent& source) {
 void TGIFSubImage::LoadFromBitmap(TBitmap& source) {
   Clear();
   if (source.Empty()) return;
-  TGIFImage* document = Image();
+  TGIFDocument* document = Image();
   const auto notify = [document](TProgressStage stage, int percent) {
     if (document != nullptr) document->Progress(sProgressConverting, stage, percent);
   };
