@@ -44,7 +44,7 @@ struct TAnimationFixture {
       frame->ExtList().Add(std::move(control));
       Image.Frames().Add(std::move(frame));
     }
-    Image.SpeedPercent = -1;
+    Image.SetSpeedPercent(-1);
   }
 };
 

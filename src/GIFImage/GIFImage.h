@@ -79,7 +79,7 @@ public:
   // True without frames.
   bool Empty() const override { return FFrames.Count() == 0; }
   // A document of several frames animates on the canvas it is drawn on.
-  bool PaintsOverTime() const override { return FFrames.Count() > 1 && (DrawFlags & DrawOption::Animated) != 0; }
+  bool PaintsOverTime() const override { return FFrames.Count() > 1 && (FDrawFlags & DrawOption::Animated) != 0; }
 
   TGIFHeader& LogicalScreen() { return FHeader; }
   const TGIFHeader& LogicalScreen() const { return FHeader; }
@@ -170,24 +170,35 @@ public:
   // Hands a progress notification to OnProgress, if one is set.
   void Progress(const std::string& text, TProgressStage stage, int percent);
 
-  // Options copied from the unit-wide defaults (GIFSettings.h) at creation.
-  std::uint16_t DrawFlags;
-  std::uint8_t ReductionMethod;
-  std::int32_t ReductionDepth;
-  std::uint8_t DitherKind;
-  std::uint8_t Encoding;
-  std::uint8_t PainterPriority;
-  std::int32_t SpeedPercent;
-  TColor BackdropColor = clNone;
-  TGIFWarningHandler WarningHandler;
+  // The document's options, copied from the unit-wide defaults
+  // (GIFSettings.h) at creation; Assign copies some of them from its source.
+  std::uint16_t DrawFlags() const { return FDrawFlags; }
+  void SetDrawFlags(std::uint16_t flags) { FDrawFlags = flags; }
+  std::uint8_t ReductionMethod() const { return FReductionMethod; }
+  void SetReductionMethod(std::uint8_t method) { FReductionMethod = method; }
+  std::int32_t ReductionDepth() const { return FReductionDepth; }
+  void SetReductionDepth(std::int32_t depth) { FReductionDepth = depth; }
+  std::uint8_t DitherKind() const { return FDitherKind; }
+  void SetDitherKind(std::uint8_t kind) { FDitherKind = kind; }
+  std::uint8_t Encoding() const { return FEncoding; }
+  void SetEncoding(std::uint8_t encoding) { FEncoding = encoding; }
+  std::uint8_t PainterPriority() const { return FPainterPriority; }
+  void SetPainterPriority(std::uint8_t priority) { FPainterPriority = priority; }
+  std::int32_t SpeedPercent() const { return FSpeedPercent; }
+  void SetSpeedPercent(std::int32_t percent) { FSpeedPercent = percent; }
+  // The colour painters clear to; clNone: the logical screen's background.
+  TColor BackdropColor() const { return FBackdropColor; }
+  void SetBackdropColor(TColor color) { FBackdropColor = color; }
+  const TGIFWarningHandler& WarningHandler() const { return FWarningHandler; }
+  void SetWarningHandler(TGIFWarningHandler handler) { FWarningHandler = std::move(handler); }
   // Told how rendering advances; may raise EAbort to stop it.
-  TGIFProgressHandler OnProgress;
+  void SetOnProgress(TGIFProgressHandler handler) { FOnProgress = std::move(handler); }
   // Copied into each new painter; the program installs none.
-  TGIFPainterHook OnAnimationStart;
-  TGIFPainterHook OnBeforeFrame;
-  TGIFPainterHook OnAfterFrame;
-  TGIFPainterHook OnLoopRestart;
-  TGIFPainterHook OnAnimationEnd;
+  void SetOnAnimationStart(TGIFPainterHook hook) { FOnAnimationStart = std::move(hook); }
+  void SetOnBeforeFrame(TGIFPainterHook hook) { FOnBeforeFrame = std::move(hook); }
+  void SetOnAfterFrame(TGIFPainterHook hook) { FOnAfterFrame = std::move(hook); }
+  void SetOnLoopRestart(TGIFPainterHook hook) { FOnLoopRestart = std::move(hook); }
+  void SetOnAnimationEnd(TGIFPainterHook hook) { FOnAnimationEnd = std::move(hook); }
 
 private:
   void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
@@ -204,4 +215,19 @@ private:
   std::unique_ptr<TGIFPainterList> FPainters;
   TGIFPainter* FViewPainter = nullptr;
   int FFramesDecodedOnLoad = AllFramesDecodedOnLoad;
+  std::uint16_t FDrawFlags = DefaultDrawFlags;
+  std::uint8_t FReductionMethod = DefaultReductionMethod;
+  std::int32_t FReductionDepth = DefaultReductionDepth;
+  std::uint8_t FDitherKind = DefaultDitherKind;
+  std::uint8_t FEncoding = DefaultEncoding;
+  std::uint8_t FPainterPriority = DefaultPainterPriority;
+  std::int32_t FSpeedPercent = DefaultSpeedPercent;
+  TColor FBackdropColor = clNone;
+  TGIFWarningHandler FWarningHandler;
+  TGIFProgressHandler FOnProgress;
+  TGIFPainterHook FOnAnimationStart;
+  TGIFPainterHook FOnBeforeFrame;
+  TGIFPainterHook FOnAfterFrame;
+  TGIFPainterHook FOnLoopRestart;
+  TGIFPainterHook FOnAnimationEnd;
 };

@@ -34,12 +34,12 @@ void SetPainterServices(TThreadServices* services) { CurrentPainterServices = se
 void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
   if (FDrawing || Empty()) return;
   const TFlagScope drawing(FDrawing);
-  if (FFrames.Count() == 1 || (DrawFlags & DrawOption::Animated) == 0) {
-    FFrames[0].Draw(canvas, rect, (DrawFlags & DrawOption::Transparent) != 0, (DrawFlags & DrawOption::Tiled) != 0);
+  if (FFrames.Count() == 1 || (FDrawFlags & DrawOption::Animated) == 0) {
+    FFrames[0].Draw(canvas, rect, (FDrawFlags & DrawOption::Transparent) != 0, (FDrawFlags & DrawOption::Tiled) != 0);
     return;
   }
   // A painter is already painting into the view bitmap.
-  if (FViewBitmap && (DrawFlags & DrawOption::PaintDirect) == 0) return DrawTiled(canvas, rect, *FViewBitmap);
+  if (FViewBitmap && (FDrawFlags & DrawOption::PaintDirect) == 0) return DrawTiled(canvas, rect, *FViewBitmap);
   const std::lock_guard guard(FPainters->Lock());
   // The same place drawn again: the running animation goes on.
   if (FViewPainter != nullptr && !FViewPainter->Terminated() && FViewPainter->CanvasAlive() &&
@@ -52,7 +52,7 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
 // Without PaintDirect the painter paints into the view bitmap, which starts
 // as what lies under the document's area, and the first frame is waited for.
 void TGIFImage::StartViewPainter(TCanvas& canvas, const TRect& rect) {
-  const bool direct = (DrawFlags & DrawOption::PaintDirect) != 0;
+  const bool direct = (FDrawFlags & DrawOption::PaintDirect) != 0;
   TCanvas* target = &canvas;
   TRect targetRect = rect;
   if (!direct) {
@@ -67,7 +67,7 @@ void TGIFImage::StartViewPainter(TCanvas& canvas, const TRect& rect) {
     targetRect = Rect(0, 0, Width(), Height());
     target->CopyRect(targetRect, canvas, rect);
   }
-  CreatePainter(&FViewPainter, *target, DrawFlags, targetRect);
+  CreatePainter(&FViewPainter, *target, FDrawFlags, targetRect);
   if (FViewPainter == nullptr) return;
   FViewPainter->BeginPainting();
   if (direct) return;
@@ -81,7 +81,7 @@ void TGIFImage::StartViewPainter(TCanvas& canvas, const TRect& rect) {
 // Stretched into rect, or with Tiled repeated at the document's own size,
 // the cells at the right and bottom edges drawn whole.
 void TGIFImage::DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap) {
-  if ((DrawFlags & DrawOption::Tiled) == 0) return canvas.StretchDraw(rect, &bitmap);
+  if ((FDrawFlags & DrawOption::Tiled) == 0) return canvas.StretchDraw(rect, &bitmap);
   if (Width() <= 0 || Height() <= 0) return;
   const TRect clip = IntersectRect(rect, canvas.ClipRect());
   for (int x = rect.Left; x < clip.Right; x += Width())
@@ -98,13 +98,13 @@ TGIFPainter* TGIFImage::CreatePainter(TGIFPainter** ownerSlot, TCanvas& canvas, 
   if (FFrames.Count() == 1) options &= static_cast<std::uint16_t>(~(DrawOption::Threaded | DrawOption::Animated));
   auto painter = std::make_unique<TGIFPainter>(*this, canvas, rect, options, ownerSlot, PainterServices());
   TGIFPainter& made = *painter;
-  made.OnAnimationStart = OnAnimationStart;
-  made.OnBeforeFrame = OnBeforeFrame;
-  made.OnAfterFrame = OnAfterFrame;
-  made.OnLoopRestart = OnLoopRestart;
-  made.OnAnimationEnd = OnAnimationEnd;
+  made.OnAnimationStart = FOnAnimationStart;
+  made.OnBeforeFrame = FOnBeforeFrame;
+  made.OnAfterFrame = FOnAfterFrame;
+  made.OnLoopRestart = FOnLoopRestart;
+  made.OnAnimationEnd = FOnAnimationEnd;
   if ((options & DrawOption::Threaded) != 0) {
-    made.SetPriority(PainterPriority);
+    made.SetPriority(FPainterPriority);
     const std::lock_guard guard(FPainters->Lock());
     FPainters->AddOwned(std::move(painter));
     return &made;

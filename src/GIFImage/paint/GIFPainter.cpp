@@ -13,7 +13,7 @@ TGIFPainter::TGIFPainter(TGIFImage& document, TCanvas& canvas, const TRect& rect
       FCanvasAlive(canvas.LivenessToken()),
       FDestRect(rect),
       FDrawFlags(options),
-      FSpeedPercent(document.SpeedPercent),
+      FSpeedPercent(document.SpeedPercent()),
       FServices(services),
       FOwnerSlot(ownerSlot) {
   // A negative speed shows frames back to back: nothing to wake.
@@ -31,7 +31,7 @@ TGIFPainter::~TGIFPainter() {
 bool TGIFPainter::Threaded() const { return Has(DrawOption::Threaded); }
 
 TColor TGIFPainter::ResolveBackground() const {
-  if (FDocument->BackdropColor != clNone) return ColorToRGB(FDocument->BackdropColor);
+  if (FDocument->BackdropColor() != clNone) return ColorToRGB(FDocument->BackdropColor());
   if (FDocument->GlobalColorMap().Count() > 0) return FDocument->LogicalScreen().BackgroundColor();
   return ColorToRGB(clWindow);
 }

@@ -23,14 +23,14 @@ constexpr std::uint16_t Threaded = DrawOption::Threaded | DrawOption::Animated |
 TEST_F(TPainterTest, AViewAnimatesItsDocumentAndFreeingTheDocumentLeavesNoPainter) {
   TImage view(4, 2);
   auto document = Animation(4, 2, Frames(3, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   view.Picture().Assign(document.get());
   auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
   ASSERT_NE(shown, nullptr);
   // The hook holds a token: it lives exactly as long as some painter or document holds the hook.
   auto token = std::make_shared<int>(0);
   std::weak_ptr<int> alive = token;
-  shown->OnAfterFrame = [token](TGIFPainter&) {};
+  shown->SetOnAfterFrame([token](TGIFPainter&) {});
   token.reset();
   Services.HoldWaits = true;
   view.Surface();
@@ -46,11 +46,11 @@ TEST_F(TPainterTest, AViewAnimatesItsDocumentAndFreeingTheDocumentLeavesNoPainte
 TEST_F(TPainterTest, AViewShowsEachFrameAndKeepsTheLastWhenThePassesEnd) {
   TImage view(4, 2);
   auto document = Animation(4, 2, Frames(3, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   view.Picture().Assign(document.get());
   auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
   std::vector<TColor> seen;
-  shown->OnAfterFrame = [&](TGIFPainter&) { seen.push_back(view.Surface().Image().GetPixel(0, 0)); };
+  shown->SetOnAfterFrame([&](TGIFPainter&) { seen.push_back(view.Surface().Image().GetPixel(0, 0)); });
   view.Surface();
   ASSERT_TRUE(Finished(*shown));
   EXPECT_EQ(seen, (std::vector<TColor>{Entry(0), Entry(1), Entry(2)}));
@@ -72,8 +72,8 @@ TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
   auto seeThrough = Animation(4, 2,
                               {{.Index = 2, .Delay = 3, .Disposal = 2, .Place = Rect(0, 0, 1, 1)},
                                {.Index = 5, .Delay = 3, .Disposal = 2, .Transparent = 5}});
-  opaque->DrawFlags |= DrawOption::PaintDirect;
-  seeThrough->DrawFlags |= DrawOption::PaintDirect;
+  opaque->SetDrawFlags(opaque->DrawFlags() | DrawOption::PaintDirect);
+  seeThrough->SetDrawFlags(seeThrough->DrawFlags() | DrawOption::PaintDirect);
   const TColor w = clWhite, b = Entry(2);
   struct TCase {
     const char* Name;
@@ -91,12 +91,12 @@ TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
       auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
       ASSERT_NE(shown, nullptr);
       std::vector<std::vector<TColor>> screens;
-      shown->OnAfterFrame = [&](TGIFPainter&) {
+      shown->SetOnAfterFrame([&](TGIFPainter&) {
         std::vector<TColor> screen;
         for (int y = 0; y < 2; ++y)
           for (int x = 0; x < 4; ++x) screen.push_back(view.Surface().Image().GetPixel(x, y));
         screens.push_back(screen);
-      };
+      });
       view.Surface();
       ASSERT_TRUE(Finished(*shown));
       if (document == seeThrough.get()) EXPECT_EQ(screens, c.Screens);
@@ -132,12 +132,12 @@ TEST_F(TPainterTest, ADocumentFreedWhereHandOversCannotRunEndsItsPaintersAtOnce)
 TEST_F(TPainterTest, AnErrorEndsThePainterOnlyAndReachesTheWarningHandler) {
   auto document = Animation(2, 1, Frames(3, 3));
   std::vector<std::string> warnings;
-  document->WarningHandler = [&](TPersistent*, std::uint8_t, const std::string& message) {
+  document->SetWarningHandler([&](TPersistent*, std::uint8_t, const std::string& message) {
     warnings.push_back(message);
-  };
-  document->OnBeforeFrame = [](TGIFPainter& painter) {
+  });
+  document->SetOnBeforeFrame([](TGIFPainter& painter) {
     if (painter.ActiveFrame() == 1) throw Exception("hook failed");
-  };
+  });
   TBitmap screen;
   screen.SetSize(2, 1);
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
@@ -148,7 +148,7 @@ TEST_F(TPainterTest, AnErrorEndsThePainterOnlyAndReachesTheWarningHandler) {
 
 TEST_F(TPainterTest, WithoutPaintDirectThePainterPaintsIntoTheViewBitmapAndDrawWaitsForItsFirstFrame) {
   auto document = Animation(2, 1, Frames(2, 30));
-  document->DrawFlags &= static_cast<std::uint16_t>(~DrawOption::PaintDirect);
+  document->SetDrawFlags(document->DrawFlags() & static_cast<std::uint16_t>(~DrawOption::PaintDirect));
   Services.HoldWaits = true;
   TBitmap screen;
   screen.SetSize(4, 2);

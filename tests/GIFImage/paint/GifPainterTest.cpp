@@ -54,7 +54,7 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
     TFakeThreadServices services;
     SetPainterServices(&services);
     auto document = Animation(2, 1, Frames(2, c.Delay));
-    document->SpeedPercent = c.Speed;
+    document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
     if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
@@ -66,7 +66,7 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
 
 TEST_F(TPainterTest, HalfOfWhatAFrameTookBeyondItsWaitComesOffTheNextWait) {
   auto document = Animation(2, 1, Frames(3, 30));
-  document->OnBeforeFrame = [this](TGIFPainter&) { Services.Advance(40); };
+  document->SetOnBeforeFrame([this](TGIFPainter&) { Services.Advance(40); });
   TBitmap screen = Screen(2, 1);
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   EXPECT_EQ(Services.Waits(), (std::vector<int>{360 - 20, 360 - 20}));
@@ -90,7 +90,7 @@ TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
     TFakeThreadServices services;
     SetPainterServices(&services);
     auto document = Animation(2, 1, Frames(2, c.Delay));
-    document->SpeedPercent = c.Speed;
+    document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
     EXPECT_EQ(document->CreatePainter(nullptr, screen.Canvas(), Unthreaded, Rect(0, 0, 2, 1)), nullptr);
     EXPECT_EQ(Sum(services.Sleeps()), c.Slept);
@@ -103,7 +103,7 @@ TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
 
 TEST_F(TPainterTest, SpeedZeroShowsTheFirstFrameUntilStoppedAndNegativeSpeedNeverWaits) {
   auto paused = Animation(2, 1, Frames(3, 30));
-  paused->SpeedPercent = 0;
+  paused->SetSpeedPercent(0);
   RecordFrames(*paused);
   TBitmap screen = Screen(2, 1);
   paused->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
@@ -116,7 +116,7 @@ TEST_F(TPainterTest, SpeedZeroShowsTheFirstFrameUntilStoppedAndNegativeSpeedNeve
   TFakeThreadServices unpaused;
   SetPainterServices(&unpaused);
   auto racing = Animation(2, 1, Frames(3, 30));
-  racing->SpeedPercent = -1;
+  racing->SetSpeedPercent(-1);
   Play(*racing, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   EXPECT_EQ(Shown, (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(unpaused.Waits().empty());
@@ -150,10 +150,10 @@ TEST_F(TPainterTest, LoopCountsDecideThePassesAndWhereLaterPassesStart) {
     if (c.LoopFrame >= 0) frames[static_cast<std::size_t>(c.LoopFrame)].LoopCount = c.LoopCount;
     auto document = Animation(2, 1, frames);
     Shown.clear();
-    document->OnAfterFrame = [&](TGIFPainter& painter) {
+    document->SetOnAfterFrame([&](TGIFPainter& painter) {
       Shown.push_back(painter.ActiveFrame());
       if (Shown.size() == c.StopAfter) painter.RequestStop();
-    };
+    });
     TBitmap screen = Screen(2, 1);
     if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
@@ -205,7 +205,7 @@ TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
                                {.Index = 3, .Delay = 3, .Disposal = 1, .Place = Rect(3, 0, 4, 1)}});
     TBitmap screen = Screen(4, 1);
     std::vector<std::vector<TColor>> rows;
-    document->OnAfterFrame = [&](TGIFPainter&) { rows.push_back(Row(screen.Canvas(), 4)); };
+    document->SetOnAfterFrame([&](TGIFPainter&) { rows.push_back(Row(screen.Canvas(), 4)); });
     if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 4, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
@@ -240,12 +240,12 @@ TEST_F(TPainterTest, TiledFramesClearEveryTile) {
     screen.Canvas().Brush.Color = y;
     screen.Canvas().FillRect(Rect(0, 0, 4, 2));
     std::vector<std::vector<TColor>> screens;
-    document->OnAfterFrame = [&](TGIFPainter&) {
+    document->SetOnAfterFrame([&](TGIFPainter&) {
       std::vector<TColor> shown;
       for (int row = 0; row < 2; ++row)
         for (int x = 0; x < 4; ++x) shown.push_back(screen.Canvas().PixelColor(x, row));
       screens.push_back(shown);
-    };
+    });
     if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
@@ -256,13 +256,13 @@ TEST_F(TPainterTest, TiledFramesClearEveryTile) {
 TEST_F(TPainterTest, FramesThatKeepTheirPictureNeedNoBuffers) {
   auto document = Animation(2, 1, Frames(3, 3, 1));
   TBitmap screen = Screen(2, 1);
-  document->OnAfterFrame = [](TGIFPainter& painter) { EXPECT_EQ(painter.CompositionBuffer(), nullptr); };
+  document->SetOnAfterFrame([](TGIFPainter& painter) { EXPECT_EQ(painter.CompositionBuffer(), nullptr); });
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   auto cleared = Animation(2, 1, Frames(3, 3, 1));
-  cleared->OnAfterFrame = [](TGIFPainter& painter) {
+  cleared->SetOnAfterFrame([](TGIFPainter& painter) {
     EXPECT_NE(painter.CompositionBuffer(), nullptr);
     EXPECT_NE(painter.BackgroundSnapshot(), nullptr) << "transparent frames clear to what lay under them";
-  };
+  });
   Play(*cleared, screen.Canvas(), Threaded | DrawOption::ClearEachPass | DrawOption::Transparent, Rect(0, 0, 2, 1));
 }
 
@@ -283,7 +283,7 @@ TEST_F(TPainterTest, AStopDuringALongDelayReturnsAtOnce) {
 
 TEST_F(TPainterTest, DrawingTheSamePlaceAgainKeepsTheAnimationAndAnotherPlaceStartsANewOne) {
   auto document = Animation(2, 1, Frames(2, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   Services.HoldWaits = true;
   TBitmap screen = Screen(4, 2);
   document->Draw(screen.Canvas(), Rect(0, 0, 2, 1));
