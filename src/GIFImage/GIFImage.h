@@ -56,6 +56,23 @@ class TGIFPainterList;
 // before and after each frame, at the start of each later pass, at the end.
 using TGIFPainterHook = std::function<void(TGIFPainter&)>;
 
+// A painter that its document owns, in its painter list, from its making
+// until its finish: the holder may begin, stop and watch it, never free it.
+// Empty when there is no painter to hand out.
+class TGIFDocumentOwnedPainter {
+public:
+  TGIFDocumentOwnedPainter() = default;
+  explicit TGIFDocumentOwnedPainter(TGIFPainter& painter) : FPainter(&painter) {}
+
+  explicit operator bool() const { return FPainter != nullptr; }
+  TGIFPainter* Get() const { return FPainter; }
+  TGIFPainter* operator->() const { return FPainter; }
+  TGIFPainter& operator*() const { return *FPainter; }
+
+private:
+  TGIFPainter* FPainter = nullptr;
+};
+
 // A document's FramesDecodedOnLoad that decodes every frame while reading.
 inline constexpr int AllFramesDecodedOnLoad = std::numeric_limits<int>::max();
 
@@ -108,11 +125,11 @@ public:
   // staying on when the same canvas and rect are drawn again. Nothing
   // without frames or while already drawing.
   void Draw(TCanvas& canvas, const TRect& rect) override;
-  // Makes a painter of the document onto rect of the canvas and puts it in
-  // *ownerSlot (when given). A threaded one is returned not yet begun; one
-  // that is not threaded runs to its end here, and nullptr is returned, as
+  // Makes a painter of the document onto rect of the canvas, owned by the
+  // document's painter list. A threaded one is returned not yet begun; one
+  // that is not threaded runs to its end here, and nothing is returned, as
   // for an empty document or rect.
-  TGIFPainter* CreatePainter(TGIFPainter** ownerSlot, TCanvas& canvas, std::uint16_t options, const TRect& rect);
+  TGIFDocumentOwnedPainter CreatePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect);
   // Stops the painter of Draw and waits for it; frees ViewBitmap.
   void StopViewPainter();
   // Stops every painter of the document and waits for them; frees ViewBitmap.
@@ -121,7 +138,8 @@ public:
   void FreeViewBitmap();
   // The still picture, or the painter's target when it does not paint direct.
   TBitmap* ViewBitmap() const { return FViewBitmap.get(); }
-  TGIFPainter* ViewPainter() const { return FViewPainter; }
+  // The painter of Draw, one of Painters; nullptr when there is none.
+  TGIFPainter* ViewPainter() const;
   TGIFPainterList& Painters() { return *FPainters; }
   bool Drawing() const { return FDrawing; }
   std::unique_ptr<TGraphic> Clone() const override;
@@ -203,6 +221,8 @@ public:
 private:
   void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
   void StartViewPainter(TCanvas& canvas, const TRect& rect);
+  // CreatePainter's work; asView makes the painter the view painter before it runs.
+  TGIFDocumentOwnedPainter MakePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect, bool asView);
   void DropViewBitmap() { FViewBitmap.reset(); }
   int AddFrame(std::unique_ptr<TGIFSubImage> frame);
 
@@ -212,8 +232,9 @@ private:
   std::optional<TPalette> FPalette;
   bool FInPaletteQuery = false;
   bool FDrawing = false;
-  std::unique_ptr<TGIFPainterList> FPainters;
-  TGIFPainter* FViewPainter = nullptr;
+  // Shared only with a call that runs a painter that is not threaded, for as
+  // long as the painter runs (GIFPainterList.h).
+  std::shared_ptr<TGIFPainterList> FPainters;
   int FFramesDecodedOnLoad = AllFramesDecodedOnLoad;
   std::uint16_t FDrawFlags = DefaultDrawFlags;
   std::uint8_t FReductionMethod = DefaultReductionMethod;

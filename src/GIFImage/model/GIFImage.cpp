@@ -5,7 +5,7 @@
 TGIFImage::TGIFImage()
     : FFrames(this),
       FHeader(this),
-      FPainters(std::make_unique<TGIFPainterList>()) {
+      FPainters(std::make_shared<TGIFPainterList>()) {
   Clear();
 }
 

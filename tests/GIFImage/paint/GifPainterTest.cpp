@@ -56,7 +56,7 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
     auto document = Animation(2, 1, Frames(2, c.Delay));
     document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(services.ServiceUntil([&] { return document->Painters().Count() == 0; }));
     EXPECT_EQ(services.Waits(), std::vector<int>{c.Wait});
@@ -92,7 +92,7 @@ TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
     auto document = Animation(2, 1, Frames(2, c.Delay));
     document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
-    EXPECT_EQ(document->CreatePainter(nullptr, screen.Canvas(), Unthreaded, Rect(0, 0, 2, 1)), nullptr);
+    EXPECT_FALSE(document->CreatePainter(screen.Canvas(), Unthreaded, Rect(0, 0, 2, 1)));
     EXPECT_EQ(Sum(services.Sleeps()), c.Slept);
     for (int slice : services.Sleeps()) EXPECT_LE(slice, 100);
     EXPECT_TRUE(services.Waits().empty());
@@ -106,7 +106,7 @@ TEST_F(TPainterTest, SpeedZeroShowsTheFirstFrameUntilStoppedAndNegativeSpeedNeve
   paused->SetSpeedPercent(0);
   RecordFrames(*paused);
   TBitmap screen = Screen(2, 1);
-  paused->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  paused->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   ASSERT_TRUE(Services.ServiceUntilWaiting());
   paused->StopAllPainters();
   EXPECT_EQ(Shown, std::vector<int>{0});
@@ -155,7 +155,7 @@ TEST_F(TPainterTest, LoopCountsDecideThePassesAndWhereLaterPassesStart) {
       if (Shown.size() == c.StopAfter) painter.RequestStop();
     });
     TBitmap screen = Screen(2, 1);
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 2, 1)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), c.Options, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(Shown, c.Shown);
@@ -206,7 +206,7 @@ TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
     TBitmap screen = Screen(4, 1);
     std::vector<std::vector<TColor>> rows;
     document->SetOnAfterFrame([&](TGIFPainter&) { rows.push_back(Row(screen.Canvas(), 4)); });
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 4, 1)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 4, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(rows, c.Rows);
@@ -246,7 +246,7 @@ TEST_F(TPainterTest, TiledFramesClearEveryTile) {
         for (int x = 0; x < 4; ++x) shown.push_back(screen.Canvas().PixelColor(x, row));
       screens.push_back(shown);
     });
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(screens, c.Screens);
@@ -271,7 +271,7 @@ TEST_F(TPainterTest, AStopDuringALongDelayReturnsAtOnce) {
   RecordFrames(*document);
   Services.HoldWaits = true;
   TBitmap screen = Screen(2, 1);
-  document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   ASSERT_TRUE(Services.ServiceUntilWaiting());
   document->StopAllPainters();
   EXPECT_EQ(document->Painters().Count(), 0);
@@ -309,13 +309,13 @@ TEST_F(TPainterTest, ADocumentOfOneFrameIsDrawnOnceWithoutAPainter) {
   EXPECT_EQ(screen.Canvas().PixelColor(1, 0), Entry(0));
   EXPECT_EQ(document->ViewPainter(), nullptr);
   EXPECT_EQ(document->Painters().Count(), 0);
-  EXPECT_EQ(document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)), nullptr)
+  EXPECT_FALSE(document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
       << "one frame runs at once, unthreaded";
   EXPECT_EQ(Services.EventsMade(), 0);
   TGIFImage empty;
   empty.Draw(screen.Canvas(), Rect(0, 0, 2, 1));
-  EXPECT_EQ(empty.CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)), nullptr);
+  EXPECT_FALSE(empty.CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)));
   auto animated = Animation(2, 1, Frames(2, 30));
-  EXPECT_EQ(animated->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(1, 0, 1, 1)), nullptr) << "empty rect";
+  EXPECT_FALSE(animated->CreatePainter(screen.Canvas(), Threaded, Rect(1, 0, 1, 1))) << "empty rect";
   EXPECT_EQ(Services.EventsMade(), 0);
 }

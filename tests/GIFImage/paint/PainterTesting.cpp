@@ -41,6 +41,6 @@ void TPainterTest::RecordFrames(TGIFImage& document) {
 
 void TPainterTest::Play(TGIFImage& document, TCanvas& canvas, std::uint16_t options, const TRect& rect) {
   RecordFrames(document);
-  if (TGIFPainter* painter = document.CreatePainter(nullptr, canvas, options, rect)) painter->BeginPainting();
+  if (const TGIFDocumentOwnedPainter painter = document.CreatePainter(canvas, options, rect)) painter->BeginPainting();
   ASSERT_TRUE(Finished(document));
 }
