@@ -140,7 +140,9 @@ public:
   TBitmap* ViewBitmap() const { return FViewBitmap.get(); }
   // The painter of Draw, one of Painters; nullptr when there is none.
   TGIFPainter* ViewPainter() const;
-  TGIFPainterList& Painters() { return *FPainters; }
+  // The painters of the document, read-only: they join the list in
+  // CreatePainter and leave it in their finish.
+  const TGIFPainterList& Painters() const { return *FPainters; }
   bool Drawing() const { return FDrawing; }
   std::unique_ptr<TGraphic> Clone() const override;
   // Makes this document a copy of source; nullptr clears it.

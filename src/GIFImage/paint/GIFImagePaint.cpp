@@ -15,7 +15,8 @@ constexpr int StopPollMs = 10;
 TThreadServices* CurrentPainterServices = nullptr;
 
 // The painter ends without the user-interface thread: there is none to run
-// its steps from here. It leaves the list, and the document, at once.
+// its steps from here. It leaves the document, and the list, which frees it,
+// at once.
 void EndAtOnce(TGIFPainterList& painters, TGIFPainter& painter) {
   painter.EndWithoutHandOver();
   painter.ForgetDocument();
@@ -102,7 +103,7 @@ TGIFDocumentOwnedPainter TGIFImage::MakePainter(TCanvas& canvas, std::uint16_t o
                                                 bool asView) {
   if (Empty() || rect.IsEmpty()) return {};
   if (FFrames.Count() == 1) options &= static_cast<std::uint16_t>(~(DrawOption::Threaded | DrawOption::Animated));
-  auto painter = std::make_unique<TGIFPainter>(*this, canvas, rect, options, PainterServices());
+  auto painter = std::make_unique<TGIFPainter>(*this, *FPainters, canvas, rect, options, PainterServices());
   TGIFPainter& made = *painter;
   made.OnAnimationStart = FOnAnimationStart;
   made.OnBeforeFrame = FOnBeforeFrame;

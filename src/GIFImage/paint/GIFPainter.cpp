@@ -6,10 +6,10 @@
 #include "Canvas.h"
 #include "GIFPainterList.h"
 
-TGIFPainter::TGIFPainter(TGIFImage& document, TCanvas& canvas, const TRect& rect, std::uint16_t options,
-                         TThreadServices& services)
+TGIFPainter::TGIFPainter(TGIFImage& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect,
+                         std::uint16_t options, TThreadServices& services)
     : FDocument(&document),
-      FList(document.Painters()),
+      FList(list),
       FCanvas(&canvas),
       FCanvasAlive(canvas.LivenessToken()),
       FDestRect(rect),

@@ -52,9 +52,9 @@ inline constexpr std::uint8_t dmPrevious = 3;
 
 class TGIFPainter {
 public:
-  // Registers nothing: CreatePainter hands the painter to the document's list,
-  // which it leaves in FinishPainter.
-  TGIFPainter(TGIFImage& document, TCanvas& canvas, const TRect& rect, std::uint16_t options,
+  // Registers nothing: CreatePainter hands the painter to the document's
+  // list, which it leaves in FinishPainter.
+  TGIFPainter(TGIFImage& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect, std::uint16_t options,
               TThreadServices& services);
   ~TGIFPainter();
   TGIFPainter(const TGIFPainter&) = delete;
