@@ -38,7 +38,7 @@ struct TReduction {
 
 TReduction ReductionOf(const TGIFImage* document) {
   if (document == nullptr) return {};
-  return {document->ReductionMethod, document->DitherKind, document->ReductionDepth};
+  return {document->ReductionMethod(), document->DitherKind(), document->ReductionDepth()};
 }
 
 // A bitmap of a graphic that is not one: the graphic's own copy into a

@@ -38,7 +38,7 @@ void EncodeFrameData(const TGIFSubImage& frame, TStream& stream) {
   stream.WriteByte(static_cast<std::uint8_t>(sizes.MinimumCodeSize));
   TGIFWriter writer(stream);
   std::unique_ptr<TGIFEncoder> encoder;
-  if (frame.Image() != nullptr && frame.Image()->Encoding == RunLengthEncoding) {
+  if (frame.Image() != nullptr && frame.Image()->Encoding() == RunLengthEncoding) {
     encoder = std::make_unique<TRLEEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
   } else {
     encoder = std::make_unique<TLZWEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
