@@ -46,7 +46,7 @@ std::vector<TInput> Inputs() {
 // The same frames as our document: the global table, frames without tables.
 std::unique_ptr<TGIFImage> Document(const TOracleGif& gif, std::uint8_t encoding) {
   auto image = std::make_unique<TGIFImage>();
-  image->Encoding = encoding;
+  image->SetEncoding(encoding);
   for (std::uint32_t c : gif.GlobalColors) image->GlobalColorMap().AddColor(RGB(c >> 16, (c >> 8) & 0xFF, c & 0xFF));
   for (const TOracleFrame& frame : gif.Frames) {
     TGIFSubImage& ours = image->Frames().Add(std::make_unique<TGIFSubImage>(image.get()));

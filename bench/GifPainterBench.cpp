@@ -44,7 +44,7 @@ struct TAnimationFixture {
       frame->ExtList().Add(std::move(control));
       Image.Frames().Add(std::move(frame));
     }
-    Image.SpeedPercent = -1;
+    Image.SetSpeedPercent(-1);
   }
 };
 
@@ -54,7 +54,7 @@ void BM_PainterComposesFrames(benchmark::State& state) {
   screen.SetSize(ScreenWidth, ScreenHeight);
   constexpr std::uint16_t options = DrawOption::Threaded | DrawOption::Animated | DrawOption::Transparent;
   for (auto _ : state) {
-    fixture.Image.CreatePainter(nullptr, screen.Canvas(), options, Rect(0, 0, ScreenWidth, ScreenHeight))
+    fixture.Image.CreatePainter(screen.Canvas(), options, Rect(0, 0, ScreenWidth, ScreenHeight))
         ->BeginPainting();
     while (fixture.Image.Painters().Count() > 0) CheckSynchronize(1);
   }

@@ -37,8 +37,8 @@ void Import(benchmark::State& state, const TBitmap& source, std::uint8_t method,
     // A copy shares the pixels until the import switches its format.
     TBitmap bitmap(source);
     TGIFImage image;
-    image.ReductionMethod = method;
-    image.DitherKind = ditherKind;
+    image.SetReductionMethod(method);
+    image.SetDitherKind(ditherKind);
     benchmark::DoNotOptimize(image.AppendFrame(bitmap));
   }
   state.SetItemsProcessed(state.iterations() * Pixels);

@@ -58,6 +58,23 @@ class TGIFPainterList;
 // before and after each frame, at the start of each later pass, at the end.
 using TGIFPainterHook = std::function<void(TGIFPainter&)>;
 
+// A painter that its document owns, in its painter list, from its making
+// until its finish: the holder may begin, stop and watch it, never free it.
+// Empty when there is no painter to hand out.
+class TGIFDocumentOwnedPainter {
+public:
+  TGIFDocumentOwnedPainter() = default;
+  explicit TGIFDocumentOwnedPainter(TGIFPainter& painter) : FPainter(&painter) {}
+
+  explicit operator bool() const { return FPainter != nullptr; }
+  TGIFPainter* Get() const { return FPainter; }
+  TGIFPainter* operator->() const { return FPainter; }
+  TGIFPainter& operator*() const { return *FPainter; }
+
+private:
+  TGIFPainter* FPainter = nullptr;
+};
+
 // A document's FramesDecodedOnLoad that decodes every frame while reading.
 inline constexpr int AllFramesDecodedOnLoad = std::numeric_limits<int>::max();
 
@@ -81,7 +98,7 @@ public:
   // True without frames.
   bool Empty() const override { return FFrames.Count() == 0; }
   // A document of several frames animates on the canvas it is drawn on.
-  bool PaintsOverTime() const override { return FFrames.Count() > 1 && (DrawFlags & DrawOption::Animated) != 0; }
+  bool PaintsOverTime() const override { return FFrames.Count() > 1 && (FDrawFlags & DrawOption::Animated) != 0; }
 
   TGIFHeader& LogicalScreen() override { return FHeader; }
   const TGIFHeader& LogicalScreen() const override { return FHeader; }
@@ -110,11 +127,11 @@ public:
   // staying on when the same canvas and rect are drawn again. Nothing
   // without frames or while already drawing.
   void Draw(TCanvas& canvas, const TRect& rect) override;
-  // Makes a painter of the document onto rect of the canvas and puts it in
-  // *ownerSlot (when given). A threaded one is returned not yet begun; one
-  // that is not threaded runs to its end here, and nullptr is returned, as
+  // Makes a painter of the document onto rect of the canvas, owned by the
+  // document's painter list. A threaded one is returned not yet begun; one
+  // that is not threaded runs to its end here, and nothing is returned, as
   // for an empty document or rect.
-  TGIFPainter* CreatePainter(TGIFPainter** ownerSlot, TCanvas& canvas, std::uint16_t options, const TRect& rect);
+  TGIFDocumentOwnedPainter CreatePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect);
   // Stops the painter of Draw and waits for it; frees ViewBitmap.
   void StopViewPainter();
   // Stops every painter of the document and waits for them; frees ViewBitmap.
@@ -123,8 +140,11 @@ public:
   void FreeViewBitmap();
   // The still picture, or the painter's target when it does not paint direct.
   TBitmap* ViewBitmap() const { return FViewBitmap.get(); }
-  TGIFPainter* ViewPainter() const { return FViewPainter; }
-  TGIFPainterList& Painters() { return *FPainters; }
+  // The painter of Draw, one of Painters; nullptr when there is none.
+  TGIFPainter* ViewPainter() const;
+  // The painters of the document, read-only: they join the list in
+  // CreatePainter and leave it in their finish.
+  const TGIFPainterList& Painters() const { return *FPainters; }
   bool Drawing() const { return FDrawing; }
   std::unique_ptr<TGraphic> Clone() const override;
   // Makes this document a copy of source; nullptr clears it.
@@ -175,28 +195,41 @@ public:
   // Hands a progress notification to OnProgress, if one is set.
   void Progress(const std::string& text, TProgressStage stage, int percent) override;
 
-  // Options copied from the unit-wide defaults (GIFSettings.h) at creation.
-  std::uint16_t DrawFlags;
-  std::uint8_t ReductionMethod;
-  std::int32_t ReductionDepth;
-  std::uint8_t DitherKind;
-  std::uint8_t Encoding;
-  std::uint8_t PainterPriority;
-  std::int32_t SpeedPercent;
-  TColor BackdropColor = clNone;
-  TGIFWarningHandler WarningHandler;
+  // The document's options, copied from the unit-wide defaults
+  // (GIFSettings.h) at creation; Assign copies some of them from its source.
+  std::uint16_t DrawFlags() const { return FDrawFlags; }
+  void SetDrawFlags(std::uint16_t flags) { FDrawFlags = flags; }
+  std::uint8_t ReductionMethod() const override { return FReductionMethod; }
+  void SetReductionMethod(std::uint8_t method) { FReductionMethod = method; }
+  std::int32_t ReductionDepth() const override { return FReductionDepth; }
+  void SetReductionDepth(std::int32_t depth) { FReductionDepth = depth; }
+  std::uint8_t DitherKind() const override { return FDitherKind; }
+  void SetDitherKind(std::uint8_t kind) { FDitherKind = kind; }
+  std::uint8_t Encoding() const override { return FEncoding; }
+  void SetEncoding(std::uint8_t encoding) { FEncoding = encoding; }
+  std::uint8_t PainterPriority() const { return FPainterPriority; }
+  void SetPainterPriority(std::uint8_t priority) { FPainterPriority = priority; }
+  std::int32_t SpeedPercent() const { return FSpeedPercent; }
+  void SetSpeedPercent(std::int32_t percent) { FSpeedPercent = percent; }
+  // The colour painters clear to; clNone: the logical screen's background.
+  TColor BackdropColor() const override { return FBackdropColor; }
+  void SetBackdropColor(TColor color) { FBackdropColor = color; }
+  const TGIFWarningHandler& WarningHandler() const { return FWarningHandler; }
+  void SetWarningHandler(TGIFWarningHandler handler) { FWarningHandler = std::move(handler); }
   // Told how rendering advances; may raise EAbort to stop it.
-  TGIFProgressHandler OnProgress;
+  void SetOnProgress(TGIFProgressHandler handler) { FOnProgress = std::move(handler); }
   // Copied into each new painter; the program installs none.
-  TGIFPainterHook OnAnimationStart;
-  TGIFPainterHook OnBeforeFrame;
-  TGIFPainterHook OnAfterFrame;
-  TGIFPainterHook OnLoopRestart;
-  TGIFPainterHook OnAnimationEnd;
+  void SetOnAnimationStart(TGIFPainterHook hook) { FOnAnimationStart = std::move(hook); }
+  void SetOnBeforeFrame(TGIFPainterHook hook) { FOnBeforeFrame = std::move(hook); }
+  void SetOnAfterFrame(TGIFPainterHook hook) { FOnAfterFrame = std::move(hook); }
+  void SetOnLoopRestart(TGIFPainterHook hook) { FOnLoopRestart = std::move(hook); }
+  void SetOnAnimationEnd(TGIFPainterHook hook) { FOnAnimationEnd = std::move(hook); }
 
 private:
   void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
   void StartViewPainter(TCanvas& canvas, const TRect& rect);
+  // CreatePainter's work; asView makes the painter the view painter before it runs.
+  TGIFDocumentOwnedPainter MakePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect, bool asView);
   void DropViewBitmap() { FViewBitmap.reset(); }
   int AddFrame(std::unique_ptr<TGIFSubImage> frame);
 
@@ -206,7 +239,23 @@ private:
   std::optional<TPalette> FPalette;
   bool FInPaletteQuery = false;
   bool FDrawing = false;
-  std::unique_ptr<TGIFPainterList> FPainters;
-  TGIFPainter* FViewPainter = nullptr;
+  // Shared only with a call that runs a painter that is not threaded, for as
+  // long as the painter runs (GIFPainterList.h).
+  std::shared_ptr<TGIFPainterList> FPainters;
   int FFramesDecodedOnLoad = AllFramesDecodedOnLoad;
+  std::uint16_t FDrawFlags = DefaultDrawFlags;
+  std::uint8_t FReductionMethod = DefaultReductionMethod;
+  std::int32_t FReductionDepth = DefaultReductionDepth;
+  std::uint8_t FDitherKind = DefaultDitherKind;
+  std::uint8_t FEncoding = DefaultEncoding;
+  std::uint8_t FPainterPriority = DefaultPainterPriority;
+  std::int32_t FSpeedPercent = DefaultSpeedPercent;
+  TColor FBackdropColor = clNone;
+  TGIFWarningHandler FWarningHandler;
+  TGIFProgressHandler FOnProgress;
+  TGIFPainterHook FOnAnimationStart;
+  TGIFPainterHook FOnBeforeFrame;
+  TGIFPainterHook FOnAfterFrame;
+  TGIFPainterHook FOnLoopRestart;
+  TGIFPainterHook FOnAnimationEnd;
 };

@@ -40,7 +40,7 @@ void TForm1::Open(const std::string& fileName) {
 // document's size and kind as they were; a choice that takes it then
 // converts it.
 void TForm1::OpenGif() {
-  FDocument.InputGif = std::make_unique<TGIFImage>();
+  FDocument.InputGif = NewShownGif();
   TGIFImage& gif = *FDocument.InputGif;
   // The strip's frames decode now; the others as the animation first shows them.
   gif.SetFramesDecodedOnLoad(FramesDecodedForStrip(FDocument.StripChoices));
@@ -102,7 +102,7 @@ void TForm1::Button3Click() {
   FDocument.SourceKind = SKindBmxFile;
   {
     const TBusyCursor hourglass;
-    FDocument.OutputGif = std::make_unique<TGIFImage>();
+    FDocument.OutputGif = NewShownGif();
     StripToGif(*FDocument.OutputGif,
                {&Image(2).Picture().Bitmap(), &Image(3).Picture().Bitmap(), &Image(4).Picture().Bitmap(),
                 &Image(5).Picture().Bitmap()},

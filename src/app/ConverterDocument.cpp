@@ -2,6 +2,12 @@
 
 #include <QString>
 
+std::unique_ptr<TGIFImage> NewShownGif() {
+  auto gif = std::make_unique<TGIFImage>();
+  gif->SetDrawFlags(gif->DrawFlags() | DrawOption::PaintDirect);
+  return gif;
+}
+
 bool TakesGifPath(const std::string& fileName) {
   const QString name = QString::fromStdString(fileName);
   return name.size() >= 3 && name.right(3).compare(QStringLiteral("gif"), Qt::CaseInsensitive) == 0;

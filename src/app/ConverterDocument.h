@@ -46,6 +46,9 @@ struct TConverterDocument {
   bool FromGif() const { return SourceKind == SKindGifFile; }
 };
 
+// A new GIF document for the window: shown in a view (a copy keeps its
+// options), it paints its animation straight onto the view.
+std::unique_ptr<TGIFImage> NewShownGif();
 // True when the name's last three characters are "gif" in any letter case.
 bool TakesGifPath(const std::string& fileName);
 // The source name less its last four characters, whatever they are.

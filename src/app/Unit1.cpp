@@ -16,7 +16,6 @@
 #include "WindowFont.h"
 
 TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), FDialogs(dialogs) {
-  FormCreate();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(SConverterCaption));
   setFont(WindowFont());
@@ -29,10 +28,6 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent) : QWidget(parent), FDialogs(d
 }
 
 TForm1::~TForm1() = default;
-
-// Before any GIF document exists: every document of the program copies these
-// flags, so each paints its animation straight onto the view it is shown in.
-void TForm1::FormCreate() { DefaultDrawFlags |= DrawOption::PaintDirect; }
 
 void TForm1::BuildControls() {
   auto* groupBox1 = Place<QGroupBox>(this, "GroupBox1", QRect(24, 8, 169, 153));

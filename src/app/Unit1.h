@@ -89,7 +89,6 @@ private:
   void BuildActions();
   QAction* AddMenuItem(const char* name, const QString& caption, void (TForm1::*handler)());
 
-  void FormCreate();
   void Button1Click();  // Open
   void Button2Click();  // Save
   void Button3Click();  // Animate

@@ -7,9 +7,9 @@ namespace {
 
 TIndexedFrame IndexFrame(const TGIFImage& document, TBitmap& picture) {
   TGIFImage scratch;
-  scratch.ReductionMethod = document.ReductionMethod;
-  scratch.ReductionDepth = document.ReductionDepth;
-  scratch.DitherKind = document.DitherKind;
+  scratch.SetReductionMethod(document.ReductionMethod());
+  scratch.SetReductionDepth(document.ReductionDepth());
+  scratch.SetDitherKind(document.DitherKind());
   scratch.AppendFrame(picture);
   TGIFSubImage& imported = scratch.Frames()[0];
   TIndexedFrame frame;

@@ -35,10 +35,10 @@ TReadOutcome ReadGif(const TBytes& bytes, bool oneByteAtATime, std::int64_t star
   TReadOutcome outcome;
   outcome.Image = std::make_unique<TGIFImage>();
   outcome.Image->SetFramesDecodedOnLoad(framesDecodedOnLoad);
-  outcome.Image->WarningHandler = [&outcome](TPersistent*, std::uint8_t severity, const std::string& message) {
+  outcome.Image->SetWarningHandler([&outcome](TPersistent*, std::uint8_t severity, const std::string& message) {
     EXPECT_EQ(severity, 1);
     outcome.Warnings.push_back(message);
-  };
+  });
   TMemoryStream memory(bytes);
   memory.SetPosition(start);
   TOneByteAtATimeStream slow(memory);

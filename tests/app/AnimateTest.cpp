@@ -72,6 +72,8 @@ TEST_F(ConverterAnimate, StripBecomesALoopingGifInTheOutputView) {
   ASSERT_NE(shown, nullptr);
   EXPECT_NE(shown, built) << "the view keeps its own copy";
   EXPECT_EQ(shown->Frames().Count(), 4);
+  EXPECT_NE(shown->DrawFlags() & DrawOption::PaintDirect, 0) << "the built GIF paints straight onto its view";
+  EXPECT_EQ(TGIFImage().DrawFlags(), DefaultDrawFlags) << "a document the window did not make keeps the default";
   // The view animates: its painter shows frame 0 through the event loop.
   const TBitmap& surface = Converter.Image(6).Surface();
   const TColor first = CubeColor(SourceColor(40, 30));

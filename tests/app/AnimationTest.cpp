@@ -43,6 +43,7 @@ class ConverterAnimation : public TAppTest {
 protected:
   // The GIF as Open leaves it: held by the window, a copy shown in the input view.
   void ShowGif(std::unique_ptr<TGIFImage> document) {
+    document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
     Converter.Document().InputGif = std::move(document);
     Converter.Image(1).Picture().Assign(Converter.Document().InputGif.get());
   }

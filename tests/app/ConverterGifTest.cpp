@@ -107,7 +107,9 @@ TEST_F(ConverterGif, FourFramesGiveTheSlotsAndAStripWhiteExactlyWhereTheFramesAr
   const std::string fileName = WriteGif("anim.gif", 16, 16, frames);
   OpenInConverter(fileName);
   EXPECT_TRUE(Dialogs.Messages.empty());
-  EXPECT_NE(dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic()), nullptr);
+  const auto* input = dynamic_cast<const TGIFImage*>(Converter.Image(1).Picture().Graphic());
+  ASSERT_NE(input, nullptr);
+  EXPECT_NE(input->DrawFlags() & DrawOption::PaintDirect, 0) << "the opened GIF paints straight onto its view";
   for (int number = 2; number <= 5; ++number) EXPECT_EQ(Converter.Image(number).Width(), 16);
   const TPicture& output = Converter.Image(6).Picture();
   ASSERT_EQ(output.Width(), 16);

@@ -26,7 +26,7 @@ void Import(const TBmpImage& read, std::uint8_t method) {
     return;
   }
   TGIFImage document;
-  document.ReductionMethod = method;
+  document.SetReductionMethod(method);
   try {
     const int index = document.AppendFrame(bitmap);
     const TGIFSubImage& frame = document.Frames()[index];

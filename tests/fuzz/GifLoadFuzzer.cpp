@@ -41,7 +41,7 @@ void Render(TGIFImage& image) {
   // The still picture: an animation would start a painter thread per input.
   // Tiles repeat every screen width and height: at most six across and down,
   // so that a screen of a pixel or two is not drawn hundreds of times.
-  image.DrawFlags = static_cast<std::uint16_t>((image.DrawFlags | DrawOption::Tiled) & ~DrawOption::Animated);
+  image.SetDrawFlags(static_cast<std::uint16_t>((image.DrawFlags() | DrawOption::Tiled) & ~DrawOption::Animated));
   image.Draw(canvas.Canvas(), Rect(-3, -2, -3 + std::min(43, 6 * image.Width()), -2 + std::min(21, 6 * image.Height())));
   if (image.Frames().Count() >= StripFrameCount) GifToStrip(image, StripOptions{});
 }
@@ -55,9 +55,9 @@ struct TReading {
 
 TReading Read(TGIFImage& image, const std::uint8_t* data, std::size_t size) {
   TReading reading;
-  image.WarningHandler = [&reading](TPersistent*, std::uint8_t, const std::string& message) {
+  image.SetWarningHandler([&reading](TPersistent*, std::uint8_t, const std::string& message) {
     reading.Warnings.push_back(message);
-  };
+  });
   TMemoryStream stream(std::vector<std::uint8_t>(data, data + size));
   try {
     image.LoadFromStream(stream);
@@ -66,7 +66,7 @@ TReading Read(TGIFImage& image, const std::uint8_t* data, std::size_t size) {
     reading.Error = error.Message();
   }
   reading.Position = stream.Position();
-  image.WarningHandler = nullptr;
+  image.SetWarningHandler(nullptr);
   return reading;
 }
 

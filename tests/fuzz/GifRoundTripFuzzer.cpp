@@ -27,7 +27,7 @@ std::int64_t PixelsOf(const TGIFImage& image) {
 void Drop(TPersistent*, std::uint8_t, const std::string&) {}
 
 void CheckRoundTrip(TGIFImage& image, std::uint8_t encoding) {
-  image.Encoding = encoding;
+  image.SetEncoding(encoding);
   TMemoryStream written;
   try {
     image.SaveToStream(written);
@@ -39,7 +39,7 @@ void CheckRoundTrip(TGIFImage& image, std::uint8_t encoding) {
   }
   written.SetPosition(0);
   TGIFImage back;
-  back.WarningHandler = Drop;
+  back.SetWarningHandler(Drop);
   back.LoadFromStream(written);
   if (WrittenOutline(back) != WrittenOutline(image)) std::abort();
 }
@@ -49,7 +49,7 @@ void CheckRoundTrip(TGIFImage& image, std::uint8_t encoding) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TMemoryStream stream(std::vector<std::uint8_t>(data, data + size));
   TGIFImage image;
-  image.WarningHandler = Drop;
+  image.SetWarningHandler(Drop);
   try {
     image.LoadFromStream(stream);
   } catch (const GIFException&) {

@@ -17,13 +17,13 @@ int FrameOf(const TGIFImage& gif, TPersistent* sender) {
 
 }  // namespace
 
-TGifWarnings::TGifWarnings(TGIFImage& gif) : FGif(gif), FOuterHandler(std::move(gif.WarningHandler)) {
-  gif.WarningHandler = [this](TPersistent* sender, std::uint8_t, const std::string& message) {
+TGifWarnings::TGifWarnings(TGIFImage& gif) : FGif(gif), FOuterHandler(gif.WarningHandler()) {
+  gif.SetWarningHandler([this](TPersistent* sender, std::uint8_t, const std::string& message) {
     Collect(sender, message);
-  };
+  });
 }
 
-TGifWarnings::~TGifWarnings() { FGif.WarningHandler = std::move(FOuterHandler); }
+TGifWarnings::~TGifWarnings() { FGif.SetWarningHandler(std::move(FOuterHandler)); }
 
 void TGifWarnings::Collect(TPersistent* sender, const std::string& message) {
   if (BelongsToNoFrame(sender))

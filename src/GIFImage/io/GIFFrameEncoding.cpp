@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "GIFDocument.h"
 #include "GIFException.h"
-#include "GIFImage.h"
-#include "GIFMessages.h"
+#include "GIFHeader.h"
 #include "GIFLZWEncoder.h"
+#include "GIFMessages.h"
 #include "GIFRLEEncoder.h"
+#include "GIFSubImage.h"
 #include "GIFWriter.h"
 
 namespace {
@@ -40,8 +42,7 @@ void EncodeFrameData(const TGIFSubImage& frame, TStream& stream) {
   stream.WriteByte(static_cast<std::uint8_t>(sizes.MinimumCodeSize));
   TGIFWriter writer(stream);
   std::unique_ptr<TGIFEncoder> encoder;
-  const auto* document = dynamic_cast<const TGIFImage*>(frame.Image());
-  if (document != nullptr && document->Encoding == RunLengthEncoding) {
+  if (frame.Image() != nullptr && frame.Image()->Encoding() == RunLengthEncoding) {
     encoder = std::make_unique<TRLEEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
   } else {
     encoder = std::make_unique<TLZWEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "Color.h"
 #include "GIFProgress.h"
 #include "Palette.h"
 
@@ -42,6 +43,14 @@ public:
   virtual std::int64_t PixelsExcept(const TGIFSubImage* frame) const = 0;
   // How many leading frames have their pixels decoded while reading.
   virtual int FramesDecodedOnLoad() const = 0;
+
+  // The options that import, writing and painting follow (GIFSettings.h).
+  virtual std::uint8_t ReductionMethod() const = 0;
+  virtual std::int32_t ReductionDepth() const = 0;
+  virtual std::uint8_t DitherKind() const = 0;
+  virtual std::uint8_t Encoding() const = 0;
+  // The colour painters clear to; clNone: the logical screen's background.
+  virtual TColor BackdropColor() const = 0;
 
   // Whether frames render dithered into the 216-colour cube.
   virtual bool UseDithering() const = 0;

@@ -5,16 +5,9 @@
 #include "MemoryStream.h"
 
 TGIFImage::TGIFImage()
-    : DrawFlags(DefaultDrawFlags),
-      ReductionMethod(DefaultReductionMethod),
-      ReductionDepth(DefaultReductionDepth),
-      DitherKind(DefaultDitherKind),
-      Encoding(DefaultEncoding),
-      PainterPriority(DefaultPainterPriority),
-      SpeedPercent(DefaultSpeedPercent),
-      FFrames(this),
+    : FFrames(this),
       FHeader(this),
-      FPainters(std::make_unique<TGIFPainterList>()) {
+      FPainters(std::make_shared<TGIFPainterList>()) {
   Clear();
 }
 
@@ -79,24 +72,24 @@ void TGIFImage::Assign(const TGIFImage* source) {
   Clear();
   if (source == nullptr) return;
   // The source's handler hears about the copy's warnings while it is made.
-  TGIFWarningHandler ownHandler = std::exchange(WarningHandler, source->WarningHandler);
+  TGIFWarningHandler ownHandler = std::exchange(FWarningHandler, source->FWarningHandler);
   try {
     FHeader.Assign(source->FHeader);
-    PainterPriority = source->PainterPriority;
-    BackdropColor = source->BackdropColor;
-    DrawFlags = source->DrawFlags;
-    ReductionMethod = source->ReductionMethod;
-    DitherKind = source->DitherKind;
+    FPainterPriority = source->FPainterPriority;
+    FBackdropColor = source->FBackdropColor;
+    FDrawFlags = source->FDrawFlags;
+    FReductionMethod = source->FReductionMethod;
+    FDitherKind = source->FDitherKind;
     for (int i = 0; i < source->FFrames.Count(); ++i) {
       auto frame = std::make_unique<TGIFSubImage>(this);
       frame->Assign(source->FFrames[i]);
       FFrames.Add(std::move(frame));
     }
   } catch (...) {
-    WarningHandler = std::move(ownHandler);
+    FWarningHandler = std::move(ownHandler);
     throw;
   }
-  WarningHandler = std::move(ownHandler);
+  FWarningHandler = std::move(ownHandler);
 }
 
 void TGIFImage::CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to) {
@@ -108,7 +101,7 @@ void TGIFImage::CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to) {
 }
 
 void TGIFImage::Warning(TPersistent* sender, std::uint8_t severity, const std::string& message) {
-  if (WarningHandler) WarningHandler(sender, severity, message);
+  if (FWarningHandler) FWarningHandler(sender, severity, message);
 }
 
 std::int64_t TGIFImage::PixelsExcept(const TGIFSubImage* frame) const {

@@ -20,14 +20,18 @@ inline constexpr std::uint16_t Dither = 0x0200;         // frames render dithere
 inline constexpr std::uint16_t AutoDither = 0x0400;     // ...only on displays of 256 colours or fewer
 }  // namespace DrawOption
 
-// Copied into each new TGIFImage; a program may change them once at start-up.
-extern std::uint16_t DefaultDrawFlags;        // 0x060F: Threaded, Transparent, Animated, Looping, Dither, AutoDither
-extern std::uint8_t DefaultReductionMethod;   // 6: lookup in the 216-colour cube
-extern std::int32_t DefaultReductionDepth;    // 8 bits per pixel
-extern std::uint8_t DefaultDitherKind;        // 0: nearest colour, no error diffusion
-extern std::uint8_t DefaultEncoding;          // 0: LZW; 1: the run-length style encoder
-extern std::uint8_t DefaultPainterPriority;   // 3: normal
-extern std::int32_t DefaultSpeedPercent;      // 100
+// Copied into each new TGIFImage; a document's own setters change its copy.
+inline constexpr std::uint16_t DefaultDrawFlags =  // 0x060F
+    DrawOption::Threaded | DrawOption::Transparent | DrawOption::Animated | DrawOption::Looping | DrawOption::Dither |
+    DrawOption::AutoDither;
+inline constexpr std::int32_t DefaultReductionDepth = 8;    // bits per pixel
+inline constexpr std::uint8_t DefaultDitherKind = 0;        // nearest colour, no error diffusion
+inline constexpr std::uint8_t DefaultEncoding = 0;          // LZW; 1: the run-length style encoder
+inline constexpr std::uint8_t DefaultPainterPriority = 3;   // normal
+inline constexpr std::int32_t DefaultSpeedPercent = 100;
+// 6: lookup in the 216-colour cube. The program never changes it; a test may,
+// to steer the documents a window makes.
+extern std::uint8_t DefaultReductionMethod;
 
 // When true every frame is rendered to its bitmap right after its data is read.
 extern bool RenderOnLoad;

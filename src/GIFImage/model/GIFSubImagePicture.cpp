@@ -55,10 +55,9 @@ struct TReduction {
   int Depth = DefaultReductionDepth;
 };
 
-TReduction ReductionOf(const TGIFDocument* frameDocument) {
-  const auto* document = dynamic_cast<const TGIFImage*>(frameDocument);
+TReduction ReductionOf(const TGIFDocument* document) {
   if (document == nullptr) return {};
-  return {document->ReductionMethod, document->DitherKind, document->ReductionDepth};
+  return {document->ReductionMethod(), document->DitherKind(), document->ReductionDepth()};
 }
 
 // A bitmap of a graphic that is not one: the graphic's own copy into a

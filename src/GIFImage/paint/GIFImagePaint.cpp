@@ -15,10 +15,10 @@ constexpr int StopPollMs = 10;
 TThreadServices* CurrentPainterServices = nullptr;
 
 // The painter ends without the user-interface thread: there is none to run
-// its steps from here. It leaves the list, and the document, at once.
+// its steps from here. It leaves the document, and the list, which frees it,
+// at once.
 void EndAtOnce(TGIFPainterList& painters, TGIFPainter& painter) {
   painter.EndWithoutHandOver();
-  painter.ReleaseOwnerSlot();
   painter.ForgetDocument();
   painters.Remove(&painter);
 }
@@ -34,16 +34,17 @@ void SetPainterServices(TThreadServices* services) { CurrentPainterServices = se
 void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
   if (FDrawing || Empty()) return;
   const TFlagScope drawing(FDrawing);
-  if (FFrames.Count() == 1 || (DrawFlags & DrawOption::Animated) == 0) {
-    FFrames[0].Draw(canvas, rect, (DrawFlags & DrawOption::Transparent) != 0, (DrawFlags & DrawOption::Tiled) != 0);
+  if (FFrames.Count() == 1 || (FDrawFlags & DrawOption::Animated) == 0) {
+    FFrames[0].Draw(canvas, rect, (FDrawFlags & DrawOption::Transparent) != 0, (FDrawFlags & DrawOption::Tiled) != 0);
     return;
   }
   // A painter is already painting into the view bitmap.
-  if (FViewBitmap && (DrawFlags & DrawOption::PaintDirect) == 0) return DrawTiled(canvas, rect, *FViewBitmap);
+  if (FViewBitmap && (FDrawFlags & DrawOption::PaintDirect) == 0) return DrawTiled(canvas, rect, *FViewBitmap);
   const std::lock_guard guard(FPainters->Lock());
   // The same place drawn again: the running animation goes on.
-  if (FViewPainter != nullptr && !FViewPainter->Terminated() && FViewPainter->CanvasAlive() &&
-      FViewPainter->Canvas() == &canvas && FViewPainter->DestRect() == rect)
+  const TGIFPainter* view = FPainters->View();
+  if (view != nullptr && !view->Terminated() && view->CanvasAlive() && view->Canvas() == &canvas &&
+      view->DestRect() == rect)
     return;
   StopViewPainter();
   StartViewPainter(canvas, rect);
@@ -52,7 +53,7 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
 // Without PaintDirect the painter paints into the view bitmap, which starts
 // as what lies under the document's area, and the first frame is waited for.
 void TGIFImage::StartViewPainter(TCanvas& canvas, const TRect& rect) {
-  const bool direct = (DrawFlags & DrawOption::PaintDirect) != 0;
+  const bool direct = (FDrawFlags & DrawOption::PaintDirect) != 0;
   TCanvas* target = &canvas;
   TRect targetRect = rect;
   if (!direct) {
@@ -67,21 +68,24 @@ void TGIFImage::StartViewPainter(TCanvas& canvas, const TRect& rect) {
     targetRect = Rect(0, 0, Width(), Height());
     target->CopyRect(targetRect, canvas, rect);
   }
-  CreatePainter(&FViewPainter, *target, DrawFlags, targetRect);
-  if (FViewPainter == nullptr) return;
-  FViewPainter->BeginPainting();
+  const TGIFDocumentOwnedPainter painter = MakePainter(*target, FDrawFlags, targetRect, true);
+  if (!painter) return;
+  painter->BeginPainting();
   if (direct) return;
-  TThreadServices& services = FViewPainter->Services();
-  while (FViewPainter != nullptr && !FViewPainter->Terminated() && !FViewPainter->Started() &&
-         services.InMainThread())
-    services.CheckSynchronize(StopPollMs);
+  TThreadServices& services = painter->Services();
+  // The view painter leaves the view when it finishes, and is freed then.
+  const auto waiting = [&] {
+    const TGIFPainter* view = FPainters->View();
+    return view != nullptr && !view->Terminated() && !view->Started() && services.InMainThread();
+  };
+  while (waiting()) services.CheckSynchronize(StopPollMs);
   if (FViewBitmap) DrawTiled(canvas, rect, *FViewBitmap);
 }
 
 // Stretched into rect, or with Tiled repeated at the document's own size,
 // the cells at the right and bottom edges drawn whole.
 void TGIFImage::DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap) {
-  if ((DrawFlags & DrawOption::Tiled) == 0) return canvas.StretchDraw(rect, &bitmap);
+  if ((FDrawFlags & DrawOption::Tiled) == 0) return canvas.StretchDraw(rect, &bitmap);
   if (Width() <= 0 || Height() <= 0) return;
   const TRect clip = IntersectRect(rect, canvas.ClipRect());
   for (int x = rect.Left; x < clip.Right; x += Width())
@@ -89,36 +93,36 @@ void TGIFImage::DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap) {
       if (x + Width() > clip.Left && y + Height() > clip.Top) canvas.StretchDraw(Bounds(x, y, Width(), Height()), &bitmap);
 }
 
-TGIFPainter* TGIFImage::CreatePainter(TGIFPainter** ownerSlot, TCanvas& canvas, std::uint16_t options,
-                                      const TRect& rect) {
-  if (Empty() || rect.IsEmpty()) {
-    if (ownerSlot != nullptr) *ownerSlot = nullptr;
-    return nullptr;
-  }
+TGIFDocumentOwnedPainter TGIFImage::CreatePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect) {
+  return MakePainter(canvas, options, rect, false);
+}
+
+TGIFPainter* TGIFImage::ViewPainter() const { return FPainters->View(); }
+
+TGIFDocumentOwnedPainter TGIFImage::MakePainter(TCanvas& canvas, std::uint16_t options, const TRect& rect,
+                                                bool asView) {
+  if (Empty() || rect.IsEmpty()) return {};
   if (FFrames.Count() == 1) options &= static_cast<std::uint16_t>(~(DrawOption::Threaded | DrawOption::Animated));
-  auto painter = std::make_unique<TGIFPainter>(*this, canvas, rect, options, ownerSlot, PainterServices());
+  auto painter = std::make_unique<TGIFPainter>(*this, *FPainters, canvas, rect, options, PainterServices());
   TGIFPainter& made = *painter;
-  made.OnAnimationStart = OnAnimationStart;
-  made.OnBeforeFrame = OnBeforeFrame;
-  made.OnAfterFrame = OnAfterFrame;
-  made.OnLoopRestart = OnLoopRestart;
-  made.OnAnimationEnd = OnAnimationEnd;
-  if ((options & DrawOption::Threaded) != 0) {
-    made.SetPriority(PainterPriority);
-    const std::lock_guard guard(FPainters->Lock());
-    FPainters->AddOwned(std::move(painter));
-    return &made;
-  }
+  made.OnAnimationStart = FOnAnimationStart;
+  made.OnBeforeFrame = FOnBeforeFrame;
+  made.OnAfterFrame = FOnAfterFrame;
+  made.OnLoopRestart = FOnLoopRestart;
+  made.OnAnimationEnd = FOnAnimationEnd;
+  if ((options & DrawOption::Threaded) != 0) made.SetPriority(FPainterPriority);
+  // A hook may free the document while a painter runs here: the list, and
+  // the painter in it, stay until the painter's finish.
+  const std::shared_ptr<TGIFPainterList> painters = FPainters;
   {
-    const std::lock_guard guard(FPainters->Lock());
-    FPainters->AddListed(made);
+    const std::lock_guard guard(painters->Lock());
+    painters->Add(std::move(painter));
+    if (asView) painters->SetView(made);
   }
+  if ((options & DrawOption::Threaded) != 0) return TGIFDocumentOwnedPainter(made);
   made.Execute();
-  // A hook may have freed the document meanwhile; then the slot went with it.
-  const bool documentAlive = made.Document() != nullptr;
   made.FinishPainter();
-  if (documentAlive && ownerSlot != nullptr) *ownerSlot = nullptr;
-  return nullptr;
+  return {};
 }
 
 void TGIFImage::StopViewPainter() {
@@ -126,8 +130,8 @@ void TGIFImage::StopViewPainter() {
     TThreadServices* services = nullptr;
     {
       const std::lock_guard guard(FPainters->Lock());
-      if (FViewPainter == nullptr) break;
-      TGIFPainter& painter = *FViewPainter;
+      if (FPainters->View() == nullptr) break;
+      TGIFPainter& painter = *FPainters->View();
       painter.RequestStop();
       if (!painter.Threaded()) break;
       services = &painter.Services();
@@ -167,7 +171,7 @@ void TGIFImage::StopAllPainters() {
 void TGIFImage::FreeViewBitmap() {
   {
     const std::lock_guard guard(FPainters->Lock());
-    if (FViewPainter != nullptr) FViewPainter->RequestStop();
+    if (TGIFPainter* view = FPainters->View()) view->RequestStop();
   }
   FViewBitmap.reset();
 }

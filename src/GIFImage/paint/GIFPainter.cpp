@@ -6,22 +6,21 @@
 #include "Canvas.h"
 #include "GIFPainterList.h"
 
-TGIFPainter::TGIFPainter(TGIFImage& document, TCanvas& canvas, const TRect& rect, std::uint16_t options,
-                         TGIFPainter** ownerSlot, TThreadServices& services)
+TGIFPainter::TGIFPainter(TGIFImage& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect,
+                         std::uint16_t options, TThreadServices& services)
     : FDocument(&document),
+      FList(list),
       FCanvas(&canvas),
       FCanvasAlive(canvas.LivenessToken()),
       FDestRect(rect),
       FDrawFlags(options),
-      FSpeedPercent(document.SpeedPercent),
-      FServices(services),
-      FOwnerSlot(ownerSlot) {
+      FSpeedPercent(document.SpeedPercent()),
+      FServices(services) {
   // A negative speed shows frames back to back: nothing to wake.
   if (Has(DrawOption::Threaded) && Has(DrawOption::Animated) && document.Frames().Count() > 1 && FSpeedPercent >= 0)
     FWakeEvent = FServices.MakeAutoResetEvent();
   FBackgroundColor = ResolveBackground();
   MakeBuffers();
-  if (FOwnerSlot != nullptr) *FOwnerSlot = this;
 }
 
 TGIFPainter::~TGIFPainter() {
@@ -31,7 +30,7 @@ TGIFPainter::~TGIFPainter() {
 bool TGIFPainter::Threaded() const { return Has(DrawOption::Threaded); }
 
 TColor TGIFPainter::ResolveBackground() const {
-  if (FDocument->BackdropColor != clNone) return ColorToRGB(FDocument->BackdropColor);
+  if (FDocument->BackdropColor() != clNone) return ColorToRGB(FDocument->BackdropColor());
   if (FDocument->GlobalColorMap().Count() > 0) return FDocument->LogicalScreen().BackgroundColor();
   return ColorToRGB(clWindow);
 }
@@ -111,19 +110,16 @@ void TGIFPainter::FinishPainter() {
   FFinished = true;
   if (FThread.joinable()) FThread.join();
   FActiveFrame = -1;
-  // Holds a threaded painter until the end of this call, then frees it.
+  // Holds this painter until the end of this call, then frees it.
   std::unique_ptr<TGIFPainter> self;
-  if (FDocument != nullptr) {
-    TGIFImage& document = *FDocument;
-    {
-      const std::lock_guard guard(document.Painters().Lock());
-      ReleaseOwnerSlot();
-      self = document.Painters().Remove(this);
-      FDocument = nullptr;
-    }
-    // The error ended this painter only; the document's owner hears of it.
-    if (FStoredError) document.Warning(nullptr, WarningSeverity, *FStoredError);
+  TGIFImage* document = FDocument;
+  {
+    const std::lock_guard guard(FList.Lock());
+    self = FList.Remove(this);
+    FDocument = nullptr;
   }
+  // The error ended this painter only; the document's owner hears of it.
+  if (document != nullptr && FStoredError) document->Warning(nullptr, WarningSeverity, *FStoredError);
   FCompositionBuffer.reset();
   FScratchBuffer.reset();
   FBackgroundSnapshot.reset();
@@ -137,8 +133,4 @@ void TGIFPainter::EndWithoutHandOver() {
   FServices.RemoveQueued(this);
   if (FThread.joinable()) FThread.join();
   FFinished = true;
-}
-
-void TGIFPainter::ReleaseOwnerSlot() {
-  if (FOwnerSlot != nullptr && *FOwnerSlot == this) *FOwnerSlot = nullptr;
 }

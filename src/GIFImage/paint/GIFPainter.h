@@ -6,9 +6,8 @@
 // thread, so the painter thread keeps only its timing state and waits. A
 // painter that is not threaded runs its whole loop on the calling thread.
 //
-// The document owns its threaded painters (in its TGIFPainterList) until
-// their FinishPainter; a painter that is not threaded belongs to the call
-// that runs it. Frame painting with disposal is in GIFPainterFrames.cpp, the
+// The document's TGIFPainterList owns every painter from its making until its
+// FinishPainter. Frame painting with disposal is in GIFPainterFrames.cpp, the
 // frame loop and its timing in GIFPainterLoop.cpp.
 #pragma once
 
@@ -27,6 +26,7 @@
 #include "ThreadServices.h"
 
 class TCanvas;
+class TGIFPainterList;
 
 // The services painters are made with: the system's, or a test's fakes
 // (nullptr puts the system's back).
@@ -52,10 +52,10 @@ inline constexpr std::uint8_t dmPrevious = 3;
 
 class TGIFPainter {
 public:
-  // Registers nothing: CreatePainter adds the painter to the document's list.
-  // Sets *ownerSlot to the painter.
-  TGIFPainter(TGIFImage& document, TCanvas& canvas, const TRect& rect, std::uint16_t options,
-              TGIFPainter** ownerSlot, TThreadServices& services);
+  // Registers nothing: CreatePainter hands the painter to the document's
+  // list, which it leaves in FinishPainter.
+  TGIFPainter(TGIFImage& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect, std::uint16_t options,
+              TThreadServices& services);
   ~TGIFPainter();
   TGIFPainter(const TGIFPainter&) = delete;
   TGIFPainter& operator=(const TGIFPainter&) = delete;
@@ -101,17 +101,15 @@ public:
   TGIFPainterHook OnLoopRestart;
   TGIFPainterHook OnAnimationEnd;
 
-  // User-interface thread, once per painter: clears the owner slot, leaves
-  // the document's list, reports a stored error, frees the buffers. For a
-  // threaded painter the list's ownership ends here, and the painter with it.
+  // User-interface thread, once per painter: leaves the document's list (and
+  // its view), reports a stored error, frees the buffers. The list's
+  // ownership ends here, and the painter with it at the end of this call.
   void FinishPainter();
   // The document is going away while this painter still refers to it.
   void ForgetDocument() { FDocument = nullptr; }
   // Ends a threaded painter without the user-interface thread's help: its
   // hand-overs are dropped, its thread joined. It touches nothing afterwards.
   void EndWithoutHandOver();
-  // Clears the owner slot when it still refers to this painter.
-  void ReleaseOwnerSlot();
 
 private:
   // What the frame loop counts while it runs (GIFPainterLoop.cpp).
@@ -138,6 +136,9 @@ private:
   void ClearFrameArea();
 
   TGIFImage* FDocument;
+  // The list that owns this painter; it outlives the painter, also when the
+  // document goes first.
+  TGIFPainterList& FList;
   TCanvas* FCanvas;
   std::weak_ptr<const void> FCanvasAlive;
   TRect FDestRect;
@@ -155,7 +156,6 @@ private:
   std::unique_ptr<TBitmap> FBackgroundSnapshot;
   std::unique_ptr<TWaitEvent> FWakeEvent;
   std::optional<std::string> FStoredError;
-  TGIFPainter** FOwnerSlot;
 
   std::atomic<bool> FTerminated{false};
   std::atomic<bool> FRestartRequested{false};

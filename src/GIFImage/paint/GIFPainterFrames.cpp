@@ -75,7 +75,7 @@ void TGIFPainter::ClearFrameArea() {
       Has(DrawOption::Tiled) && (transparent || (screenWidth != frame.Width() && screenHeight != frame.Height()));
   if (tiledFill) {
     // A backdrop colour of its own fills the tiles; without one, the background.
-    if (FDocument->BackdropColor != clNone) buffer.Brush.Color = FDocument->BackdropColor;
+    if (FDocument->BackdropColor() != clNone) buffer.Brush.Color = FDocument->BackdropColor();
     const int stepX = screenWidth > 0 ? screenWidth : std::max<int>(frame.Width(), 1);
     const int stepY = screenHeight > 0 ? screenHeight : std::max<int>(frame.Height(), 1);
     for (int x = frame.Left(); x < whole.Right; x += stepX)

@@ -1,10 +1,13 @@
-// TGIFPainterList: every painter that draws one document, registered while it
-// lives, with the lock that guards the list, the document's view-painter slot
-// and the stop signalling. The lock is re-entrant: Draw holds it while it
-// waits for its painter, and the painter's FinishPainter, run on the same
-// user-interface thread meanwhile, takes it again. Painter threads never take
-// it. The list owns the threaded painters; a painter that is not threaded
-// belongs to the call that runs it and is only listed.
+// TGIFPainterList: every painter that draws one document, each owned by the
+// list from its making until its finish, with the lock that guards the list,
+// the document's view painter and the stop signalling. The lock is
+// re-entrant: Draw holds it while it waits for its painter, and the
+// painter's FinishPainter, run on the same user-interface thread meanwhile,
+// takes it again. Painter threads never take it.
+//
+// The document holds its list, and so does the call that runs a painter that
+// is not threaded while that painter runs: a hook that frees the document
+// then leaves the list, and the running painter in it, to that call.
 #pragma once
 
 #include <memory>
@@ -17,28 +20,33 @@ class TGIFPainterList {
 public:
   std::recursive_mutex& Lock() { return FLock; }
 
-  void AddOwned(std::unique_ptr<TGIFPainter> painter) { FEntries.push_back({painter.get(), std::move(painter)}); }
-  void AddListed(TGIFPainter& painter) { FEntries.push_back({&painter, nullptr}); }
-  // Takes the painter out of the list; its ownership, when the list had it.
+  TGIFPainter& Add(std::unique_ptr<TGIFPainter> painter) {
+    FPainters.push_back(std::move(painter));
+    return *FPainters.back();
+  }
+  // Takes the painter out of the list (and out of the view) and hands its
+  // ownership back; nullptr when it is not listed.
   std::unique_ptr<TGIFPainter> Remove(const TGIFPainter* painter) {
-    for (auto entry = FEntries.begin(); entry != FEntries.end(); ++entry)
-      if (entry->Painter == painter) {
-        std::unique_ptr<TGIFPainter> owned = std::move(entry->Owned);
-        FEntries.erase(entry);
+    for (auto entry = FPainters.begin(); entry != FPainters.end(); ++entry)
+      if (entry->get() == painter) {
+        std::unique_ptr<TGIFPainter> owned = std::move(*entry);
+        FPainters.erase(entry);
+        if (FView == painter) FView = nullptr;
         return owned;
       }
     return nullptr;
   }
 
-  int Count() const { return static_cast<int>(FEntries.size()); }
-  TGIFPainter& operator[](int index) const { return *FEntries[static_cast<std::size_t>(index)].Painter; }
+  // The painter of the document's Draw, one of the list's own; nullptr when
+  // there is none.
+  TGIFPainter* View() const { return FView; }
+  void SetView(TGIFPainter& painter) { FView = &painter; }
+
+  int Count() const { return static_cast<int>(FPainters.size()); }
+  TGIFPainter& operator[](int index) const { return *FPainters[static_cast<std::size_t>(index)]; }
 
 private:
-  struct TEntry {
-    TGIFPainter* Painter;
-    std::unique_ptr<TGIFPainter> Owned;
-  };
-
   std::recursive_mutex FLock;
-  std::vector<TEntry> FEntries;
+  std::vector<std::unique_ptr<TGIFPainter>> FPainters;
+  TGIFPainter* FView = nullptr;
 };

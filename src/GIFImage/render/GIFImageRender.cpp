@@ -6,8 +6,8 @@
 #include "GIFImage.h"
 
 bool TGIFImage::UseDithering() const {
-  if ((DrawFlags & DrawOption::Dither) == 0) return false;
-  if ((DrawFlags & DrawOption::AutoDither) != 0) return AutoDitherDisplay;
+  if ((FDrawFlags & DrawOption::Dither) == 0) return false;
+  if ((FDrawFlags & DrawOption::AutoDither) != 0) return AutoDitherDisplay;
   return true;
 }
 
@@ -53,5 +53,5 @@ void TGIFImage::AssignTo(TBitmap& bitmap) {
 }
 
 void TGIFImage::Progress(const std::string& text, TProgressStage stage, int percent) {
-  if (OnProgress) OnProgress(text, stage, percent);
+  if (FOnProgress) FOnProgress(text, stage, percent);
 }

@@ -153,7 +153,7 @@ TEST(BitmapImport, TrueColourRoadKeepsDistinctColoursUpTo256) {
     };
   };
   TGIFImage image;
-  image.ReductionMethod = rmNone;
+  image.SetReductionMethod(rmNone);
   TBitmap full = MakeBitmap(16, 20, 24, distinct(256));
   image.AppendFrame(full);
   TGIFSubImage& frame = image.Frames()[0];
@@ -174,7 +174,7 @@ TEST(BitmapImport, RecentColourCacheAnswersRepeatsLikeTheTable) {
     return RGB(static_cast<std::uint8_t>(20 * i), 7, static_cast<std::uint8_t>(255 - 20 * i));
   };
   TGIFImage image;
-  image.ReductionMethod = rmNone;
+  image.SetReductionMethod(rmNone);
   TBitmap bitmap = MakeBitmap(40, 5, 24, color);
   image.AppendFrame(bitmap);
   TGIFSubImage& frame = image.Frames()[0];
@@ -202,8 +202,8 @@ TEST(BitmapImport, FailuresLeaveTheFramesAsTheyWere) {
     TGIFImage image;
     TReports reports;
     reports.Attach(image);
-    image.ReductionMethod = c.Method;
-    image.DitherKind = c.Dither;
+    image.SetReductionMethod(c.Method);
+    image.SetDitherKind(c.Dither);
     TBitmap bitmap = MakeBitmap(4, 4, 24, Mixed);
     EXPECT_EQ(RaisedBy([&] { image.AppendFrame(bitmap); }), c.Error);
     EXPECT_EQ(image.Frames().Count(), 0);

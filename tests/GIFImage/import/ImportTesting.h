@@ -39,12 +39,12 @@ struct TReports {
   std::vector<std::string> Warnings;
   std::vector<std::string> Progress;  // "stage:percent"
   void Attach(TGIFImage& image) {
-    image.WarningHandler = [this](TPersistent*, std::uint8_t, const std::string& message) {
+    image.SetWarningHandler([this](TPersistent*, std::uint8_t, const std::string& message) {
       Warnings.push_back(message);
-    };
-    image.OnProgress = [this](const std::string& text, TProgressStage stage, int percent) {
+    });
+    image.SetOnProgress([this](const std::string& text, TProgressStage stage, int percent) {
       EXPECT_EQ(text, sProgressConverting);
       Progress.push_back(std::to_string(static_cast<int>(stage)) + ":" + std::to_string(percent));
-    };
+    });
   }
 };

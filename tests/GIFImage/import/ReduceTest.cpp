@@ -81,8 +81,8 @@ TEST(ReduceToIndexed, OctreeDepthSetsTheColourCount) {
   for (int depth : {0, 1, 4, 8}) {
     SCOPED_TRACE(depth);
     TGIFImage image;
-    image.ReductionMethod = rmQuantize;
-    image.ReductionDepth = depth;
+    image.SetReductionMethod(rmQuantize);
+    image.SetReductionDepth(depth);
     TBitmap bitmap = MakeBitmap(16, 16, 24, Gradient);
     image.AppendFrame(bitmap);
     TGIFSubImage& frame = image.Frames()[0];

@@ -24,7 +24,7 @@ std::int64_t PixelsOf(const TGIFImage& image) {
 // Writes the document with the encoding; the file read back must hold what
 // was written. Returns the writer's error, "" after success.
 std::string ExpectRoundTrip(TGIFImage& image, std::uint8_t encoding, const std::string& name) {
-  image.Encoding = encoding;
+  image.SetEncoding(encoding);
   TMemoryStream out;
   const std::string error = RaisedBy([&] { image.SaveToStream(out); });
   if (image.Frames().Count() == 0) {

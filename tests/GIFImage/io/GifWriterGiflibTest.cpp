@@ -104,7 +104,7 @@ TEST(GiflibReadsOurFiles, EveryTestFileThatWrites) {
     for (int i = 0; i < source.Image->Frames().Count(); ++i) pixels += source.Image->Frames()[i].PixelCount();
     if (pixels > MaxCheckedPixels) continue;
     for (std::uint8_t encoding : {0, 1}) {
-      source.Image->Encoding = encoding;
+      source.Image->SetEncoding(encoding);
       ExpectGiflibReadsTheDocument(*source.Image, Saved(*source.Image), name + " encoding " + std::to_string(encoding));
       ++checked;
     }
@@ -119,7 +119,7 @@ TEST(GiflibReadsOurFiles, LargePhotoLikeAndFlatFrames) {
       for (bool photo : {false, true}) {
         for (std::uint8_t encoding : {0, 1}) {
           TGIFImage image;
-          image.Encoding = encoding;
+          image.SetEncoding(encoding);
           const TBytes pixels = photo ? PhotoLikeIndices(width, height, 1 << bits, 5) : FlatIndices(width, height, 1 << bits);
           AddFrame(image, width, height, pixels, SpreadColors(1 << bits));
           ExpectGiflibReadsTheDocument(image, Saved(image),

@@ -144,9 +144,9 @@ TEST(GifWriter, ADocumentWithoutFramesIsRefusedBeforeAnyByte) {
 TEST(GifWriter, SavingTellsItsProgressAndAlwaysEnds) {
   TGIFImage image;
   std::vector<std::string> heard;
-  image.OnProgress = [&](const std::string& text, TProgressStage stage, int percent) {
+  image.SetOnProgress([&](const std::string& text, TProgressStage stage, int percent) {
     heard.push_back(text + " " + std::to_string(static_cast<int>(stage)) + " " + std::to_string(percent));
-  };
+  });
   for (int i = 0; i < 3; ++i) AddFrame(image, 2, 2, {0, 1, 0, 1}, Greys(2));
   Saved(image);
   EXPECT_EQ(heard, (std::vector<std::string>{"Saving... 0 0", "Saving... 1 33", "Saving... 1 67", "Saving... 1 100",

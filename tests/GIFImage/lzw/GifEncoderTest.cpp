@@ -23,7 +23,7 @@ TBytes Bytes(std::initializer_list<int> values) { return TBytes(values.begin(), 
 
 // The pixels the reader gets back from one frame written with the encoding.
 TBytes DecodedAgain(TGIFImage& image, std::uint8_t encoding) {
-  image.Encoding = encoding;
+  image.SetEncoding(encoding);
   const TReadOutcome back = ReadGif(Saved(image), false, 0, false);
   EXPECT_EQ(back.Error, "");
   EXPECT_TRUE(back.Warnings.empty());
@@ -56,7 +56,7 @@ TEST(GifEncoder, SmallFramesGiveTheBytesOfAPlainLzwEncoder) {
   TGIFImage image;
   EXPECT_EQ(ImageDataOf(AddFrame(image, 1, 1, {0}, {0x000000})), Bytes({0x02, 0x02, 0x44, 0x01, 0x00}))
       << "clear 4, pixel 0 and end 5 in 3 bits each";
-  image.Encoding = RunLength;
+  image.SetEncoding(RunLength);
   EXPECT_EQ(ImageDataOf(image.Frames()[0]), Bytes({0x02, 0x02, 0x44, 0x01, 0x00}));
 }
 
@@ -148,7 +148,7 @@ TEST(GifEncoder, RunLengthEncoderWritesOnlyPixelAndRunCodesThatDecodeToTheFrame)
                                            {4096, 2100, 4, 3}}) {  // longer than one table's runs
     const std::string name = std::to_string(c.Width) + "x" + std::to_string(c.Height);
     TGIFImage image;
-    image.Encoding = RunLength;
+    image.SetEncoding(RunLength);
     const TBytes pixels(static_cast<std::size_t>(c.Width) * c.Height, c.Pixel);
     const TGIFSubImage& frame = AddFrame(image, c.Width, c.Height, pixels, SpreadColors(c.Colors));
     const TUnpackedImageData data = UnpackImageData(ImageDataOf(frame));
@@ -199,7 +199,7 @@ TEST(GifEncoder, PixelsMustStayBelowTheColourLimit) {
   for (const TCase& c : cases) {
     for (std::uint8_t encoding : {LZW, RunLength}) {
       TGIFImage image;
-      image.Encoding = encoding;
+      image.SetEncoding(encoding);
       AddColors(image.GlobalColorMap(), SpreadColors(c.GlobalColors));
       TBytes pixels(600, 0);
       pixels[555] = c.Pixel;
@@ -218,7 +218,7 @@ TEST(GifEncoder, PixelsMustStayBelowTheColourLimit) {
 TEST(GifEncoder, DataComesInFullSubBlocksAndOneShorterLastOne) {
   for (std::uint8_t encoding : {LZW, RunLength}) {
     TGIFImage image;
-    image.Encoding = encoding;
+    image.SetEncoding(encoding);
     const TGIFSubImage& frame = AddFrame(image, 257, 211, PhotoLikeIndices(257, 211, 64, 9), SpreadColors(64));
     const TUnpackedImageData data = UnpackImageData(ImageDataOf(frame));
     ASSERT_GT(data.BlockSizes.size(), 2u);

@@ -12,10 +12,10 @@ struct TWarnings {
   std::vector<std::string> Messages;
   std::vector<TPersistent*> Senders;
   void Attach(TGIFImage& image) {
-    image.WarningHandler = [this](TPersistent* sender, std::uint8_t, const std::string& message) {
+    image.SetWarningHandler([this](TPersistent* sender, std::uint8_t, const std::string& message) {
       Senders.push_back(sender);
       Messages.push_back(message);
-    };
+    });
   }
 };
 
@@ -271,13 +271,13 @@ TEST(GifRegistries, SearchedFromTheLastEntryAndUsedByTheReader) {
 TEST(GifDocument, HeaderWriterAndDefaults) {
   TGIFImage image;
   EXPECT_EQ(image.LogicalScreen().ScreenFlags(), 0x77) << "no colours at all";
-  EXPECT_EQ(image.DrawFlags, DefaultDrawFlags);
-  EXPECT_EQ(image.DrawFlags, 0x060F);
-  EXPECT_EQ(image.ReductionMethod, 6);
-  EXPECT_EQ(image.ReductionDepth, 8);
-  EXPECT_EQ(image.PainterPriority, 3);
-  EXPECT_EQ(image.SpeedPercent, 100);
-  EXPECT_EQ(image.BackdropColor, clNone);
+  EXPECT_EQ(image.DrawFlags(), DefaultDrawFlags);
+  EXPECT_EQ(image.DrawFlags(), 0x060F);
+  EXPECT_EQ(image.ReductionMethod(), 6);
+  EXPECT_EQ(image.ReductionDepth(), 8);
+  EXPECT_EQ(image.PainterPriority(), 3);
+  EXPECT_EQ(image.SpeedPercent(), 100);
+  EXPECT_EQ(image.BackdropColor(), clNone);
 
   TMemoryStream nothing;
   EXPECT_EQ(RaisedBy([&] { WriteHeader(nothing, image.LogicalScreen()); }), sBadVersion);

@@ -23,14 +23,14 @@ constexpr std::uint16_t Threaded = DrawOption::Threaded | DrawOption::Animated |
 TEST_F(TPainterTest, AViewAnimatesItsDocumentAndFreeingTheDocumentLeavesNoPainter) {
   TImage view(4, 2);
   auto document = Animation(4, 2, Frames(3, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   view.Picture().Assign(document.get());
   auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
   ASSERT_NE(shown, nullptr);
   // The hook holds a token: it lives exactly as long as some painter or document holds the hook.
   auto token = std::make_shared<int>(0);
   std::weak_ptr<int> alive = token;
-  shown->OnAfterFrame = [token](TGIFPainter&) {};
+  shown->SetOnAfterFrame([token](TGIFPainter&) {});
   token.reset();
   Services.HoldWaits = true;
   view.Surface();
@@ -46,11 +46,11 @@ TEST_F(TPainterTest, AViewAnimatesItsDocumentAndFreeingTheDocumentLeavesNoPainte
 TEST_F(TPainterTest, AViewShowsEachFrameAndKeepsTheLastWhenThePassesEnd) {
   TImage view(4, 2);
   auto document = Animation(4, 2, Frames(3, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   view.Picture().Assign(document.get());
   auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
   std::vector<TColor> seen;
-  shown->OnAfterFrame = [&](TGIFPainter&) { seen.push_back(view.Surface().Image().GetPixel(0, 0)); };
+  shown->SetOnAfterFrame([&](TGIFPainter&) { seen.push_back(view.Surface().Image().GetPixel(0, 0)); });
   view.Surface();
   ASSERT_TRUE(Finished(*shown));
   EXPECT_EQ(seen, (std::vector<TColor>{Entry(0), Entry(1), Entry(2)}));
@@ -72,8 +72,8 @@ TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
   auto seeThrough = Animation(4, 2,
                               {{.Index = 2, .Delay = 3, .Disposal = 2, .Place = Rect(0, 0, 1, 1)},
                                {.Index = 5, .Delay = 3, .Disposal = 2, .Transparent = 5}});
-  opaque->DrawFlags |= DrawOption::PaintDirect;
-  seeThrough->DrawFlags |= DrawOption::PaintDirect;
+  opaque->SetDrawFlags(opaque->DrawFlags() | DrawOption::PaintDirect);
+  seeThrough->SetDrawFlags(seeThrough->DrawFlags() | DrawOption::PaintDirect);
   const TColor w = clWhite, b = Entry(2);
   struct TCase {
     const char* Name;
@@ -91,12 +91,12 @@ TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
       auto* shown = dynamic_cast<TGIFImage*>(view.Picture().Graphic());
       ASSERT_NE(shown, nullptr);
       std::vector<std::vector<TColor>> screens;
-      shown->OnAfterFrame = [&](TGIFPainter&) {
+      shown->SetOnAfterFrame([&](TGIFPainter&) {
         std::vector<TColor> screen;
         for (int y = 0; y < 2; ++y)
           for (int x = 0; x < 4; ++x) screen.push_back(view.Surface().Image().GetPixel(x, y));
         screens.push_back(screen);
-      };
+      });
       view.Surface();
       ASSERT_TRUE(Finished(*shown));
       if (document == seeThrough.get()) EXPECT_EQ(screens, c.Screens);
@@ -110,7 +110,7 @@ TEST_F(TPainterTest, ACanvasDiscardedUnderAPainterIsNeverPaintedAgain) {
   auto screen = std::make_unique<TBitmap>();
   screen->SetSize(2, 1);
   // The painter's first hand-over waits: nothing runs it until the canvas is gone.
-  document->CreatePainter(nullptr, screen->Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  document->CreatePainter(screen->Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   screen.reset();
   ASSERT_TRUE(Finished(*document));
   EXPECT_TRUE(Shown.empty());
@@ -121,7 +121,7 @@ TEST_F(TPainterTest, ADocumentFreedWhereHandOversCannotRunEndsItsPaintersAtOnce)
   RecordFrames(*document);
   TBitmap screen;
   screen.SetSize(2, 1);
-  document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   // The painter blocks in its first hand-over, which this thread does not run.
   auto freed = std::async(std::launch::async, [&] { document.reset(); });
   if (freed.wait_for(TestDeadline) != std::future_status::ready) EndHungTest("a document freed off the user-interface thread");
@@ -132,12 +132,12 @@ TEST_F(TPainterTest, ADocumentFreedWhereHandOversCannotRunEndsItsPaintersAtOnce)
 TEST_F(TPainterTest, AnErrorEndsThePainterOnlyAndReachesTheWarningHandler) {
   auto document = Animation(2, 1, Frames(3, 3));
   std::vector<std::string> warnings;
-  document->WarningHandler = [&](TPersistent*, std::uint8_t, const std::string& message) {
+  document->SetWarningHandler([&](TPersistent*, std::uint8_t, const std::string& message) {
     warnings.push_back(message);
-  };
-  document->OnBeforeFrame = [](TGIFPainter& painter) {
+  });
+  document->SetOnBeforeFrame([](TGIFPainter& painter) {
     if (painter.ActiveFrame() == 1) throw Exception("hook failed");
-  };
+  });
   TBitmap screen;
   screen.SetSize(2, 1);
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
@@ -148,7 +148,7 @@ TEST_F(TPainterTest, AnErrorEndsThePainterOnlyAndReachesTheWarningHandler) {
 
 TEST_F(TPainterTest, WithoutPaintDirectThePainterPaintsIntoTheViewBitmapAndDrawWaitsForItsFirstFrame) {
   auto document = Animation(2, 1, Frames(2, 30));
-  document->DrawFlags &= static_cast<std::uint16_t>(~DrawOption::PaintDirect);
+  document->SetDrawFlags(document->DrawFlags() & static_cast<std::uint16_t>(~DrawOption::PaintDirect));
   Services.HoldWaits = true;
   TBitmap screen;
   screen.SetSize(4, 2);
@@ -160,4 +160,60 @@ TEST_F(TPainterTest, WithoutPaintDirectThePainterPaintsIntoTheViewBitmapAndDrawW
   document->StopViewPainter();
   EXPECT_EQ(document->ViewBitmap(), nullptr);
   EXPECT_EQ(document->Painters().Count(), 0);
+}
+
+// The document's list holds each painter from its making to its finish, the
+// one that runs in the call that made it too, and the finish frees it: the
+// token its hook holds is gone then. A hook that frees the document leaves
+// the running painter to that call, which frees it at its end.
+TEST_F(TPainterTest, EachPainterIsOneOfItsDocumentsListUntilItsFinishFreesIt) {
+  enum class TEnd { ByTheDocument, FromItsHook, ByFreeingTheDocument };
+  struct TCase {
+    const char* Name;
+    std::uint16_t Options;
+    TEnd End;
+  };
+  constexpr std::uint16_t Unthreaded = DrawOption::Animated | DrawOption::Looping;
+  const TCase cases[] = {
+      {"threaded, stopped by its document", Threaded, TEnd::ByTheDocument},
+      {"threaded, stopped from its hook", Threaded, TEnd::FromItsHook},
+      {"not threaded, stopped from its hook", Unthreaded, TEnd::FromItsHook},
+      {"not threaded, its hook frees the document", Unthreaded, TEnd::ByFreeingTheDocument},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFakeThreadServices services;
+    SetPainterServices(&services);
+    services.HoldWaits = c.End == TEnd::ByTheDocument;
+    std::unique_ptr<TGIFImage> document = Animation(2, 1, Frames(3, 30));
+    auto token = std::make_shared<int>(0);
+    const std::weak_ptr<int> alive = token;
+    // Per frame shown: whether the painter was its list's one entry.
+    std::vector<bool> listed;
+    document->SetOnAfterFrame([&c, &document, &listed, token](TGIFPainter& painter) {
+      const TGIFPainterList& painters = document->Painters();
+      listed.push_back(painters.Count() == 1 && &painters[0] == &painter);
+      if (c.End == TEnd::FromItsHook) painter.RequestStop();
+      if (c.End == TEnd::ByFreeingTheDocument) document.reset();
+    });
+    token.reset();
+    TBitmap screen;
+    screen.SetSize(2, 1);
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), c.Options, Rect(0, 0, 2, 1))) {
+      EXPECT_EQ(document->Painters().Count(), 1);
+      EXPECT_EQ(&document->Painters()[0], painter.Get()) << "handed out, still the list's";
+      painter->BeginPainting();
+    }
+    if (c.End == TEnd::ByTheDocument) {
+      ASSERT_TRUE(services.ServiceUntilWaiting());
+      document->StopAllPainters();
+    }
+    if (document) {
+      ASSERT_TRUE(services.ServiceUntil([&] { return document->Painters().Count() == 0; }));
+      document->SetOnAfterFrame(nullptr);
+    }
+    EXPECT_EQ(listed, std::vector<bool>{true});
+    EXPECT_TRUE(alive.expired()) << "the finished painter is freed";
+  }
+  SetPainterServices(&Services);
 }

@@ -78,7 +78,7 @@ protected:
       ADD_FAILURE() << "the view holds no animation";
       return screens;
     }
-    shown->OnAfterFrame = [&](TGIFPainter&) { screens.push_back(view.Surface()); };
+    shown->SetOnAfterFrame([&](TGIFPainter&) { screens.push_back(view.Surface()); });
     view.Surface();
     EXPECT_TRUE(Finished(*shown)) << "the animation did not end";
     return screens;
@@ -89,7 +89,7 @@ TEST_F(StretchedAnimation, ShowsEachFrameExactlyAsTheViewAtItsOwnSizeStretched) 
   for (const TStretchCase& c : Cases()) {
     SCOPED_TRACE(c.Name);
     auto animation = Animation(ScreenWidth, ScreenHeight, c.Frames);
-    animation->DrawFlags |= DrawOption::PaintDirect;
+    animation->SetDrawFlags(animation->DrawFlags() | DrawOption::PaintDirect);
     TImage own(ScreenWidth, ScreenHeight);
     TImage big(16, 16);
     big.SetStretch(true);

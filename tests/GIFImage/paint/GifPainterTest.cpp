@@ -54,9 +54,9 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
     TFakeThreadServices services;
     SetPainterServices(&services);
     auto document = Animation(2, 1, Frames(2, c.Delay));
-    document->SpeedPercent = c.Speed;
+    document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(services.ServiceUntil([&] { return document->Painters().Count() == 0; }));
     EXPECT_EQ(services.Waits(), std::vector<int>{c.Wait});
@@ -66,7 +66,7 @@ TEST_F(TPainterTest, ThreadedWaitsFollowTheDelayAtTheSpeedWithoutWaitingForTheFi
 
 TEST_F(TPainterTest, HalfOfWhatAFrameTookBeyondItsWaitComesOffTheNextWait) {
   auto document = Animation(2, 1, Frames(3, 30));
-  document->OnBeforeFrame = [this](TGIFPainter&) { Services.Advance(40); };
+  document->SetOnBeforeFrame([this](TGIFPainter&) { Services.Advance(40); });
   TBitmap screen = Screen(2, 1);
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   EXPECT_EQ(Services.Waits(), (std::vector<int>{360 - 20, 360 - 20}));
@@ -90,9 +90,9 @@ TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
     TFakeThreadServices services;
     SetPainterServices(&services);
     auto document = Animation(2, 1, Frames(2, c.Delay));
-    document->SpeedPercent = c.Speed;
+    document->SetSpeedPercent(c.Speed);
     TBitmap screen = Screen(2, 1);
-    EXPECT_EQ(document->CreatePainter(nullptr, screen.Canvas(), Unthreaded, Rect(0, 0, 2, 1)), nullptr);
+    EXPECT_FALSE(document->CreatePainter(screen.Canvas(), Unthreaded, Rect(0, 0, 2, 1)));
     EXPECT_EQ(Sum(services.Sleeps()), c.Slept);
     for (int slice : services.Sleeps()) EXPECT_LE(slice, 100);
     EXPECT_TRUE(services.Waits().empty());
@@ -103,10 +103,10 @@ TEST_F(TPainterTest, UnthreadedPainterSleepsInSlicesAndCapsLongDelays) {
 
 TEST_F(TPainterTest, SpeedZeroShowsTheFirstFrameUntilStoppedAndNegativeSpeedNeverWaits) {
   auto paused = Animation(2, 1, Frames(3, 30));
-  paused->SpeedPercent = 0;
+  paused->SetSpeedPercent(0);
   RecordFrames(*paused);
   TBitmap screen = Screen(2, 1);
-  paused->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  paused->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   ASSERT_TRUE(Services.ServiceUntilWaiting());
   paused->StopAllPainters();
   EXPECT_EQ(Shown, std::vector<int>{0});
@@ -116,7 +116,7 @@ TEST_F(TPainterTest, SpeedZeroShowsTheFirstFrameUntilStoppedAndNegativeSpeedNeve
   TFakeThreadServices unpaused;
   SetPainterServices(&unpaused);
   auto racing = Animation(2, 1, Frames(3, 30));
-  racing->SpeedPercent = -1;
+  racing->SetSpeedPercent(-1);
   Play(*racing, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   EXPECT_EQ(Shown, (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(unpaused.Waits().empty());
@@ -150,12 +150,12 @@ TEST_F(TPainterTest, LoopCountsDecideThePassesAndWhereLaterPassesStart) {
     if (c.LoopFrame >= 0) frames[static_cast<std::size_t>(c.LoopFrame)].LoopCount = c.LoopCount;
     auto document = Animation(2, 1, frames);
     Shown.clear();
-    document->OnAfterFrame = [&](TGIFPainter& painter) {
+    document->SetOnAfterFrame([&](TGIFPainter& painter) {
       Shown.push_back(painter.ActiveFrame());
       if (Shown.size() == c.StopAfter) painter.RequestStop();
-    };
+    });
     TBitmap screen = Screen(2, 1);
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 2, 1)))
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), c.Options, Rect(0, 0, 2, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(Shown, c.Shown);
@@ -205,8 +205,8 @@ TEST_F(TPainterTest, DisposalIsComposedOffScreen) {
                                {.Index = 3, .Delay = 3, .Disposal = 1, .Place = Rect(3, 0, 4, 1)}});
     TBitmap screen = Screen(4, 1);
     std::vector<std::vector<TColor>> rows;
-    document->OnAfterFrame = [&](TGIFPainter&) { rows.push_back(Row(screen.Canvas(), 4)); };
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 4, 1)))
+    document->SetOnAfterFrame([&](TGIFPainter&) { rows.push_back(Row(screen.Canvas(), 4)); });
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 4, 1)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(rows, c.Rows);
@@ -240,13 +240,13 @@ TEST_F(TPainterTest, TiledFramesClearEveryTile) {
     screen.Canvas().Brush.Color = y;
     screen.Canvas().FillRect(Rect(0, 0, 4, 2));
     std::vector<std::vector<TColor>> screens;
-    document->OnAfterFrame = [&](TGIFPainter&) {
+    document->SetOnAfterFrame([&](TGIFPainter&) {
       std::vector<TColor> shown;
       for (int row = 0; row < 2; ++row)
         for (int x = 0; x < 4; ++x) shown.push_back(screen.Canvas().PixelColor(x, row));
       screens.push_back(shown);
-    };
-    if (TGIFPainter* painter = document->CreatePainter(nullptr, screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
+    });
+    if (const TGIFDocumentOwnedPainter painter = document->CreatePainter(screen.Canvas(), c.Options, Rect(0, 0, 4, 2)))
       painter->BeginPainting();
     ASSERT_TRUE(Finished(*document));
     EXPECT_EQ(screens, c.Screens);
@@ -256,13 +256,13 @@ TEST_F(TPainterTest, TiledFramesClearEveryTile) {
 TEST_F(TPainterTest, FramesThatKeepTheirPictureNeedNoBuffers) {
   auto document = Animation(2, 1, Frames(3, 3, 1));
   TBitmap screen = Screen(2, 1);
-  document->OnAfterFrame = [](TGIFPainter& painter) { EXPECT_EQ(painter.CompositionBuffer(), nullptr); };
+  document->SetOnAfterFrame([](TGIFPainter& painter) { EXPECT_EQ(painter.CompositionBuffer(), nullptr); });
   Play(*document, screen.Canvas(), Threaded, Rect(0, 0, 2, 1));
   auto cleared = Animation(2, 1, Frames(3, 3, 1));
-  cleared->OnAfterFrame = [](TGIFPainter& painter) {
+  cleared->SetOnAfterFrame([](TGIFPainter& painter) {
     EXPECT_NE(painter.CompositionBuffer(), nullptr);
     EXPECT_NE(painter.BackgroundSnapshot(), nullptr) << "transparent frames clear to what lay under them";
-  };
+  });
   Play(*cleared, screen.Canvas(), Threaded | DrawOption::ClearEachPass | DrawOption::Transparent, Rect(0, 0, 2, 1));
 }
 
@@ -271,7 +271,7 @@ TEST_F(TPainterTest, AStopDuringALongDelayReturnsAtOnce) {
   RecordFrames(*document);
   Services.HoldWaits = true;
   TBitmap screen = Screen(2, 1);
-  document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
+  document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1))->BeginPainting();
   ASSERT_TRUE(Services.ServiceUntilWaiting());
   document->StopAllPainters();
   EXPECT_EQ(document->Painters().Count(), 0);
@@ -283,7 +283,7 @@ TEST_F(TPainterTest, AStopDuringALongDelayReturnsAtOnce) {
 
 TEST_F(TPainterTest, DrawingTheSamePlaceAgainKeepsTheAnimationAndAnotherPlaceStartsANewOne) {
   auto document = Animation(2, 1, Frames(2, 30));
-  document->DrawFlags |= DrawOption::PaintDirect;
+  document->SetDrawFlags(document->DrawFlags() | DrawOption::PaintDirect);
   Services.HoldWaits = true;
   TBitmap screen = Screen(4, 2);
   document->Draw(screen.Canvas(), Rect(0, 0, 2, 1));
@@ -309,13 +309,13 @@ TEST_F(TPainterTest, ADocumentOfOneFrameIsDrawnOnceWithoutAPainter) {
   EXPECT_EQ(screen.Canvas().PixelColor(1, 0), Entry(0));
   EXPECT_EQ(document->ViewPainter(), nullptr);
   EXPECT_EQ(document->Painters().Count(), 0);
-  EXPECT_EQ(document->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)), nullptr)
+  EXPECT_FALSE(document->CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)))
       << "one frame runs at once, unthreaded";
   EXPECT_EQ(Services.EventsMade(), 0);
   TGIFImage empty;
   empty.Draw(screen.Canvas(), Rect(0, 0, 2, 1));
-  EXPECT_EQ(empty.CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(0, 0, 2, 1)), nullptr);
+  EXPECT_FALSE(empty.CreatePainter(screen.Canvas(), Threaded, Rect(0, 0, 2, 1)));
   auto animated = Animation(2, 1, Frames(2, 30));
-  EXPECT_EQ(animated->CreatePainter(nullptr, screen.Canvas(), Threaded, Rect(1, 0, 1, 1)), nullptr) << "empty rect";
+  EXPECT_FALSE(animated->CreatePainter(screen.Canvas(), Threaded, Rect(1, 0, 1, 1))) << "empty rect";
   EXPECT_EQ(Services.EventsMade(), 0);
 }

@@ -36,11 +36,11 @@ std::vector<TAnimFrame> Frames(int count, int delay, int disposal) {
 TColor Entry(int index) { return ColorOf(AnimationColours[static_cast<std::size_t>(index)]); }
 
 void TPainterTest::RecordFrames(TGIFImage& document) {
-  document.OnAfterFrame = [this](TGIFPainter& painter) { Shown.push_back(painter.ActiveFrame()); };
+  document.SetOnAfterFrame([this](TGIFPainter& painter) { Shown.push_back(painter.ActiveFrame()); });
 }
 
 void TPainterTest::Play(TGIFImage& document, TCanvas& canvas, std::uint16_t options, const TRect& rect) {
   RecordFrames(document);
-  if (TGIFPainter* painter = document.CreatePainter(nullptr, canvas, options, rect)) painter->BeginPainting();
+  if (const TGIFDocumentOwnedPainter painter = document.CreatePainter(canvas, options, rect)) painter->BeginPainting();
   ASSERT_TRUE(Finished(document));
 }

@@ -217,19 +217,19 @@ TEST(GifDocumentBitmap, FrameZeroAtItsPlaceOrCopiedWhenItCoversTheScreen) {
 TEST(GifDocumentDraw, AStillPictureOfFrameZeroByTheTransparentAndTiledOptions) {
   // Two frames, not animated: only the first is drawn, once.
   auto image = LoadGif(GifWith(4, 3, {}, {Sprite(), {0, 0, 4, 3, TBytes(12, 2), Colours}}));
-  image->DrawFlags = static_cast<std::uint16_t>(image->DrawFlags & ~DrawOption::Animated);
+  image->SetDrawFlags(static_cast<std::uint16_t>(image->DrawFlags() & ~DrawOption::Animated));
   TBitmap canvas;
   Patterned(canvas, 9, 8);
   const std::vector<TColor> before = BitmapColors(canvas);
   image->Draw(canvas.Canvas(), Rect(0, 1, 8, 7));
   EXPECT_EQ(BitmapColors(canvas), SpriteOver(before, 9, Rect(0, 1, 8, 7), true)) << "Transparent is a default option";
 
-  image->DrawFlags = static_cast<std::uint16_t>(image->DrawFlags & ~DrawOption::Transparent);
+  image->SetDrawFlags(static_cast<std::uint16_t>(image->DrawFlags() & ~DrawOption::Transparent));
   Patterned(canvas, 9, 8);
   image->Draw(canvas.Canvas(), Rect(0, 1, 8, 7));
   EXPECT_EQ(BitmapColors(canvas), SpriteOver(before, 9, Rect(0, 1, 8, 7), false));
 
-  image->DrawFlags = static_cast<std::uint16_t>(image->DrawFlags | DrawOption::Tiled | DrawOption::Transparent);
+  image->SetDrawFlags(static_cast<std::uint16_t>(image->DrawFlags() | DrawOption::Tiled | DrawOption::Transparent));
   Patterned(canvas, 9, 8);
   image->Draw(canvas.Canvas(), Rect(0, 0, 5, 4));
   std::vector<TColor> tiled = before;

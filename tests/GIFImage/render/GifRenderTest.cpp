@@ -102,7 +102,7 @@ TEST(GifFrameRender, PalettesFallBackFromLocalToGlobalToFrameZero) {
   EXPECT_EQ(RaisedBy([&] { none->Frames()[1].Bitmap(); }), sNoColorTable);
   EXPECT_EQ(RaisedBy([&] { none->Bitmap(); }), sNoColorTable);
   // Dithering needs no table: the cube is the palette and absent colours are black.
-  none->DrawFlags = DitherAlways(none->DrawFlags);
+  none->SetDrawFlags(DitherAlways(none->DrawFlags()));
   EXPECT_EQ(BitmapColors(*first.Bitmap()), (std::vector<TColor>{clBlack, clBlack}));
 
   // Adding a colour to a table drops the palette made from it.
@@ -176,7 +176,7 @@ TEST(GifFrameRender, DitheringFollowsTheDitherAndAutoDitherBits) {
   for (const TCase& c : cases) {
     const TSettingScope display(AutoDitherDisplay, c.LowColourDisplay);
     auto image = LoadGif(GifWith(4, 1, {}, {source}));
-    image->DrawFlags = c.Flags;
+    image->SetDrawFlags(c.Flags);
     EXPECT_EQ(image->UseDithering(), c.Dithered) << std::hex << c.Flags << " " << c.LowColourDisplay;
     const TPalette palette = image->Frames()[0].Bitmap()->Palette();
     EXPECT_EQ(palette.Entry(0), (c.Dithered ? TPaletteEntry{0, 0, 0, 0} : TPaletteEntry{0x12, 0x34, 0x56, 0}))
@@ -215,7 +215,7 @@ TEST(GifFrameRender, DitheredBitmapHoldsCubeIndicesDiffusingTheError) {
     for (int x = 0; x < 64; ++x)
       source.Indices[static_cast<std::size_t>(y * 64 + x)] = static_cast<std::uint8_t>(y == 7 ? 2 : (x < 32 ? 0 : 1));
   auto image = LoadGif(GifWith(64, 16, {}, {source}));
-  image->DrawFlags = DitherAlways(image->DrawFlags);
+  image->SetDrawFlags(DitherAlways(image->DrawFlags()));
   const TBitmap& bitmap = *image->Frames()[0].Bitmap();
   EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf8bit);
   std::vector<TPaletteEntry> cube = CubePalette().Entries();
@@ -248,7 +248,7 @@ TEST(GifFrameRender, DitheredTransparentPixelsShowTheCubeColourOfTheTransparentE
   for (std::size_t i = 0; i < source.Indices.size(); ++i)
     source.Indices[i] = static_cast<std::uint8_t>((i * 5 + i / 9) % 4);
   auto image = LoadGif(GifWith(9, 5, {}, {source}));
-  image->DrawFlags = DitherAlways(image->DrawFlags);
+  image->SetDrawFlags(DitherAlways(image->DrawFlags()));
   TGIFSubImage& frame = image->Frames()[0];
   const TBytes rows = RowsOf(*frame.Bitmap());
   TBytes expected = DitheredByTheEngine(source);
@@ -267,9 +267,9 @@ TEST(GifFrameRender, ProgressReportsEvery32RowsAndAlwaysEnds) {
   TTestFrame source{0, 0, 3, 70, TBytes(210, 1), FourColours, 1};
   auto image = LoadGif(GifWith(3, 70, {}, {source}));
   std::vector<TNotice> notices;
-  image->OnProgress = [&](const std::string& text, TProgressStage stage, int percent) {
+  image->SetOnProgress([&](const std::string& text, TProgressStage stage, int percent) {
     notices.push_back({text, stage, percent});
-  };
+  });
   ASSERT_NE(image->Frames()[0].Bitmap(), nullptr);
   const std::string r = sProgressRendering;
   EXPECT_EQ(notices, (std::vector<TNotice>{{r, TProgressStage::psStarting, 0},
@@ -285,16 +285,16 @@ TEST(GifFrameRender, ProgressReportsEvery32RowsAndAlwaysEnds) {
   auto aborted = LoadGif(GifWith(3, 70, {}, {source}));
   TGIFSubImage& frame = aborted->Frames()[0];
   notices.clear();
-  aborted->OnProgress = [&](const std::string& text, TProgressStage stage, int percent) {
+  aborted->SetOnProgress([&](const std::string& text, TProgressStage stage, int percent) {
     notices.push_back({text, stage, percent});
     if (stage == TProgressStage::psRunning && percent > 40) throw EAbort();
-  };
+  });
   EXPECT_EQ(frame.Bitmap(), nullptr);
   EXPECT_EQ(notices.back(), (TNotice{r, TProgressStage::psEnding, 0}));
   EXPECT_EQ(frame.CachedBitmap(), nullptr);
   EXPECT_EQ(aborted->Bitmap(), nullptr);
   // The next request renders the whole frame, its mask included.
-  aborted->OnProgress = nullptr;
+  aborted->SetOnProgress(nullptr);
   ASSERT_NE(frame.Bitmap(), nullptr);
   EXPECT_TRUE(frame.HasMask());
   EXPECT_NE(aborted->Bitmap(), nullptr);
@@ -302,10 +302,10 @@ TEST(GifFrameRender, ProgressReportsEvery32RowsAndAlwaysEnds) {
   // Any other failure reaches the caller, after the ending with 0.
   auto failed = LoadGif(GifWith(3, 70, {}, {source}));
   notices.clear();
-  failed->OnProgress = [&](const std::string& text, TProgressStage stage, int percent) {
+  failed->SetOnProgress([&](const std::string& text, TProgressStage stage, int percent) {
     notices.push_back({text, stage, percent});
     if (stage == TProgressStage::psRunning && percent > 40) throw Exception("observer failed");
-  };
+  });
   EXPECT_EQ(RaisedBy([&] { failed->Frames()[0].Bitmap(); }), "observer failed");
   EXPECT_EQ(notices.back(), (TNotice{r, TProgressStage::psEnding, 0}));
   EXPECT_EQ(failed->Frames()[0].CachedBitmap(), nullptr);
@@ -332,7 +332,7 @@ TEST(GifFrameRender, RenderOnLoadRendersEachFrameAsItIsRead) {
 TEST(GifFrameRender, CopiesTakeTheBitmapAndMakeTheirMaskFromThePixels) {
   TTestFrame source{0, 0, 4, 2, Indices({0, 3, 3, 1, 3, 2, 0, 0}), FourColours, 3};
   auto image = LoadGif(GifWith(4, 2, {}, {source}));
-  image->DrawFlags = DitherAlways(image->DrawFlags);
+  image->SetDrawFlags(DitherAlways(image->DrawFlags()));
   const TBitmap* original = image->Frames()[0].Bitmap();
   TGIFImage copy;
   copy.Assign(image.get());
