@@ -5,20 +5,13 @@
 // files to an optional WarningHandler. It renders its first frame as the
 // document's still picture (Bitmap, Draw), takes pictures in as new frames
 // (AppendFrame, reducing their colours by the document's settings) and tells
-// an optional OnProgress observer how long operations advance. Including this header brings the
-// document model (model/); the other folders are the library's own.
+// an optional OnProgress observer how long operations advance. Including this
+// header brings the document model (model/) and the block readers and writers
+// (io/GIFBlockIO.h); the other folders are the library's own.
 //
 // A document of several frames drawn onto a canvas animates there: Draw hands
 // it to a painter (paint/) that plays the frames until the document is
 // cleared, freed or drawn elsewhere.
-//
-// TGIFImage's methods live by concern:
-//   model/GIFImage.cpp          creation, copies, warnings
-//   io/GIFBlockReader.cpp       reading
-//   io/GIFBlockWriter.cpp       writing
-//   render/GIFImageRender.cpp   still picture, palette, progress
-//   paint/GIFImagePaint.cpp     drawing, painters
-//   import/GIFImageAppend.cpp   taking pictures in as frames
 #pragma once
 
 #include <algorithm>
@@ -43,6 +36,7 @@
 #include "model/GIFGraphicControlExtension.h"
 #include "model/GIFHeader.h"
 #include "model/GIFImageList.h"
+#include "model/GIFPainterHook.h"
 #include "messages/GIFMessages.h"
 #include "model/GIFProgress.h"
 #include "model/GIFSettings.h"
@@ -53,10 +47,6 @@
 
 class TGIFPainter;
 class TGIFPainterList;
-
-// Called by a painter on the user-interface thread: at the start of a run,
-// before and after each frame, at the start of each later pass, at the end.
-using TGIFPainterHook = std::function<void(TGIFPainter&)>;
 
 // A painter that its document owns, in its painter list, from its making
 // until its finish: the holder may begin, stop and watch it, never free it.
@@ -158,7 +148,7 @@ public:
   // Pixels held by all frames but one, for the document's pixel limit.
   std::int64_t PixelsExcept(const TGIFSubImage* frame) const override;
 
-  // Rendering (GIFImageRender.cpp). The document's still picture, made on
+  // Rendering. The document's still picture, made on
   // first request and kept: a copy of frame 0's bitmap when frame 0 covers
   // the logical screen's size, else frame 0 drawn at its place on a white
   // bitmap of the screen's size. nullptr without frames, or when a progress
@@ -180,7 +170,7 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap) override;
 
-  // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
+  // Import. Each returns the new frame's index.
   // A graphic becomes a new frame by the frame's LoadFromGraphic; when that
   // raises, Frames stays as it was.
   int AppendFrame(TGraphic& source);
@@ -209,7 +199,7 @@ public:
   void SetEncoding(std::uint8_t encoding) { FEncoding = encoding; }
   std::uint8_t PainterPriority() const { return FPainterPriority; }
   void SetPainterPriority(std::uint8_t priority) { FPainterPriority = priority; }
-  std::int32_t SpeedPercent() const { return FSpeedPercent; }
+  std::int32_t SpeedPercent() const override { return FSpeedPercent; }
   void SetSpeedPercent(std::int32_t percent) { FSpeedPercent = percent; }
   // The colour painters clear to; clNone: the logical screen's background.
   TColor BackdropColor() const override { return FBackdropColor; }

@@ -2,11 +2,18 @@
 #include <vector>
 
 #include "GIFBlockIO.h"
+#include "GIFDocument.h"
+#include "GIFException.h"
 #include "GIFExtensionRegistry.h"
 #include "GIFFrameDecoding.h"
-#include "GIFImage.h"
+#include "GIFHeader.h"
+#include "GIFImageList.h"
+#include "GIFMessages.h"
 #include "GIFPackedFields.h"
+#include "GIFSettings.h"
 #include "GIFStreamIO.h"
+#include "GIFSubImage.h"
+#include "GIFTrailer.h"
 #include "LittleEndian.h"
 
 namespace {

@@ -2,44 +2,12 @@
 #include <vector>
 
 #include "GIFBlockIO.h"
+#include "GIFException.h"
 #include "GIFFrameEncoding.h"
-#include "GIFImage.h"
+#include "GIFHeader.h"
+#include "GIFMessages.h"
 #include "GIFPackedFields.h"
-#include "Stream.h"
-
-namespace {
-
-// (written * 100 / count), rounded to the nearest percent.
-int PercentDone(int written, int count) { return (written * 200 + count) / (2 * count); }
-
-}  // namespace
-
-// Kept here until the document's own file takes it.
-void TGIFImage::SaveToStream(TStream& stream) {
-  bool ending = false;
-  try {
-    Progress(sProgressSaving, TProgressStage::psStarting, 0);
-    WriteHeader(stream, FHeader);
-    const int count = FFrames.Count();
-    for (int i = 0; i < count; ++i) {
-      WriteFrame(stream, FFrames[i]);
-      Progress(sProgressSaving, TProgressStage::psRunning, PercentDone(i + 1, count));
-    }
-    WriteTrailer(stream);
-    ending = true;
-    Progress(sProgressSaving, TProgressStage::psEnding, 100);
-  } catch (...) {
-    if (!ending) {
-      // The failure is what the caller hears about, even if the observer
-      // objects to the ending as well.
-      try {
-        Progress(sProgressSaving, TProgressStage::psEnding, 0);
-      } catch (...) {
-      }
-    }
-    throw;
-  }
-}
+#include "GIFSubImage.h"
 
 void WriteHeader(TStream& stream, TGIFHeader& header) {
   const int version = header.DocumentVersion();

@@ -51,6 +51,8 @@ public:
   virtual std::uint8_t Encoding() const = 0;
   // The colour painters clear to; clNone: the logical screen's background.
   virtual TColor BackdropColor() const = 0;
+  // The painters' speed in percent of the delays' (below 0: no delays).
+  virtual std::int32_t SpeedPercent() const = 0;
 
   // Whether frames render dithered into the 216-colour cube.
   virtual bool UseDithering() const = 0;
