@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "BufferedOutputStream.h"
 #include "Exception.h"
 #include "FileStream.h"
-#include "MemoryStream.h"
 #include "PlatformMessages.h"
 
 namespace {
@@ -73,10 +73,9 @@ void SaveToFileSafely(const std::string& fileName, const std::function<void(TStr
   try {
     {
       TFileStream stream(handle);
-      // Gathered in memory and written at once: writers make many small writes.
-      TMemoryStream body;
+      TBufferedOutputStream body(stream);
       writeBody(body);
-      stream.WriteBuffer(body.Bytes().data(), static_cast<std::int64_t>(body.Bytes().size()));
+      body.Flush();
       stream.Flush();
       KeepPermissionsOf(fileName, handle);
     }

@@ -149,14 +149,24 @@ TEST(StripToGifGiflib, EveryFrameAsShownIsTheDefaultAnimationsFrame) {
         const TOracleFrame& frame = gif.Frames[k];
         EXPECT_EQ(frame.Delay, options.Delay);
         EXPECT_EQ(frame.LocalColors.empty(), choice.Compact) << "a compact animation has only the global table";
-        if (options.Optimise) EXPECT_EQ(frame.Disposal, 1) << "left in place for the next frame";
+        if (options.Optimise) {
+          EXPECT_EQ(frame.Disposal, 1) << "left in place for the next frame";
+        }
         const std::array<int, 4> place{frame.Left, frame.Top, frame.Width, frame.Height};
-        if (options.Optimise && k > 0 && strip.Changed[2] > 0) EXPECT_EQ(place, strip.Changed) << "the area that changed";
-        if (k == 0 || !options.Optimise) EXPECT_EQ(place, (std::array<int, 4>{0, 0, strip.Width, strip.FrameHeight}));
+        if (options.Optimise && k > 0 && strip.Changed[2] > 0) {
+          EXPECT_EQ(place, strip.Changed) << "the area that changed";
+        }
+        if (k == 0 || !options.Optimise) {
+          EXPECT_EQ(place, (std::array<int, 4>{0, 0, strip.Width, strip.FrameHeight}));
+        }
       }
       EXPECT_EQ(gif.GlobalColors.empty(), !choice.Compact);
-      if (choice.Compact && !options.Optimise && strip.BitCount == 1) EXPECT_EQ(gif.GlobalColors.size(), 2u);
-      if (choice.Compact && options.Optimise) EXPECT_LE(file.size(), compactFile.size());
+      if (choice.Compact && !options.Optimise && strip.BitCount == 1) {
+        EXPECT_EQ(gif.GlobalColors.size(), 2u);
+      }
+      if (choice.Compact && options.Optimise) {
+        EXPECT_LE(file.size(), compactFile.size());
+      }
       const std::vector<TScreen> shown = ShownFrames(gif);
       for (std::size_t k = 0; k < 4; ++k) EXPECT_TRUE(shown[k] == expected[k]) << "frame " << k << " as shown";
     }

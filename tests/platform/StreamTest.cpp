@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <functional>
 #include <thread>
 
+#include "BufferedOutputStream.h"
 #include "Exception.h"
 #include "FileStream.h"
 #include "MemoryStream.h"
@@ -35,6 +37,40 @@ TEST(MemoryStream, WritesGrowTheBufferAndSeekingStaysInRange) {
   EXPECT_EQ(stream.Seek(-10, TSeekOrigin::soCurrent), 0);
   EXPECT_EQ(stream.Seek(-1, TSeekOrigin::soEnd), 3);
   EXPECT_EQ(stream.Remaining(), 1);
+}
+
+// Writes of every size around the buffer's, a seek back to patch, a read
+// back and a position asked mid-way: through a 4-byte buffer the bytes and
+// the positions are those of writing to the stream itself.
+TEST(BufferedOutputStream, GivesTheBytesAndPositionsOfTheStreamBelow) {
+  std::vector<std::uint8_t> pattern(11);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<std::uint8_t>(i + 1);
+  TMemoryStream direct;
+  TMemoryStream below;
+  TBufferedOutputStream buffered(below, 4);
+  std::vector<std::int64_t> directPositions;
+  std::vector<std::int64_t> bufferedPositions;
+  const auto both = [&](const std::function<void(TStream&)>& step) {
+    step(direct);
+    step(buffered);
+    directPositions.push_back(direct.Position());
+    bufferedPositions.push_back(buffered.Position());
+  };
+  for (const std::int64_t count : {1, 2, 3, 4, 5, 11, 0, 3})
+    both([&](TStream& s) { s.WriteBuffer(pattern.data(), count); });
+  both([](TStream& s) { s.SetPosition(2); });
+  both([](TStream& s) { s.WriteWord(0xBEEF); });
+  std::uint8_t readDirect[3] = {};
+  std::uint8_t readBuffered[3] = {};
+  direct.ReadBuffer(readDirect, 3);
+  buffered.ReadBuffer(readBuffered, 3);
+  EXPECT_EQ(std::vector<std::uint8_t>(readBuffered, readBuffered + 3), std::vector<std::uint8_t>(readDirect, readDirect + 3));
+  both([](TStream& s) { s.Seek(0, TSeekOrigin::soEnd); });
+  both([&](TStream& s) { s.WriteBuffer(pattern.data(), 2); });
+  EXPECT_EQ(buffered.Size(), direct.Size());
+  buffered.Flush();
+  EXPECT_EQ(below.Bytes(), direct.Bytes());
+  EXPECT_EQ(bufferedPositions, directPositions);
 }
 
 TEST(FileStream, MissingFileAndUncreatableFileNameTheFile) {

@@ -99,7 +99,9 @@ TEST_F(TPainterTest, EachNewPictureOfAViewStartsOnAnEmptySurface) {
       });
       view.Surface();
       ASSERT_TRUE(Finished(*shown));
-      if (document == seeThrough.get()) EXPECT_EQ(screens, c.Screens);
+      if (document == seeThrough.get()) {
+        EXPECT_EQ(screens, c.Screens);
+      }
     }
   }
 }

@@ -19,12 +19,13 @@
 #include <memory>
 #include <vector>
 
-#include "PixelImage.h"
+#include "CanvasSurface.h"
 #include "Graphic.h"
 #include "Palette.h"
 #include "PixelFormat.h"
+#include "PixelImage.h"
 
-class TBitmap : public TGraphic {
+class TBitmap : public TGraphic, private TCanvasSurface {
 public:
   // An empty full-colour bitmap, 0 x 0, without canvas.
   TBitmap();
@@ -90,13 +91,15 @@ public:
   void SaveToStream(TStream& stream) override;
 
 private:
-  friend class TCanvas;
+  // The surface its canvas draws on.
+  const TPixelImage& Pixels() const override { return *FImage; }
+  TPixelImage& MutablePixels() override { return MutableImage(); }
+  std::shared_ptr<const TPixelImage> SharedPixels() const override { return FImage; }
+  void PixelsChanged() override { Changed(); }
   // The pixels for writing: un-shared from every copy first.
   TPixelImage& MutableImage();
   // Turns a device image still in the form it was given in into the display's format.
   void EnsureDeviceForm() const;
-  std::shared_ptr<const TPixelImage> SharedImage() const { return FImage; }
-  void Modified() { Changed(); }
   void Replace(TPixelImage image, bool deviceDependent, std::vector<TPaletteEntry> devicePalette);
 
   // Mutable: a device image takes the display's format when first needed,

@@ -163,6 +163,30 @@ TEST(BmpWriter, OneBitSourcesMapEachTableEntryAndClearTheBitsPastTheWidth) {
   EXPECT_EQ(written({white}), (Bytes{0x55, 0x00, 0, 0}));
 }
 
+// Rows and columns marked as known zero are not read (here the mark hides
+// pixel 5 and the second row): they take the colour of index 0.
+TEST(BmpWriter, KnownZeroColumnsTakeTheColourOfIndexZero) {
+  struct TCase {
+    int BitCount;
+    TColor Zero;
+    std::uint8_t Row;  // the one byte of the 8 x 2 picture's top row
+  };
+  const TCase cases[] = {{8, clBlack, 0x40}, {8, clWhite, 0xBF}, {1, clBlack, 0x40}, {1, clWhite, 0xBF}};
+  for (const TCase& c : cases) {
+    const TColor other = c.Zero == clWhite ? clBlack : clWhite;
+    TPixelImage image(8, 2, c.BitCount, {TPaletteEntry{GetRValue(c.Zero), GetGValue(c.Zero), GetBValue(c.Zero), 0},
+                                         TPaletteEntry{GetRValue(other), GetGValue(other), GetBValue(other), 0}});
+    for (const auto& [x, y] : {std::pair{1, 0}, {5, 0}, {3, 1}}) image.SetRaw(x, y, 1);
+    image.MarkZeroColumnsFrom(2);
+    image.MarkZeroRows(1, 2);
+    const Bytes file = Write(image);
+    ASSERT_EQ(file.size(), 70u);
+    const std::uint8_t zeroByte = c.Zero == clWhite ? 0xFF : 0x00;
+    EXPECT_EQ((Bytes{file[62], file[66]}), (Bytes{zeroByte, c.Row}))
+        << c.BitCount << "-bit, index 0 " << (c.Zero == clWhite ? "white" : "black");
+  }
+}
+
 TEST(BmpWriter, EmptyPicturesWriteNothing) {
   for (const auto& [w, h] : {std::pair{0, 0}, std::pair{5, 0}, std::pair{0, 5}}) {
     TMemoryStream stream;

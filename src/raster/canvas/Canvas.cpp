@@ -4,26 +4,34 @@
 #include <cstdint>
 #include <vector>
 
-#include "Bitmap.h"
 #include "Coverage.h"
+#include "Graphic.h"
 #include "RowCodec.h"
 #include "SafeBounds.h"
 
-TCanvas::TCanvas(TBitmap& bitmap) : FBitmap(bitmap), FAlive(std::make_shared<const int>(0)) {}
+TCanvas::TCanvas(TCanvasSurface& surface) : FSurface(surface), FAlive(std::make_shared<const int>(0)) {}
 
 TCanvas::~TCanvas() = default;
 
-TRect TCanvas::ClipRect() const { return TRect{0, 0, FBitmap.Width(), FBitmap.Height()}; }
+TRect TCanvas::ClipRect() const {
+  const TPixelImage& image = FSurface.Pixels();
+  return TRect{0, 0, image.Width(), image.Height()};
+}
+
+bool TCanvas::Inside(int x, int y) const {
+  const TPixelImage& image = FSurface.Pixels();
+  return x >= 0 && y >= 0 && x < image.Width() && y < image.Height();
+}
 
 TColor TCanvas::PixelColor(int x, int y) const {
-  if (x < 0 || y < 0 || x >= FBitmap.Width() || y >= FBitmap.Height()) return clNoColor;
-  return FBitmap.Image().GetPixel(x, y);
+  if (!Inside(x, y)) return clNoColor;
+  return FSurface.Pixels().GetPixel(x, y);
 }
 
 void TCanvas::SetPixelColor(int x, int y, TColor color) {
-  if (x < 0 || y < 0 || x >= FBitmap.Width() || y >= FBitmap.Height()) return;
-  FBitmap.MutableImage().SetPixel(x, y, ColorToRGB(color));
-  FBitmap.Modified();
+  if (!Inside(x, y)) return;
+  FSurface.MutablePixels().SetPixel(x, y, ColorToRGB(color));
+  FSurface.PixelsChanged();
 }
 
 void TCanvas::MoveTo(int x, int y) { PenPos = TPoint{x, y}; }
@@ -32,7 +40,7 @@ void TCanvas::LineTo(int x, int y) {
   const TPoint to{x, y};
   Cover(LineCoverage(ClipRect(), PenPos, to, Pen.Width, Pen.Style), Pen.Color, Pen.Mode);
   PenPos = to;
-  FBitmap.Modified();
+  FSurface.PixelsChanged();
 }
 
 // A pen that draws has a width of at least 1, so that outline and interior
@@ -42,7 +50,7 @@ int TCanvas::OutlineWidth() const { return Pen.Style == TPenStyle::psClear ? 0 :
 void TCanvas::Figure(const TCoverage& interior, const TCoverage& outline) {
   if (Brush.Style == TBrushStyle::bsSolid) Cover(interior, Brush.Color, Pen.Mode);
   Cover(outline, Pen.Color, Pen.Mode);
-  FBitmap.Modified();
+  FSurface.PixelsChanged();
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -65,7 +73,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
 void TCanvas::FillRect(const TRect& rect) {
   if (Brush.Style == TBrushStyle::bsClear) return;
   FillArea(rect, Brush.Color);
-  FBitmap.Modified();
+  FSurface.PixelsChanged();
 }
 
 void TCanvas::Draw(int x, int y, TGraphic* graphic) {
@@ -80,26 +88,26 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
 
 void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect& sourceRect) {
   // Held while copying: the source may be this very canvas.
-  const std::shared_ptr<const TPixelImage> pixels = source.FBitmap.SharedImage();
+  const std::shared_ptr<const TPixelImage> pixels = source.FSurface.SharedPixels();
   CopyImage(destRect, *pixels, sourceRect, ColorToRGB(source.Brush.Color));
 }
 
 void TCanvas::CopyImage(const TRect& destRect, const TPixelImage& image, const TRect& sourceRect, TColor sourceBackground) {
   const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
-  StretchBlit(FBitmap.MutableImage(), destRect, image, sourceRect, colors, CopyMode);
-  FBitmap.Modified();
+  StretchBlit(FSurface.MutablePixels(), destRect, image, sourceRect, colors, CopyMode);
+  FSurface.PixelsChanged();
 }
 
 void TCanvas::MaskCopy(int x, int y, const TPixelImage& image, const TPixelImage& mask, TColor sourceBackground) {
   const TBlitColors colors{sourceBackground, Font.Color, Brush.Color};
-  MaskBlit(FBitmap.MutableImage(), TPoint{x, y}, image, mask, colors);
-  FBitmap.Modified();
+  MaskBlit(FSurface.MutablePixels(), TPoint{x, y}, image, mask, colors);
+  FSurface.PixelsChanged();
 }
 
 void TCanvas::FillArea(const TRect& rect, TColor color) {
   const TRect area = IntersectRect(rect, ClipRect());
   if (area.IsEmpty()) return;
-  TPixelImage& image = FBitmap.MutableImage();
+  TPixelImage& image = FSurface.MutablePixels();
   TRowCodec codec(image);
   const std::uint32_t raw = codec.RawOf(ColorToRGB(color));
   for (int y = area.Top; y < area.Bottom; ++y) codec.Fill(image.ScanLine(y), area.Left, area.Width(), raw);
@@ -107,7 +115,7 @@ void TCanvas::FillArea(const TRect& rect, TColor color) {
 
 void TCanvas::Cover(const TCoverage& coverage, TColor color, TPenMode mode) {
   if (coverage.Empty()) return;
-  TPixelImage& image = FBitmap.MutableImage();
+  TPixelImage& image = FSurface.MutablePixels();
   TRowCodec codec(image);
   const TColor rgb = ColorToRGB(color);
   if (mode == TPenMode::pmCopy) {

@@ -3,6 +3,7 @@
 // a bitmap as it was.
 #include <gtest/gtest.h>
 
+#include "BmpBuilder.h"
 #include "Exception.h"
 #include "MemoryStream.h"
 #include "SurfaceMessages.h"
@@ -61,6 +62,28 @@ TEST(BitmapContent, OnlyTheBackgroundColourTurnsWhiteWhenMadeMonochrome) {
   bitmap.SetMonochrome(false);
   EXPECT_EQ(bitmap.Image().BitCount(), 32);
   EXPECT_EQ(Pixels(bitmap), (std::vector<TColor>{clBlack, clBlack, clWhite, clBlack}));
+}
+
+// A run-length picture's pixels that no code reached are index 0, whichever
+// colour that is, also where the reader marked them so as not to read them.
+TEST(BitmapContent, UnreachedRunLengthPixelsTakeIndexZerosColourWhenMadeMonochrome) {
+  constexpr std::uint32_t Rle8 = 1;
+  for (const auto& [zero, one] : {std::pair{clWhite, clBlack}, {clBlack, clWhite}}) {
+    // 12 x 2: a delta to x = 1 of the bottom row, one pixel of index 1, end.
+    const std::vector<std::uint8_t> codes = {0, 2, 1, 0, 1, 1, 0, 1};
+    TMemoryStream file(TBmpBuilder()
+                           .FileHeader()
+                           .InfoHeader({.Width = 12, .Height = 2, .BitCount = 8, .Compression = Rle8, .ClrUsed = 2})
+                           .Colors({zero, one})
+                           .Pixels(codes)
+                           .Build());
+    TBitmap bitmap;
+    bitmap.LoadFromStream(file);
+    bitmap.SetMonochrome(true);
+    std::vector<TColor> expected = All(zero, 24);
+    expected[13] = one;
+    EXPECT_EQ(Pixels(bitmap), expected);
+  }
 }
 
 TEST(BitmapContent, SettingWhatIsAlreadySetChangesNothingAndTellsNoOne) {

@@ -373,6 +373,35 @@ TEST(BmpReaderRunLength, HostileCodesStayInsideTheImage) {
   EXPECT_EQ(PixelColors(rle8(2, 1, {1, 200, 1, 1, 7}).Image), (Colors{K, R}));
 }
 
+// The reader says which rows (from the top) and columns (from the right) no
+// code reached, so that what follows need not read them.
+TEST(BmpReaderRunLength, TheRowsAndColumnsNoCodeReachesAreMarkedZero) {
+  struct TCase {
+    Bytes Codes;
+    int ZeroRowsEnd;
+    int ZeroColumnsFrom;
+  };
+  const TCase cases[] = {
+      {{2, 1, 0, 1}, 2, 2},                          // two pixels of the bottom row
+      {{0, 2, 1, 1, 1, 1, 0, 1}, 1, 2},              // a delta up and right, one pixel of the middle row
+      {{2, 1, 0, 0, 0, 0, 0, 0, 0, 1}, 2, 2},        // end-of-line codes alone reach nothing
+      {{0, 1}, 3, 0},                                // nothing at all
+      {{0, 0, 0, 0, 0, 3, 1, 0, 1, 0, 0, 1}, 0, 3},  // an absolute run in the top row
+  };
+  for (const TCase& c : cases) {
+    const TBmpImage image = Read(TBmpBuilder()
+                                     .FileHeader()
+                                     .InfoHeader({.Width = 4, .Height = 3, .BitCount = 8, .Compression = BI_RLE8,
+                                                  .ClrUsed = 2})
+                                     .Colors({Y, R})
+                                     .Pixels(c.Codes)
+                                     .Build());
+    EXPECT_EQ(image.Image.ZeroRowsFrom(), 0);
+    EXPECT_EQ(image.Image.ZeroRowsEnd(), c.ZeroRowsEnd);
+    EXPECT_EQ(image.Image.ZeroColumnsFrom(), c.ZeroColumnsFrom);
+  }
+}
+
 TEST(BmpReaderRunLength, AFewBytesDescribingAPictureAtTheCapReadAsIndices) {
   // Found by fuzzing: 2^25 x 2 pixels (the cap) from a handful of codes. The
   // picture stays one byte per pixel; nothing is expanded to colours here.

@@ -1,5 +1,6 @@
 // TCanvas: the drawing state of one bitmap (pen, brush, font, copy mode, pen
-// position) and the operations that draw on it. Figures come as coverages
+// position) and the operations that draw on it, which reach the bitmap's
+// pixels through its surface (CanvasSurface.h). Figures come as coverages
 // from the rasteriser and the font renderer; the canvas decides what each
 // covered pixel becomes, once per pixel. Everything outside the bitmap is cut
 // off silently; reading outside gives -1.
@@ -13,11 +14,11 @@
 #include <string>
 
 #include "Blit.h"
+#include "CanvasSurface.h"
 #include "Color.h"
 #include "Geometry.h"
 #include "Rasteriser.h"
 
-class TBitmap;
 class TCoverage;
 class TPixelImage;
 class TGraphic;
@@ -55,7 +56,7 @@ struct TFont {
 
 class TCanvas {
 public:
-  explicit TCanvas(TBitmap& bitmap);
+  explicit TCanvas(TCanvasSurface& surface);
   ~TCanvas();
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
@@ -111,12 +112,13 @@ public:
   std::weak_ptr<const void> LivenessToken() const { return FAlive; }
 
 private:
+  bool Inside(int x, int y) const;
   // Writes a colour into every covered pixel once, by the pen mode.
   void Cover(const TCoverage& coverage, TColor color, TPenMode mode);
   void FillArea(const TRect& rect, TColor color);
   void Figure(const TCoverage& interior, const TCoverage& outline);
   int OutlineWidth() const;
 
-  TBitmap& FBitmap;
+  TCanvasSurface& FSurface;
   std::shared_ptr<const int> FAlive;
 };

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "MonoRow.h"
+
 namespace {
 
 constexpr std::uint32_t FileHeaderSize = 14;
@@ -73,22 +75,44 @@ bool PixelIsWhite(const TPixelImage& image, const std::uint8_t* row, int x, cons
   }
 }
 
+// Row y into out (zeroed by the caller). Pixels the image knows to be zero
+// are not read: they take the colour of index 0.
 void MonochromeRow(const TPixelImage& image, int y, std::uint8_t* out, const std::array<bool, 256>& white) {
   const int width = image.Width();
+  const int known = image.KnownZeroRow(y) ? 0 : image.ZeroColumnsFrom();
   const std::uint8_t* row = image.ScanLine(y);
   const int bitCount = image.BitCount();
   if (bitCount == 1) {
-    MonochromeRowFrom1Bit(row, out, static_cast<std::size_t>((width + 7) / 8), white);
-    // The bits after the last pixel stay 0.
-    if (width % 8 != 0) out[width / 8] &= static_cast<std::uint8_t>(0xFF00 >> (width % 8));
-    return;
+    MonochromeRowFrom1Bit(row, out, static_cast<std::size_t>((known + 7) / 8), white);
+  } else {
+    // Bit-field layouts go through the image's own colour rule; the others are
+    // tested on their stored bytes.
+    const bool direct = bitCount == 4 || bitCount == 8 || bitCount == 24 || (bitCount == 32 && !image.BitFields());
+    for (int x = 0; x < known; ++x) {
+      const bool isWhite = direct ? PixelIsWhite(image, row, x, white) : IsWhite(image.GetPixel(x, y));
+      if (isWhite) out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+    }
   }
-  // Bit-field layouts go through the image's own colour rule; the others are
-  // tested on their stored bytes.
-  const bool direct = bitCount == 4 || bitCount == 8 || bitCount == 24 || (bitCount == 32 && !image.BitFields());
-  for (int x = 0; x < width; ++x) {
-    const bool isWhite = direct ? PixelIsWhite(image, row, x, white) : IsWhite(image.GetPixel(x, y));
-    if (isWhite) out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+  ClearMonoBitsFrom(out, known);
+  if (white[0]) SetMonoBits(out, known, width);
+  // The bits after the last pixel stay 0.
+  ClearMonoBitsFrom(out, width);
+}
+
+// A run of rows known to be zero, from row y upwards: one row made, then
+// written over and over a block at a time.
+void WriteZeroRows(const TPixelImage& image, int y, int count, const std::array<bool, 256>& white, TStream& stream) {
+  constexpr std::size_t BlockBytes = 64 * 1024;
+  const auto rowBytes = static_cast<std::size_t>(TPixelImage::RowBytesFor(image.Width(), 1));
+  const std::size_t rowsPerBlock = std::max<std::size_t>(1, BlockBytes / rowBytes);
+  std::vector<std::uint8_t> block(rowBytes * std::min(rowsPerBlock, static_cast<std::size_t>(count)));
+  MonochromeRow(image, y, block.data(), white);
+  for (std::size_t at = rowBytes; at < block.size(); at += rowBytes)
+    std::copy_n(block.begin(), rowBytes, block.begin() + static_cast<std::ptrdiff_t>(at));
+  for (std::size_t left = static_cast<std::size_t>(count); left > 0;) {
+    const std::size_t rows = std::min(left, block.size() / rowBytes);
+    stream.WriteBuffer(block.data(), static_cast<std::int64_t>(rows * rowBytes));
+    left -= rows;
   }
 }
 
@@ -105,9 +129,14 @@ void WriteMonochromeBmp(const TPixelImage& image, TStream& stream) {
   const std::array<bool, 256> white = WhiteIndices(image);
   std::vector<std::uint8_t> out(rowBytes);
   for (int y = image.Height() - 1; y >= 0; --y) {
+    if (image.KnownZeroRow(y)) {
+      const int run = y - image.ZeroRowsFrom() + 1;
+      WriteZeroRows(image, y, run, white, stream);
+      y -= run - 1;
+      continue;
+    }
     std::fill(out.begin(), out.end(), std::uint8_t{0});
-    // A row known to be zero is black unless index 0 is white; it is not read.
-    if (!image.KnownZeroRow(y) || white[0]) MonochromeRow(image, y, out.data(), white);
+    MonochromeRow(image, y, out.data(), white);
     stream.WriteBuffer(out.data(), static_cast<std::int64_t>(rowBytes));
   }
 }

@@ -1,6 +1,5 @@
 // Text on a canvas, apart from the other figures so that a program that
 // draws no text links neither the font renderer nor the font libraries.
-#include "Bitmap.h"
 #include "Canvas.h"
 #include "FontRenderer.h"
 #include "SafeBounds.h"
@@ -26,7 +25,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   if (Brush.Style == TBrushStyle::bsSolid) FillArea(SafeBounds(x, y, run.Width, run.Height), Brush.Color);
   Cover(run.Ink, Font.Color, TPenMode::pmCopy);
   PenPos = TPoint{SaturatedAdd(x, run.Width), y};
-  FBitmap.Modified();
+  FSurface.PixelsChanged();
 }
 
 TPoint TCanvas::TextExtent(const std::string& text) const { return ::TextExtent(SpecOf(Font), text); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "MonoRow.h"
 #include "RowCodec.h"
 
 namespace {
@@ -80,23 +81,30 @@ void ThresholdIndices(const TPixelImage& source, TColor background, TPixelImage&
     white[i] = RGB(table[i].peRed, table[i].peGreen, table[i].peBlue) == background;
   // Indices past the table read as black.
   for (std::size_t i = table.size(); i < 256; ++i) white[i] = clBlack == background;
+  // Pixels known to be zero are not read: they are black as the target has
+  // them, or white as index 0 makes them.
   const int width = source.Width();
-  const int whole = width / 8 * 8;
   for (int y = 0; y < source.Height(); ++y) {
-    if (!white[0] && source.KnownZeroRow(y)) continue;
+    const int known = source.KnownZeroRow(y) ? 0 : source.ZeroColumnsFrom();
+    if (!white[0] && known == 0) continue;
     const std::uint8_t* in = source.ScanLine(y);
     std::uint8_t* out = target.ScanLine(y);
+    const int whole = known / 8 * 8;
     for (int x = 0; x < whole; x += 8) {
       if (!white[0] && AllZero(in + x, 8)) continue;
       std::uint8_t byte = 0;
       for (int k = 0; k < 8; ++k) byte = static_cast<std::uint8_t>(byte << 1 | (white[in[x + k]] ? 1 : 0));
       out[x >> 3] = byte;
     }
-    for (int x = whole; x < width; ++x)
+    for (int x = whole; x < known; ++x)
       if (white[in[x]]) out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+    if (white[0]) SetMonoBits(out, known, width);
   }
-  // The rows passed over are still zero, and writing them out need not read them.
-  if (!white[0]) target.MarkZeroRows(source.ZeroRowsFrom(), source.ZeroRowsEnd());
+  // The pixels passed over are still zero, and writing them out need not read them.
+  if (!white[0]) {
+    target.MarkZeroRows(source.ZeroRowsFrom(), source.ZeroRowsEnd());
+    target.MarkZeroColumnsFrom(source.ZeroColumnsFrom());
+  }
 }
 
 TPixelImage ThresholdImage(const TPixelImage& source, TColor background, int bitCount) {

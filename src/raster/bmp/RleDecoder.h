@@ -12,8 +12,10 @@
 enum class TRleEncoding { Rle8, Rle4 };
 
 // Writes the indices into an 8-bit image (its rows top to bottom, as always);
-// the codes start at the bottom row, as the file stores them. Pixels that no
-// code reaches keep what they hold (a new image: index 0). Runs that go past
+// the codes start at the bottom row, as the file stores them. The image is a
+// new one, all index 0: pixels that no code reaches keep it, and the rows
+// above the last one written and the columns right of the furthest pixel
+// written are marked as known zero. Runs that go past
 // the end of a row are cut there (they do not wrap), and codes that move past
 // the top row end the picture, as does the end of the codes.
 void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixelImage& indices);

@@ -21,13 +21,19 @@ public:
     if (n <= 0) return;
     std::uint8_t* out = Row() + FX;
     for (int i = 0; i < n; ++i) out[i] = index(i);
-    FX += n;
+    Advance(n);
   }
   void Fill(int count, std::uint8_t index) {
     const int n = std::min(count, FWidth - FX);
     if (n <= 0) return;
     std::memset(Row() + FX, index, static_cast<std::size_t>(n));
-    FX += n;
+    Advance(n);
+  }
+  // The image came zero-filled: the rows above the last one written and the
+  // columns right of the furthest pixel written are still zero.
+  void MarkUnwritten() {
+    FIndices.MarkZeroRows(0, FHeight - 1 - FTopWritten);
+    FIndices.MarkZeroColumnsFrom(FReach);
   }
   void NextLine() {
     FX = 0;
@@ -40,12 +46,19 @@ public:
 
 private:
   std::uint8_t* Row() { return FIndices.ScanLine(FHeight - 1 - FY); }
+  void Advance(int n) {
+    FX += n;
+    FReach = std::max(FReach, FX);
+    FTopWritten = FY;
+  }
 
   TPixelImage& FIndices;
   int FWidth;
   int FHeight;
   int FX = 0;
   int FY = 0;
+  int FReach = 0;
+  int FTopWritten = -1;  // counted from the bottom, as FY
 };
 
 std::uint8_t Nibble(std::uint8_t pair, int i) {
@@ -69,11 +82,7 @@ std::size_t AbsoluteRun(std::span<const std::uint8_t> codes, std::size_t pos, in
   return pos + bytes + (bytes & 1);
 }
 
-}  // namespace
-
-void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixelImage& indices) {
-  if (indices.Empty()) return;
-  TRleCursor cursor(indices);
+void DecodeCodes(std::span<const std::uint8_t> codes, TRleEncoding encoding, TRleCursor& cursor) {
   std::size_t pos = 0;
   while (pos + 2 <= codes.size() && !cursor.Done()) {
     const std::uint8_t count = codes[pos];
@@ -97,4 +106,13 @@ void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixe
       default: pos = AbsoluteRun(codes, pos, value, encoding, cursor); break;
     }
   }
+}
+
+}  // namespace
+
+void DecodeRle(std::span<const std::uint8_t> codes, TRleEncoding encoding, TPixelImage& indices) {
+  if (indices.Empty()) return;
+  TRleCursor cursor(indices);
+  DecodeCodes(codes, encoding, cursor);
+  cursor.MarkUnwritten();
 }

@@ -8,7 +8,9 @@
 // resources".
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -50,28 +52,31 @@ public:
 
   // The stored bytes of row y (0 is the top row); y must be inside the image.
   std::uint8_t* ScanLine(int y) {
-    ForgetZeroRows();
+    ForgetKnownZeros();
     return FBits.data() + static_cast<std::size_t>(y) * FRowBytes;
   }
   const std::uint8_t* ScanLine(int y) const { return FBits.data() + static_cast<std::size_t>(y) * FRowBytes; }
   TPixelBytes& Bits() {
-    ForgetZeroRows();
+    ForgetKnownZeros();
     return FBits;
   }
   const TPixelBytes& Bits() const { return FBits; }
 
-  // Rows known to hold only zero bytes, without reading them: a reader marks
+  // Pixels known to hold only zero bytes, without reading them: a reader marks
   // the rows its file left out of a picture that came from fresh zero memory
   // (on some systems even reading such memory makes the system hand out its
-  // pages), and conversions pass over them. Any writable access to the pixels
-  // forgets the mark.
+  // pages), and the columns no row of its data reached; conversions pass over
+  // them. Any writable access to the pixels forgets the marks.
   void MarkZeroRows(int first, int end) {
     FZeroRowsFrom = first;
     FZeroRowsEnd = end;
   }
+  void MarkZeroColumnsFrom(int x) { FZeroColumnsFrom = x; }
   bool KnownZeroRow(int y) const { return y >= FZeroRowsFrom && y < FZeroRowsEnd; }
   int ZeroRowsFrom() const { return FZeroRowsFrom; }
   int ZeroRowsEnd() const { return FZeroRowsEnd; }
+  // The columns from here to the right edge are zero in every row.
+  int ZeroColumnsFrom() const { return std::min(FZeroColumnsFrom, FWidth); }
 
   // The stored value of a pixel: a table index or the packed pixel bits.
   std::uint32_t GetRaw(int x, int y) const;
@@ -97,9 +102,13 @@ private:
   std::vector<TPaletteEntry> FColorTable;
   TPixelImage(int width, int height, int bitCount, std::vector<TPaletteEntry> colorTable,
        std::optional<TBitFields> bitFields, TPixelFill fill);
-  void ForgetZeroRows() { FZeroRowsEnd = FZeroRowsFrom; }
+  void ForgetKnownZeros() {
+    FZeroRowsEnd = FZeroRowsFrom;
+    FZeroColumnsFrom = std::numeric_limits<int>::max();
+  }
 
   TPixelBytes FBits;
   int FZeroRowsFrom = 0;
   int FZeroRowsEnd = 0;
+  int FZeroColumnsFrom = std::numeric_limits<int>::max();
 };

@@ -120,7 +120,7 @@ void TBitmap::SetPalette(const TPalette& palette) {
 }
 
 TCanvas& TBitmap::Canvas() {
-  if (!FCanvas) FCanvas = std::make_unique<TCanvas>(*this);
+  if (!FCanvas) FCanvas = std::make_unique<TCanvas>(static_cast<TCanvasSurface&>(*this));
   return *FCanvas;
 }
 
