@@ -5,20 +5,13 @@
 // files to an optional WarningHandler. It renders its first frame as the
 // document's still picture (Bitmap, Draw), takes pictures in as new frames
 // (AppendFrame, reducing their colours by the document's settings) and tells
-// an optional OnProgress observer how long operations advance. Including this header brings the
-// document model (model/); the other folders are the library's own.
+// an optional OnProgress observer how long operations advance. Including this
+// header brings the document model (model/) and the block readers and writers
+// (io/GIFBlockIO.h); the other folders are the library's own.
 //
 // A document of several frames drawn onto a canvas animates there: Draw hands
 // it to a painter (paint/) that plays the frames until the document is
 // cleared, freed or drawn elsewhere.
-//
-// TGIFImage's methods live by concern:
-//   model/GIFImage.cpp          creation, copies, warnings
-//   io/GIFBlockReader.cpp       reading
-//   io/GIFBlockWriter.cpp       writing
-//   render/GIFImageRender.cpp   still picture, palette, progress
-//   paint/GIFImagePaint.cpp     drawing, painters
-//   import/GIFImageAppend.cpp   taking pictures in as frames
 #pragma once
 
 #include <algorithm>
@@ -33,15 +26,18 @@
 #include "Canvas.h"
 #include "Color.h"
 #include "Graphic.h"
+#include "io/GIFBlockIO.h"
 #include "model/GIFAppExtNSLoop.h"
 #include "model/GIFColorMap.h"
 #include "model/GIFCommentExtension.h"
-#include "model/GIFException.h"
+#include "model/GIFDocument.h"
+#include "messages/GIFException.h"
 #include "model/GIFExtensionRegistry.h"
 #include "model/GIFGraphicControlExtension.h"
 #include "model/GIFHeader.h"
 #include "model/GIFImageList.h"
-#include "model/GIFMessages.h"
+#include "model/GIFPainterHook.h"
+#include "messages/GIFMessages.h"
 #include "model/GIFProgress.h"
 #include "model/GIFSettings.h"
 #include "model/GIFSubImage.h"
@@ -51,10 +47,6 @@
 
 class TGIFPainter;
 class TGIFPainterList;
-
-// Called by a painter on the user-interface thread: at the start of a run,
-// before and after each frame, at the start of each later pass, at the end.
-using TGIFPainterHook = std::function<void(TGIFPainter&)>;
 
 // A painter that its document owns, in its painter list, from its making
 // until its finish: the holder may begin, stop and watch it, never free it.
@@ -79,7 +71,7 @@ inline constexpr int AllFramesDecodedOnLoad = std::numeric_limits<int>::max();
 // Receives (sender, severity, message) for each warning of a document.
 using TGIFWarningHandler = std::function<void(TPersistent* sender, std::uint8_t severity, const std::string& message)>;
 
-class TGIFImage : public TGraphic {
+class TGIFImage : public TGraphic, public TGIFDocument {
 public:
   TGIFImage();
   ~TGIFImage() override;
@@ -90,20 +82,20 @@ public:
   int Width() const override { return FHeader.ScreenWidth(); }
   int Height() const override { return FHeader.ScreenHeight(); }
   // "Image width too small for contained frames" below a frame's right edge.
-  void SetWidth(int value);
+  void SetWidth(int value) override;
   // "Image height too small for contained frames" below a frame's bottom edge.
-  void SetHeight(int value);
+  void SetHeight(int value) override;
   // True without frames.
   bool Empty() const override { return FFrames.Count() == 0; }
   // A document of several frames animates on the canvas it is drawn on.
   bool PaintsOverTime() const override { return FFrames.Count() > 1 && (FDrawFlags & DrawOption::Animated) != 0; }
 
-  TGIFHeader& LogicalScreen() { return FHeader; }
-  const TGIFHeader& LogicalScreen() const { return FHeader; }
-  TGIFImageList& Frames() { return FFrames; }
-  const TGIFImageList& Frames() const { return FFrames; }
-  TGIFGlobalColorMap& GlobalColorMap() { return FHeader.GlobalMap(); }
-  const TGIFGlobalColorMap& GlobalColorMap() const { return FHeader.GlobalMap(); }
+  TGIFHeader& LogicalScreen() override { return FHeader; }
+  const TGIFHeader& LogicalScreen() const override { return FHeader; }
+  TGIFImageList& Frames() override { return FFrames; }
+  const TGIFImageList& Frames() const override { return FFrames; }
+  TGIFGlobalColorMap& GlobalColorMap() override { return FHeader.GlobalMap(); }
+  const TGIFGlobalColorMap& GlobalColorMap() const override { return FHeader.GlobalMap(); }
 
   // No frames, screen 0 by 0, no global table.
   void Clear();
@@ -117,7 +109,7 @@ public:
   // pixels, which saves the time of frames not needed yet. Reading warns
   // and fails exactly as when decoding every frame: data that could make the
   // decoder warn or fail is decoded at once. AllFramesDecodedOnLoad by default.
-  int FramesDecodedOnLoad() const { return FFramesDecodedOnLoad; }
+  int FramesDecodedOnLoad() const override { return FFramesDecodedOnLoad; }
   void SetFramesDecodedOnLoad(int count) { FFramesDecodedOnLoad = std::max(count, 0); }
   void SaveToStream(TStream& stream) override;
   // Draws the document into rect: a document of one frame, or not Animated,
@@ -148,12 +140,15 @@ public:
   // Makes this document a copy of source; nullptr clears it.
   void Assign(const TGIFImage* source);
 
+  // Copies the extensions of one frame to the end of another's list, as
+  // writing and reading them again would give them.
+  void CopyExtensions(const TGIFSubImage& from, TGIFSubImage& to) override;
   // Hands a warning to WarningHandler, if one is set.
-  void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message);
+  void Warning(TPersistent* sender, std::uint8_t severity, const std::string& message) override;
   // Pixels held by all frames but one, for the document's pixel limit.
-  std::int64_t PixelsExcept(const TGIFSubImage* frame) const;
+  std::int64_t PixelsExcept(const TGIFSubImage* frame) const override;
 
-  // Rendering (GIFImageRender.cpp). The document's still picture, made on
+  // Rendering. The document's still picture, made on
   // first request and kept: a copy of frame 0's bitmap when frame 0 covers
   // the logical screen's size, else frame 0 drawn at its place on a white
   // bitmap of the screen's size. nullptr without frames, or when a progress
@@ -165,17 +160,17 @@ public:
   // (those two are kept), else frame 0's FramePalette; none without frames.
   // "No global or local color table defined" when frame 0 has no table
   // either and asks back.
-  std::optional<TPalette> DocumentPalette();
+  std::optional<TPalette> DocumentPalette() override;
   // Forgets the document palette (the global table changed).
-  void DropPalette() { FPalette.reset(); }
+  void DropPalette() override { FPalette.reset(); }
   // Whether frames render dithered into the 216-colour cube: never without
   // the Dither option; with AutoDither only on displays of 256 colours or
   // fewer (AutoDitherDisplay); otherwise always.
-  bool UseDithering() const;
+  bool UseDithering() const override;
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
-  void AssignTo(TBitmap& bitmap);
+  void AssignTo(TBitmap& bitmap) override;
 
-  // Import (import/GIFImageAppend.cpp). Each returns the new frame's index.
+  // Import. Each returns the new frame's index.
   // A graphic becomes a new frame by the frame's LoadFromGraphic; when that
   // raises, Frames stays as it was.
   int AppendFrame(TGraphic& source);
@@ -188,26 +183,26 @@ public:
   int AppendFrame(std::unique_ptr<TPersistent> source);
 
   // Hands a progress notification to OnProgress, if one is set.
-  void Progress(const std::string& text, TProgressStage stage, int percent);
+  void Progress(const std::string& text, TProgressStage stage, int percent) override;
 
   // The document's options, copied from the unit-wide defaults
   // (GIFSettings.h) at creation; Assign copies some of them from its source.
   std::uint16_t DrawFlags() const { return FDrawFlags; }
   void SetDrawFlags(std::uint16_t flags) { FDrawFlags = flags; }
-  std::uint8_t ReductionMethod() const { return FReductionMethod; }
+  std::uint8_t ReductionMethod() const override { return FReductionMethod; }
   void SetReductionMethod(std::uint8_t method) { FReductionMethod = method; }
-  std::int32_t ReductionDepth() const { return FReductionDepth; }
+  std::int32_t ReductionDepth() const override { return FReductionDepth; }
   void SetReductionDepth(std::int32_t depth) { FReductionDepth = depth; }
-  std::uint8_t DitherKind() const { return FDitherKind; }
+  std::uint8_t DitherKind() const override { return FDitherKind; }
   void SetDitherKind(std::uint8_t kind) { FDitherKind = kind; }
-  std::uint8_t Encoding() const { return FEncoding; }
+  std::uint8_t Encoding() const override { return FEncoding; }
   void SetEncoding(std::uint8_t encoding) { FEncoding = encoding; }
   std::uint8_t PainterPriority() const { return FPainterPriority; }
   void SetPainterPriority(std::uint8_t priority) { FPainterPriority = priority; }
-  std::int32_t SpeedPercent() const { return FSpeedPercent; }
+  std::int32_t SpeedPercent() const override { return FSpeedPercent; }
   void SetSpeedPercent(std::int32_t percent) { FSpeedPercent = percent; }
   // The colour painters clear to; clNone: the logical screen's background.
-  TColor BackdropColor() const { return FBackdropColor; }
+  TColor BackdropColor() const override { return FBackdropColor; }
   void SetBackdropColor(TColor color) { FBackdropColor = color; }
   const TGIFWarningHandler& WarningHandler() const { return FWarningHandler; }
   void SetWarningHandler(TGIFWarningHandler handler) { FWarningHandler = std::move(handler); }

@@ -31,7 +31,7 @@ std::vector<std::string> WrittenOutline(TGIFImage& image) {
     TGIFSubImage& frame = image.Frames()[i];
     for (int e = 0; e < frame.ExtList().Count(); ++e) {
       TMemoryStream written;
-      frame.ExtList()[e].SaveToStream(written);
+      WriteExtension(written, frame.ExtList()[e]);
       std::string line = "extension ";
       AppendHex(line, written.Bytes().data(), written.Bytes().size());
       lines.push_back(line);

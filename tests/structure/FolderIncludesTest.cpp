@@ -1,4 +1,4 @@
-// The folders of the raster layer rank: no folder includes
+// The folders of the raster layer and of the GIF codec rank: no folder includes
 // from one that includes back from it, directly or around a longer circle.
 #include "FolderIncludes.h"
 
@@ -16,7 +16,7 @@ void WriteLines(const TTempDir& dir, const std::string& relative, const std::str
 }  // namespace
 
 TEST(FolderIncludes, TheLibrariesFoldersHaveNoCircle) {
-  for (const char* library : {"raster"}) {
+  for (const char* library : {"raster", "GIFImage"}) {
     SCOPED_TRACE(library);
     const TFolderIncludes graph(std::filesystem::path(KORVANE_SOURCE_DIR) / library);
     EXPECT_GT(graph.FileCount(), 20);

@@ -40,7 +40,7 @@ std::string TransparentJson(const TGIFGraphicControlExtension* control) {
 // sizes. They follow the introducer, the label, the block size and the block.
 std::string ApplicationData(TGIFApplicationExtension& extension) {
   TMemoryStream written;
-  extension.SaveToStream(written);
+  WriteExtension(written, extension);
   const std::vector<std::uint8_t>& bytes = written.Bytes();
   std::string data;
   for (std::size_t at = 3u + bytes[2]; at < bytes.size() && bytes[at] != 0; at += 1 + bytes[at])
@@ -73,7 +73,7 @@ std::string ExtensionJson(TGIFExtension& extension, int beforeFrame) {
     out << "\"comment\",\"before_frame\":" << beforeFrame << ",\"text_hex\":" << HexString(Joined(comment->Lines()));
   } else if (auto* text = dynamic_cast<TGIFTextExtension*>(&extension)) {
     TMemoryStream written;
-    text->SaveToStream(written);
+    WriteExtension(written, *text);
     const std::string header(reinterpret_cast<const char*>(written.Bytes().data()) + 2, 13);
     out << "\"plain_text\",\"before_frame\":" << beforeFrame << ",\"header_hex\":" << HexString(header)
         << ",\"text_hex\":" << HexString(Joined(text->Lines()));

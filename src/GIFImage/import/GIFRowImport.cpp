@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "GIFDIB.h"
-#include "GIFSubImage.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ namespace {
 // colour missing there is looked up in (or added to) the colour table.
 class TRecentColors {
 public:
-  explicit TRecentColors(TGIFColorMap& map) : FMap(map) {}
+  explicit TRecentColors(TImportColors& map) : FMap(map) {}
 
   int IndexOf(TColor color) {
     int j = FCurrent;
@@ -39,7 +38,7 @@ private:
     int Index = -1;
   };
 
-  TGIFColorMap& FMap;
+  TImportColors& FMap;
   std::array<TSlot, SlotCount> FSlots{};
   int FCurrent = 0;
 };
@@ -65,20 +64,20 @@ bool IsIndexedFormat(TPixelFormat format) {
   return format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit;
 }
 
-void ReadImageRows(TBitmap& image, TPixelFormat format, TGIFSubImage& frame, const TRowReport& report) {
+void ReadImageRows(TBitmap& image, TPixelFormat format, const TIndexRows& rows, TImportColors& colors,
+                   const TRowReport& report) {
   if (!IsIndexedFormat(format)) format = TPixelFormat::pf24bit;
   const TDIBReader reader(image, format);
-  TGIFColorMap& map = frame.LocalMap();
   if (format == TPixelFormat::pf8bit)
-    map.TakeImageColorTable(image.Image());
+    colors.TakeImageColorTable(image.Image());
   else if (format != TPixelFormat::pf24bit)
-    map.TakePalette(image.Palette());
-  TRecentColors recent(map);
-  const int width = frame.Width();
-  for (int y = 0; y < frame.Height(); ++y) {
+    colors.TakePalette(image.Palette());
+  TRecentColors recent(colors);
+  const int width = rows.Width;
+  for (int y = 0; y < rows.Height; ++y) {
     report(y);
     const std::uint8_t* row = reader.ScanLine(y);
-    std::uint8_t* pixels = frame.Pixels() + static_cast<std::size_t>(y) * width;
+    std::uint8_t* pixels = rows.Pixels + static_cast<std::size_t>(y) * width;
     switch (format) {
       case TPixelFormat::pf1bit: ReadRow1(row, pixels, width); break;
       case TPixelFormat::pf4bit: ReadRow4(row, pixels, width); break;

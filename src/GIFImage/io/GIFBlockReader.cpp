@@ -1,15 +1,19 @@
-// Reading a GIF document block by block: the header, the frames with their
-// extensions, descriptors and colour tables, and the trailer. The reader is
-// tolerant: damage it can step over is a warning and reading goes on; what it
-// cannot is a GIFException, after which the stream goes back to where the
-// document began.
 #include <cctype>
+#include <vector>
 
+#include "GIFBlockIO.h"
+#include "GIFDocument.h"
+#include "GIFException.h"
 #include "GIFExtensionRegistry.h"
-#include "GIFImage.h"
-#include "GIFLZWDecoder.h"
+#include "GIFFrameDecoding.h"
+#include "GIFHeader.h"
+#include "GIFImageList.h"
+#include "GIFMessages.h"
 #include "GIFPackedFields.h"
+#include "GIFSettings.h"
 #include "GIFStreamIO.h"
+#include "GIFSubImage.h"
+#include "GIFTrailer.h"
 #include "LittleEndian.h"
 
 namespace {
@@ -20,16 +24,28 @@ bool IsGIFSignature(const std::uint8_t* bytes) {
 }
 
 // The class for the extension whose introducer was just read: the label's
-// registered class, refined as long as the class keeps pointing further. The
+// registered class, refined as long as the class keeps pointing further, each
+// refinement looking at the bytes after those the one before took. The
 // stream position is left unchanged.
 const TGIFExtensionClass* ResolveExtensionClass(TStream& stream) {
+  constexpr std::size_t Look = 12;  // what a refinement may look at
   const std::int64_t start = stream.Position();
   std::uint8_t label = 0;
   const TGIFExtensionClass* result = nullptr;
   if (ReadOneByte(stream, label)) {
+    std::vector<std::uint8_t> bytes;
+    std::size_t taken = 0;
     result = ExtensionList().Find(label);
     while (result != nullptr) {
-      const TGIFExtensionClass* refined = result->RefineClass(*result, stream);
+      if (bytes.size() < taken + Look) {
+        const std::size_t had = bytes.size();
+        bytes.resize(taken + Look);
+        bytes.resize(had + static_cast<std::size_t>(stream.ReadAvailable(bytes.data() + had,
+                                                                           static_cast<std::int64_t>(taken + Look - had))));
+      }
+      std::span<const std::uint8_t> data(bytes.data() + taken, bytes.size() - taken);
+      const TGIFExtensionClass* refined = result->RefineClass(*result, data);
+      taken = bytes.size() - data.size();
       const bool settled = refined == result;
       result = refined;
       if (settled) break;
@@ -66,23 +82,30 @@ bool SkipUnknownExtension(TStream& stream) {
   return false;
 }
 
-}  // namespace
-
-void TGIFImage::LoadFromStream(TStream& stream) {
-  Clear();
-  const std::int64_t start = stream.Position();
-  try {
-    FHeader.LoadFromStream(stream);
-    FFrames.LoadFromStream(stream, this);
-    TGIFTrailer trailer(this);
-    trailer.LoadFromStream(stream);
-  } catch (...) {
-    stream.SetPosition(start);
-    throw;
+// The descriptor, local table and image data of a frame whose extensions were read.
+void ReadImage(TStream& stream, TGIFSubImage& frame) {
+  std::uint8_t bytes[10];
+  ReadExact(stream, bytes, 10);
+  const auto word = [&bytes](int at) { return LittleEndianWord(bytes + at); };
+  TGIFSubImage::TDescriptor descriptor{bytes[0], word(1), word(3), word(5), word(7), bytes[9]};
+  const bool sizeless = descriptor.Width == 0 || descriptor.Height == 0;
+  if (sizeless && frame.Image() != nullptr) {
+    descriptor.Width = static_cast<std::uint16_t>(frame.Image()->Width());
+    descriptor.Height = static_cast<std::uint16_t>(frame.Image()->Height());
   }
+  frame.TakeDescriptor(descriptor);
+  if (sizeless) frame.ReportWarning(WarningSeverity, sScreenSizeExceeded);
+  if ((descriptor.Flags & ImageFlag::LocalTable) != 0)
+    ReadColorTable(stream, frame.LocalMap(), AnnouncedTableEntries(descriptor.Flags));
+  // While its document reads, a frame is the next one of the document's frames.
+  const TGIFDocument* document = frame.Image();
+  const bool mayDefer = document != nullptr && document->Frames().Count() >= document->FramesDecodedOnLoad();
+  ReadFrameData(frame, stream, mayDefer);
 }
 
-void TGIFHeader::LoadFromStream(TStream& stream) {
+}  // namespace
+
+void ReadHeader(TStream& stream, TGIFHeader& header) {
   const std::int64_t start = stream.Position();
   std::uint8_t signature[6];
   ReadExact(stream, signature, 6);
@@ -94,71 +117,59 @@ void TGIFHeader::LoadFromStream(TStream& stream) {
   }
   std::uint8_t descriptor[7];
   ReadExact(stream, descriptor, 7);
-  FScreenWidth = LittleEndianWord(descriptor);
-  FScreenHeight = LittleEndianWord(descriptor + 2);
-  FScreenFlags = descriptor[4];
-  FBackgroundIndex = descriptor[5];
-  FAspectRatio = descriptor[6];
-  if ((FScreenFlags & ScreenFlag::GlobalTable) != 0) {
-    FGlobalMap.ReadTable(stream, AnnouncedTableEntries(FScreenFlags));
+  header.SetScreenWidth(LittleEndianWord(descriptor));
+  header.SetScreenHeight(LittleEndianWord(descriptor + 2));
+  header.SetScreenFlags(descriptor[4]);
+  header.SetBackgroundIndex(descriptor[5]);
+  header.SetAspectRatio(descriptor[6]);
+  if ((descriptor[4] & ScreenFlag::GlobalTable) != 0) {
+    ReadColorTable(stream, header.GlobalMap(), AnnouncedTableEntries(descriptor[4]));
   } else {
-    FGlobalMap.Clear();
+    header.GlobalMap().Clear();
   }
 }
 
-void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* image) {
+void ReadColorTable(TStream& stream, TGIFColorMap& map, int count) {
+  if (count < 0 || count > MaxGIFColors) throw GIFException(sTooManyColors);
+  map.Clear();
+  std::uint8_t bytes[3 * MaxGIFColors];
+  ReadExact(stream, bytes, 3 * count);
+  std::vector<TGIFColor> entries;
+  entries.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) entries.push_back({bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]});
+  map.TakeEntries(entries);
+}
+
+void ReadFrames(TStream& stream, TGIFImageList& frames, TGIFDocument* document) {
   for (;;) {
     std::uint8_t kind = 0;
     if (!ReadBlockStart(stream, kind)) return;
     MoveBy(stream, -1);
     if (kind == bsTrailer) return;
     if (kind != bsExtensionIntroducer && kind != bsImageSeparator) {
-      ReportWarning(WarningSeverity, sBadBlockType);
+      frames.ReportWarning(WarningSeverity, sBadBlockType);
       MoveBy(stream, -1);
       return;
     }
-    auto frame = std::make_unique<TGIFSubImage>(image);
-    frame->LoadFromStream(stream);
-    Add(std::move(frame));
+    auto frame = std::make_unique<TGIFSubImage>(document);
+    ReadFrame(stream, *frame);
+    frames.Add(std::move(frame));
   }
 }
 
-void TGIFSubImage::LoadFromStream(TStream& stream) {
-  Clear();
-  FExtList.LoadFromStream(stream, this);
+void ReadFrame(TStream& stream, TGIFSubImage& frame) {
+  frame.Clear();
+  ReadExtensions(stream, frame);
   std::uint8_t next = 0;
   if (!ReadOneByte(stream, next)) return;
   MoveBy(stream, -1);
   if (next == bsTrailer) return;  // extensions only
-  ReadImage(stream);
-  if (RenderOnLoad) RenderBitmap();
+  ReadImage(stream, frame);
+  if (RenderOnLoad) frame.RenderBitmap();
 }
 
-void TGIFSubImage::ReadImage(TStream& stream) {
-  std::uint8_t descriptor[10];
-  ReadExact(stream, descriptor, 10);
-  const auto word = [&descriptor](int at) { return LittleEndianWord(descriptor + at); };
-  FSeparator = descriptor[0];
-  FLeft = word(1);
-  FTop = word(3);
-  FWidth = word(5);
-  FHeight = word(7);
-  FFlags = descriptor[9];
-  FHasImageDescriptor = true;
-  if (FWidth == 0 || FHeight == 0) {
-    if (Image() != nullptr) {
-      FWidth = static_cast<std::uint16_t>(Image()->Width());
-      FHeight = static_cast<std::uint16_t>(Image()->Height());
-    }
-    ReportWarning(WarningSeverity, sScreenSizeExceeded);
-  }
-  if ((FFlags & ImageFlag::LocalTable) != 0) FLocalMap.ReadTable(stream, AnnouncedTableEntries(FFlags));
-  // While its document reads, a frame is the next one of the document's frames.
-  const bool mayDefer = Image() != nullptr && Image()->Frames().Count() >= Image()->FramesDecodedOnLoad();
-  DecodeFrameData(*this, stream, mayDefer);
-}
-
-void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) {
+void ReadExtensions(TStream& stream, TGIFSubImage& frame) {
+  TGIFExtensionList& list = frame.ExtList();
   // Zero bytes between extensions, or before the image they belong to, are
   // passed over, so the frame's graphic control extension still governs it.
   std::uint8_t next = 0;
@@ -166,17 +177,17 @@ void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) 
   while (next != bsImageSeparator && next != bsTrailer) {
     if (next != bsExtensionIntroducer) {
       // The frame reader takes this byte as the start of an image descriptor.
-      ReportWarning(WarningSeverity, sBadExtensionLabel);
+      list.ReportWarning(WarningSeverity, sBadExtensionLabel);
       break;
     }
     const TGIFExtensionClass* extensionClass = ResolveExtensionClass(stream);
     if (extensionClass != nullptr) {
       MoveBy(stream, -1);
-      std::unique_ptr<TGIFExtension> extension = extensionClass->Create(subImage);
-      extension->LoadFromStream(stream);
-      Add(std::move(extension));
+      std::unique_ptr<TGIFExtension> extension = extensionClass->Create(&frame);
+      ReadExtension(stream, *extension);
+      list.Add(std::move(extension));
     } else if (SkipUnknownExtension(stream)) {
-      ReportWarning(WarningSeverity, sUnknownExtension);
+      list.ReportWarning(WarningSeverity, sUnknownExtension);
     } else {
       throw GIFException(sUnknownExtension);
     }
@@ -185,7 +196,7 @@ void TGIFExtensionList::LoadFromStream(TStream& stream, TGIFSubImage* subImage) 
   MoveBy(stream, -1);
 }
 
-void TGIFTrailer::LoadFromStream(TStream& stream) {
+void ReadTrailer(TStream& stream, TGIFTrailer& trailer) {
   std::uint8_t byte = 0;
-  if (ReadOneByte(stream, byte) && byte != bsTrailer) ReportWarning(WarningSeverity, sBadTrailer);
+  if (ReadOneByte(stream, byte) && byte != bsTrailer) trailer.ReportWarning(WarningSeverity, sBadTrailer);
 }

@@ -1,5 +1,5 @@
 // TGIFWriter: the sub-block writer behind the image data encoders. The code
-// bytes written to it are cut into data sub-blocks of 255 bytes, each behind
+// bytes written (or put) to it are cut into data sub-blocks of 255 bytes, each behind
 // its length byte; whole sub-blocks gather in one buffer and reach the
 // destination stream many at a time. Flush writes what is left as a last,
 // shorter sub-block. The writer only writes: reading or seeking through it
@@ -10,9 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "GIFEncoder.h"
 #include "Stream.h"
 
-class TGIFWriter : public TStream {
+class TGIFWriter : public TStream, public TCodeByteSink {
 public:
   static constexpr int MaxBlockData = 255;
 
@@ -21,6 +22,10 @@ public:
   std::int64_t Read(void* buffer, std::int64_t count) override;
   std::int64_t Write(const void* buffer, std::int64_t count) override;
   std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  // The encoders' bytes, written as Write writes them.
+  void PutCodeBytes(const std::uint8_t* bytes, std::size_t count) override {
+    Write(bytes, static_cast<std::int64_t>(count));
+  }
 
   // Hands every buffered byte to the destination, the data bytes of an
   // unfinished sub-block as a shorter one. Nothing when nothing is pending.

@@ -1,16 +1,12 @@
 // TGIFCodeStream: the image data of one frame, its data sub-blocks gathered
-// from the stream into one contiguous buffer so that the LZW decoder reads
-// codes without stopping at block boundaries. Gathering reads ahead in chunks
-// and gives back what it read beyond the data's zero-size terminator, so the
-// stream ends up right after the frame's data; the buffer holds the data and
-// its padding and no more.
+// into one contiguous buffer (GIFSubBlockGather.h) so that the LZW decoder
+// reads codes without stopping at block boundaries. The buffer holds the data
+// and its padding and no more.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-
-class TStream;
 
 // Zero bytes kept after the data, so that eight bytes can always be loaded at
 // any data offset.
@@ -26,7 +22,3 @@ struct TGIFCodeStream {
   // stream still had; npos when every sub-block was complete.
   std::size_t ShortFrom = npos;
 };
-
-// Reads size bytes and sub-blocks up to and including the zero-size one, or to
-// the end of the stream.
-void GatherSubBlocks(TStream& stream, TGIFCodeStream& data);

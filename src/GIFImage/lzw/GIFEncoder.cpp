@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
-#include "GIFException.h"
-#include "GIFMessages.h"
-#include "GIFSubImage.h"
-#include "GIFWriter.h"
+namespace {
 
-TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit)
+// Thrown by the walk at an index beyond the colour limit, caught by Encode.
+struct TInvalidColor {};
+
+}  // namespace
+
+TGIFEncoder::TGIFEncoder(TCodeByteSink& sink, int minimumCodeSize, int colorLimit)
     : FMinimumCodeSize(minimumCodeSize),
       FInitialWidth(minimumCodeSize + 1),
       FCodeWidth(minimumCodeSize + 1),
@@ -15,27 +17,28 @@ TGIFEncoder::TGIFEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit
       FEndCode(FClearCode + 1),
       FFirstFree(FClearCode + 2),
       FColorLimit(colorLimit),
-      FWriter(writer) {
+      FSink(sink) {
   FBucket.Out = FRaw.data();
 }
 
-void TGIFEncoder::Encode(const TGIFSubImage& frame) {
-  FPixels = frame.Pixels();
-  FWidth = frame.Width();
-  FHeight = frame.Height();
-  FInterlaced = frame.Interlaced();
+bool TGIFEncoder::Encode(const TFrameIndices& frame) {
+  FPixels = frame.Pixels.data();
+  FWidth = frame.Width;
+  FHeight = frame.Height;
+  FInterlaced = frame.Interlaced;
   try {
     if (FPixels != nullptr && FWidth > 0 && FHeight > 0) Compress();
-  } catch (...) {
-    // The codes packed before the failure reach the stream; their last bits do not.
+  } catch (const TInvalidColor&) {
+    // The codes packed before the bad index reach the sink; their last bits do not.
     Drain(FBucket);
-    throw;
+    return false;
   }
   WriteEnd();
+  return true;
 }
 
 void TGIFEncoder::Drain(TBitBucket& bucket) {
-  FWriter.Write(FRaw.data(), bucket.Out - FRaw.data());
+  FSink.PutCodeBytes(FRaw.data(), static_cast<std::size_t>(bucket.Out - FRaw.data()));
   bucket.Out = FRaw.data();
 }
 
@@ -66,4 +69,4 @@ std::size_t TGIFEncoder::ValidPrefix(const std::uint8_t* pixels, std::size_t cou
   return count;
 }
 
-void TGIFEncoder::RaiseInvalidColor() { throw GIFException(sInvalidColor); }
+void TGIFEncoder::RaiseInvalidColor() { throw TInvalidColor{}; }

@@ -1,11 +1,11 @@
 // TGIFEncoder: what the two image data encoders share for one frame: the
 // code sizes and special codes, the bit bucket that packs codes least
-// significant bit first into bytes, and the walk over the frame's pixels in
+// significant bit first into bytes, and the walk over the frame's indices in
 // the order of the written image (rows in four passes when interlaced). Each
 // encoder supplies Clear and Compress; the encoder object lives for one frame.
 //
 // Codes are packed into a 64-bit bucket and leave it 4 bytes at a time into a
-// small byte buffer, which goes to the sub-block writer when it fills, so the
+// small byte buffer, which goes to the code byte sink when it fills, so the
 // cost per code is a shift, an or and a compare.
 #pragma once
 
@@ -14,9 +14,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
-class TGIFSubImage;
-class TGIFWriter;
+// Where the encoders' code bytes go, a few thousand at a time.
+class TCodeByteSink {
+public:
+  virtual void PutCodeBytes(const std::uint8_t* bytes, std::size_t count) = 0;
+
+protected:
+  ~TCodeByteSink() = default;
+};
+
+// The indices of one frame, Width per row, rows top to bottom in display order.
+struct TFrameIndices {
+  std::span<const std::uint8_t> Pixels;
+  int Width = 0;
+  int Height = 0;
+  bool Interlaced = false;
+};
 
 // The GIF code stream's limits: codes of at most 12 bits, 4096 table entries.
 inline constexpr int MaxCodeWidth = 12;
@@ -54,15 +69,16 @@ struct TBitBucket {
 class TGIFEncoder {
 public:
   // minimumCodeSize at least 2; pixels must stay below colorLimit.
-  TGIFEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit);
+  TGIFEncoder(TCodeByteSink& sink, int minimumCodeSize, int colorLimit);
   virtual ~TGIFEncoder() = default;
   TGIFEncoder(const TGIFEncoder&) = delete;
   TGIFEncoder& operator=(const TGIFEncoder&) = delete;
 
-  // The frame's pixels compressed (when it has any), then the end code and
-  // the last bits as one more byte, all handed to the sub-block writer.
-  // "Color not in color table" for a pixel not below the colour limit.
-  void Encode(const TGIFSubImage& frame);
+  // The frame's indices compressed (when it has any), then the end code and
+  // the last bits as one more byte, all handed to the sink. False at the first
+  // index not below the colour limit: the bytes of the codes before it have
+  // reached the sink then, their last bits and the end code have not.
+  bool Encode(const TFrameIndices& frame);
 
 protected:
   // Starts the string table again: a clear code, the width back to the start.
@@ -72,8 +88,8 @@ protected:
 
   // Calls encode(pixels, count) for each run of pixels that lie one after the
   // other in the walk: the whole frame at once, or one row at a time when
-  // interlaced. A pixel not below the colour limit ends the walk with
-  // "Color not in color table" after the pixels before it were encoded.
+  // interlaced. A pixel not below the colour limit ends the walk (and the
+  // encoding) after the pixels before it were encoded.
   template <class EncodeSpan>
   void ForEachSpan(EncodeSpan&& encode);
 
@@ -83,7 +99,7 @@ protected:
   }
   // Room for one more code (4 bytes) is always left below the limit.
   const std::uint8_t* RawLimit() const { return FRaw.data() + RawBytes; }
-  // Hands the packed bytes to the sub-block writer and starts the buffer again.
+  // Hands the packed bytes to the sink and starts the buffer again.
   void Drain(TBitBucket& bucket);
 
   int FMinimumCodeSize;
@@ -103,7 +119,7 @@ private:
   [[noreturn]] static void RaiseInvalidColor();
   void WriteEnd();
 
-  TGIFWriter& FWriter;
+  TCodeByteSink& FSink;
   const std::uint8_t* FPixels = nullptr;
   int FWidth = 0;
   int FHeight = 0;

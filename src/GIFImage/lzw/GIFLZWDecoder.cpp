@@ -18,16 +18,8 @@
 #include <cstring>
 #include <memory>
 
-#include "GIFCodeStream.h"
-#include "GIFException.h"
-#include "GIFGraphicControlExtension.h"
 #include "GIFInterlace.h"
 #include "GIFLZWCodes.h"
-#include "GIFLZWScan.h"
-#include "GIFMessages.h"
-#include "GIFPixelBuffer.h"
-#include "GIFStreamIO.h"
-#include "GIFSubImage.h"
 
 namespace {
 
@@ -73,16 +65,18 @@ TLZWTables& ThreadTables() {
   return *tables;
 }
 
+// Thrown inside the decoder on a corrupt table, caught where decoding began.
+struct TCircularTable {};
+
 class TLZWDecoder {
 public:
-  TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables);
+  TLZWDecoder(const TGIFCodeStream& data, int codeSize, TLZWTables& tables, TLZWDecoded& result);
 
   // Decodes into out[0, count), which is all zero, and returns how many
   // pixels the data reached; the others stay zero.
   std::size_t Decode(std::uint8_t* out, std::size_t count);
 
 private:
-  void Warn(const char* message);
   int ReadCode();
   int ReadCodeAtLimit();
   void Reset();
@@ -95,7 +89,7 @@ private:
   std::size_t WriteStringExactly(int code, std::size_t pos);
   void ReadOneMore(std::size_t pos);
 
-  TGIFItem* FWarnTo;  // nullptr: nobody to tell
+  TLZWDecoded& FResult;
   const std::uint8_t* FData;
   std::uint64_t FBitPos = 0;
   std::uint64_t FTotalBits;
@@ -122,8 +116,8 @@ private:
   TLZWTables& FTables;
 };
 
-TLZWDecoder::TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeSize, TLZWTables& tables)
-    : FWarnTo(warnTo),
+TLZWDecoder::TLZWDecoder(const TGIFCodeStream& data, int codeSize, TLZWTables& tables, TLZWDecoded& result)
+    : FResult(result),
       FData(data.Bytes.get()),
       FTotalBits(std::uint64_t{data.Size} * 8),
       FShortBits(data.ShortFrom == TGIFCodeStream::npos ? UINT64_MAX : std::uint64_t{data.ShortFrom} * 8),
@@ -140,10 +134,6 @@ TLZWDecoder::TLZWDecoder(TGIFItem* warnTo, const TGIFCodeStream& data, int codeS
   FTables.Lengths[FClear] = FTables.Lengths[FEnd] = 0;
 }
 
-void TLZWDecoder::Warn(const char* message) {
-  if (FWarnTo != nullptr) FWarnTo->ReportWarning(WarningSeverity, message);
-}
-
 int TLZWDecoder::ReadCode() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FFastLimit) return ReadCodeAtLimit();
@@ -153,16 +143,16 @@ int TLZWDecoder::ReadCode() {
 }
 
 // The slow side of ReadCode: the first read that reaches a shortened
-// sub-block warns, and a code the data cannot complete ends the data.
+// sub-block is told, and a code the data cannot complete ends the data.
 int TLZWDecoder::ReadCodeAtLimit() {
   const std::uint64_t end = FBitPos + static_cast<std::uint64_t>(FWidth);
   if (end >= FShortBits) {
-    Warn(sOutOfData);
+    FResult.MetShortBlock = true;
     FShortBits = UINT64_MAX;
     FFastLimit = FTotalBits + 1;
   }
   if (end > FTotalBits) {
-    if (FTerminated && FBitPos >= FTotalBits) Warn(sDecodeTooFewBits);
+    if (FTerminated && FBitPos >= FTotalBits) FResult.EndedWithoutEndCode = true;
     return -1;
   }
   const auto code = static_cast<int>(CodeAt(FData, FBitPos, FMask));
@@ -343,7 +333,7 @@ std::size_t TLZWDecoder::WriteStringExactly(int code, std::size_t pos) {
     code = FPrevCode;
   }
   for (int steps = 0; code >= FClear; ++steps) {
-    if (steps >= MaxLZWCodes || depth >= MaxStack - 1 || FTables.Prefix[code] == code) throw GIFException(sDecodeCircular);
+    if (steps >= MaxLZWCodes || depth >= MaxStack - 1 || FTables.Prefix[code] == code) throw TCircularTable{};
     FTables.Stack[depth++] = FTables.Suffix[code];
     code = FTables.Prefix[code];
   }
@@ -405,63 +395,20 @@ std::size_t TLZWDecoder::Decode(std::uint8_t* out, std::size_t count) {
   return pos;
 }
 
-std::uint8_t FillValue(const TGIFSubImage& frame) {
-  if (!frame.IsTransparent() || frame.ControlBlock() == nullptr) return 0;
-  return frame.ControlBlock()->TransparentIndex();
-}
-
-// Decodes the codes into their Width * Height indices at out, which are all
-// zero, rows in display order; warnings go to warnTo. Gives what the data did
-// not reach, still zero in out.
-TGIFUnwritten DecodeCodes(const TGIFFrameCodes& codes, std::uint8_t* out, TGIFItem* warnTo) {
-  TGIFUnwritten unwritten{0, codes.Fill, codes.Interlaced};
-  if (codes.CodeSize > MaxLZWCodeSize) return unwritten;  // its clear code would lie outside the tables
-  const std::size_t width = static_cast<std::size_t>(codes.Width);
-  const std::size_t count = width * static_cast<std::size_t>(codes.Height);
-  TLZWDecoder decoder(warnTo, codes.Data, codes.CodeSize, ThreadTables());
-  const std::size_t reached = decoder.Decode(out, count);
-  unwritten.From = static_cast<std::int64_t>(reached);
-  if (codes.Interlaced && reached > 0)
-    DeinterlaceRows(out, width, codes.Height, static_cast<int>((reached + width - 1) / width));
-  return unwritten;
-}
-
 }  // namespace
 
-void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer) {
-  TGIFFrameCodes codes;
-  codes.Fill = FillValue(frame);
-  // Decoding at once checks the pixel limits before the data is read, as it
-  // always did. The fresh buffer stays zero where the data does not reach
-  // until those pixels are asked for.
-  if (!mayDefer) frame.AllocatePixels(0);
-  std::uint8_t codeSize = 0;
-  const bool hasData = ReadOneByte(stream, codeSize);
-  if (hasData) GatherSubBlocks(stream, codes.Data);
-  codes.CodeSize = codeSize;
-  codes.Interlaced = frame.Interlaced();
-  codes.Width = frame.Width();
-  codes.Height = frame.Height();
-  if (mayDefer) {
-    if (hasData && IsCleanCodeStream(codes.Data, codeSize)) {
-      frame.DeferPixels(std::make_shared<const TGIFFrameCodes>(std::move(codes)));
-      return;
-    }
-    frame.AllocatePixels(0);
+TLZWDecoded DecodeFrameCodes(const TGIFFrameCodes& codes, std::span<std::uint8_t> indices) {
+  TLZWDecoded result;
+  if (codes.CodeSize > MaxLZWCodeSize) return result;  // its clear code would lie outside the tables
+  const auto width = static_cast<std::size_t>(codes.Width);
+  TLZWDecoder decoder(codes.Data, codes.CodeSize, ThreadTables(), result);
+  try {
+    result.Reached = decoder.Decode(indices.data(), indices.size());
+  } catch (const TCircularTable&) {
+    result.Circular = true;
+    return result;
   }
-  TGIFUnwritten unwritten{0, codes.Fill, codes.Interlaced};
-  if (hasData) unwritten = DecodeCodes(codes, frame.Pixels(), &frame);
-  frame.LeaveUnwritten(unwritten);
-}
-
-// The codes were found clean when they were kept, so decoding them now has
-// nothing to warn about and cannot fail but for want of memory; the codes
-// stay pending until the pixels are there.
-void TGIFSubImage::DecodePendingPixels() const {
-  const TGIFFrameCodes& codes = *FPendingCodes;
-  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount));
-  const TGIFUnwritten unwritten = DecodeCodes(codes, pixels.get(), nullptr);
-  FPixels = std::move(pixels);
-  if (unwritten.From < FPixelCount) FUnwritten = unwritten;
-  FPendingCodes.reset();
+  if (codes.Interlaced && result.Reached > 0)
+    DeinterlaceRows(indices.data(), width, codes.Height, static_cast<int>((result.Reached + width - 1) / width));
+  return result;
 }

@@ -1,20 +1,19 @@
 // The LZW decoder of GIF image data: the variable-length codes of one frame,
-// read from its data sub-blocks, become the frame's Pixels, one colour index
+// gathered from its data sub-blocks (TGIFCodeStream), become one colour index
 // per pixel in display order (interlaced frames are put back in row order, in
-// place, GIFInterlace.h).
-// A frame may instead keep its codes and decode them on first use of its
-// pixels (TGIFFrameCodes).
+// place, GIFInterlace.h). The decoder writes into the indices it is given and
+// tells what happened in its result; what a reader makes of that (warnings,
+// failures, pixels still to fill) is the reader's business.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "GIFCodeStream.h"
 
-class TGIFSubImage;
-class TStream;
-
-// A frame's image data as read, with what decoding it takes from the frame as
-// it stood then, so that decoding later gives what decoding at once gave.
+// A frame's image data as read, with what decoding needs of the frame as it
+// stood then, so that decoding later gives what decoding at once gave.
 struct TGIFFrameCodes {
   TGIFCodeStream Data;
   int CodeSize = 0;
@@ -24,13 +23,20 @@ struct TGIFFrameCodes {
   int Height = 0;
 };
 
-// Allocates the frame's Pixels, all at the fill value (the governing
-// transparent index of a transparent frame, else 0), and decodes the image
-// data at the stream's position into them. Data that ends early leaves the
-// rest at the fill value, written only when all the pixels are asked for
-// (TGIFUnwritten); a corrupt code table raises "Circular decoder table
-// entry". The stream is left right after the data's zero-size terminator.
-// With mayDefer, clean data (GIFLZWScan.h) is not decoded but kept by the
-// frame for its first use of the pixels; the frame's size still counts
-// against the pixel limits at once.
-void DecodeFrameData(TGIFSubImage& frame, TStream& stream, bool mayDefer);
+// What decoding one frame's codes gave.
+struct TLZWDecoded {
+  // Pixels the data reached, counted in the order the data gives them (row
+  // passes for an interlaced frame); the others are still zero.
+  std::size_t Reached = 0;
+  // A read reached a sub-block that the end of the stream cut short.
+  bool MetShortBlock = false;
+  // The data, terminated, ended before its end code and its pixels.
+  bool EndedWithoutEndCode = false;
+  // A code's string looped back on itself: a corrupt table. Decoding stopped
+  // there; Reached counts nothing.
+  bool Circular = false;
+};
+
+// Decodes the codes into their Width * Height indices, which are all zero,
+// rows in display order. An initial code size above 11 decodes nothing.
+TLZWDecoded DecodeFrameCodes(const TGIFFrameCodes& codes, std::span<std::uint8_t> indices);

@@ -25,8 +25,8 @@ std::int64_t TriangleCount(std::int64_t c, std::int64_t m) {
 
 }  // namespace
 
-TRLEEncoder::TRLEEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit)
-    : TGIFEncoder(writer, minimumCodeSize, colorLimit),
+TRLEEncoder::TRLEEncoder(TCodeByteSink& sink, int minimumCodeSize, int colorLimit)
+    : TGIFEncoder(sink, minimumCodeSize, colorLimit),
       FBumpAfterClear(FClearCode - 1),
       FClearAfterClear(minimumCodeSize <= 3 ? 9 : FClearCode - 2),
       FCodeLimit(TableCodes - 1 - FFirstFree) {}

@@ -15,7 +15,7 @@
 
 class TRLEEncoder : public TGIFEncoder {
 public:
-  TRLEEncoder(TGIFWriter& writer, int minimumCodeSize, int colorLimit);
+  TRLEEncoder(TCodeByteSink& sink, int minimumCodeSize, int colorLimit);
 
 protected:
   void Clear() override;

@@ -16,13 +16,7 @@ public:
   void SetLoopCount(std::uint16_t value) { FLoopCount = value; }
   std::uint32_t BufferSize() const { return FBufferSize; }
   void SetBufferSize(std::uint32_t value) { FBufferSize = value; }
-
-protected:
-  // Sub-block 1 with the loop count; sub-block 2 with the buffer size when not 0.
-  void SaveBody(TStream& stream) override;
-  // Sub-blocks by id (low 3 bits): 1 loop count, 2 buffer size, others skipped;
-  // a sub-block too short for its id raises "Invalid GIF data".
-  void LoadBody(TStream& stream) override;
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
 private:
   std::uint16_t FLoopCount = 0;

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-#include "GIFException.h"
 #include "GIFExtensionRegistry.h"
-#include "GIFMessages.h"
-#include "GIFStreamIO.h"
 #include "GIFUnknownAppExtension.h"
-#include "Stream.h"
 
 const TGIFExtensionClass TGIFApplicationExtension::ClassInfo = {
     "TGIFApplicationExtension", 0xFF, CreateExtension<TGIFApplicationExtension>,
@@ -20,55 +16,28 @@ TGIFAppIdentifier MakeAppIdentifier(std::string_view text) {
 }
 
 const TGIFExtensionClass* TGIFApplicationExtension::RefineApplicationClass(const TGIFExtensionClass& self,
-                                                                           TStream& stream) {
-  const std::int64_t start = stream.Position();
-  std::uint8_t size = 0;
-  if (!ReadOneByte(stream, size)) return nullptr;
-  TGIFAppIdentifier identifier{};
+                                                                           std::span<const std::uint8_t>& data) {
+  if (data.empty()) return nullptr;
+  const std::uint8_t size = data[0];
   if (size == 10) {
-    return stream.ReadAvailable(identifier.data(), 10) == 10 ? &TGIFUnknownAppExtension::ClassInfo : nullptr;
+    if (data.size() < 11) return nullptr;
+    data = data.subspan(11);
+    return &TGIFUnknownAppExtension::ClassInfo;
   }
   // A block of 12 bytes or more has no subclass of its own; its data is kept raw.
   const bool oversized = size > 11 && &self == &TGIFApplicationExtension::ClassInfo;
-  if ((size == 11 || oversized) && stream.ReadAvailable(identifier.data(), 11) == 11) {
+  if ((size == 11 || oversized) && data.size() >= 12) {
+    TGIFAppIdentifier identifier{};
+    std::copy_n(data.begin() + 1, identifier.size(), identifier.begin());
+    data = data.subspan(12);
     if (oversized) return &TGIFUnknownAppExtension::ClassInfo;
     const TGIFExtensionClass* registered = AppExtensionList().Find(identifier);
     return registered != nullptr ? registered : &TGIFUnknownAppExtension::ClassInfo;
   }
-  stream.SetPosition(start);
   return &self;
 }
 
-void TGIFApplicationExtension::SaveData(TStream& stream) {
-  stream.WriteByte(FBlockSize);
-  stream.WriteBuffer(FIdentifier.data(), std::min<int>(FBlockSize, 11));
-  if (!FSurplus.empty()) stream.WriteBuffer(FSurplus.data(), static_cast<std::int64_t>(FSurplus.size()));
-  SaveBody(stream);
-}
-
-void TGIFApplicationExtension::LoadData(TStream& stream) {
-  const std::uint8_t size = ReadExactByte(stream);
-  FSurplus.clear();
-  if (size == 10) {
-    // An 8+2 identifier: the byte after it is read into the last place and given back.
-    FIdentifier.fill(0);
-    ReadExact(stream, FIdentifier.data(), 11);
-    MoveBy(stream, -1);
-  } else if (size < 11) {
-    throw GIFException(sBadAppExtensionSize);
-  } else {
-    ReadExact(stream, FIdentifier.data(), 11);
-    // The bytes past the identifier are kept, as many as the stream still has.
-    FSurplus.resize(size - 11u);
-    FSurplus.resize(static_cast<std::size_t>(stream.ReadAvailable(FSurplus.data(), size - 11)));
-  }
-  FBlockSize = static_cast<std::uint8_t>(size == 10 ? size : 11 + FSurplus.size());
-  LoadBody(stream);
-}
-
-void TGIFApplicationExtension::SaveBody(TStream& stream) { stream.WriteByte(0); }
-
-void TGIFApplicationExtension::LoadBody(TStream& stream) {
-  std::uint8_t size = 0;
-  while (ReadOneByte(stream, size) && size != 0) MoveBy(stream, size);
+void TGIFApplicationExtension::SetBlock(std::uint8_t blockSize, std::vector<std::uint8_t> surplus) {
+  FBlockSize = blockSize;
+  FSurplus = std::move(surplus);
 }

@@ -1,7 +1,7 @@
 // TGIFApplicationExtension (label 0xFF): the base of application extensions,
 // an 11-byte identifier (8-byte application name and 3-byte authentication
-// code) followed by data sub-blocks that the subclass reads and writes. Its
-// RefineClass reads the identifier and picks the registered subclass, or
+// code) followed by data sub-blocks that the subclass holds. Its RefineClass
+// looks at the identifier and picks the registered subclass, or
 // TGIFUnknownAppExtension for an identifier nobody registered.
 #pragma once
 
@@ -25,19 +25,16 @@ public:
 
   const TGIFAppIdentifier& Identifier() const { return FIdentifier; }
   void SetIdentifier(const TGIFAppIdentifier& identifier) { FIdentifier = identifier; }
+  // The block as it was read, to be written back so: its size (11 for a new
+  // extension; 10 for an 8+2 identifier, whose last byte is then the first
+  // byte of the data) and the bytes of a block longer than 11.
+  std::uint8_t BlockSize() const { return FBlockSize; }
+  const std::vector<std::uint8_t>& Surplus() const { return FSurplus; }
+  void SetBlock(std::uint8_t blockSize, std::vector<std::uint8_t> surplus);
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
-  static const TGIFExtensionClass* RefineApplicationClass(const TGIFExtensionClass& self, TStream& stream);
-
-protected:
-  // The block as it was read: block size, identifier (10 of its bytes after a
-  // block size of 10) and the bytes of a longer block; then SaveBody. A new
-  // extension writes block size 11 and its identifier.
-  void SaveData(TStream& stream) override;
-  // Block size and identifier ("Unsupported Application Extension block size"), then LoadBody.
-  void LoadData(TStream& stream) override;
-  // The data sub-blocks after the identifier: none in the base class.
-  virtual void SaveBody(TStream& stream);
-  virtual void LoadBody(TStream& stream);
+  static const TGIFExtensionClass* RefineApplicationClass(const TGIFExtensionClass& self,
+                                                          std::span<const std::uint8_t>& data);
 
 private:
   TGIFAppIdentifier FIdentifier{};

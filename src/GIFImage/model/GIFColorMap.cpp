@@ -4,11 +4,11 @@
 
 #include "GIFException.h"
 #include "GIFHeader.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFImageList.h"
 #include "GIFMessages.h"
-#include "GIFStreamIO.h"
 #include "GIFSubImage.h"
-#include "Stream.h"
+#include "PixelImage.h"
 
 namespace {
 
@@ -29,24 +29,11 @@ void TGIFColorMap::Reserve(int needed) {
   FEntries.reserve(static_cast<std::size_t>(FCapacity));
 }
 
-void TGIFColorMap::ReadTable(TStream& stream, int count) {
-  if (count < 0 || count > MaxGIFColors) throw GIFException(sTooManyColors);
+void TGIFColorMap::TakeEntries(const std::vector<TGIFColor>& entries) {
+  if (entries.size() > MaxGIFColors) throw GIFException(sTooManyColors);
   Clear();
-  Reserve(count);
-  std::uint8_t bytes[3 * MaxGIFColors];
-  ReadExact(stream, bytes, 3 * count);
-  for (int i = 0; i < count; ++i) FEntries.push_back({bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]});
-}
-
-void TGIFColorMap::WriteTable(TStream& stream) const {
-  if (FEntries.empty()) return;
-  std::vector<std::uint8_t> bytes(3u << BitsPerPixel(), 0);
-  for (std::size_t i = 0; i < FEntries.size(); ++i) {
-    bytes[3 * i] = FEntries[i].Red;
-    bytes[3 * i + 1] = FEntries[i].Green;
-    bytes[3 * i + 2] = FEntries[i].Blue;
-  }
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  Reserve(static_cast<int>(entries.size()));
+  FEntries.insert(FEntries.end(), entries.begin(), entries.end());
 }
 
 int TGIFColorMap::IndexOfColor(TColor color) const {
@@ -112,6 +99,41 @@ std::optional<TPalette> TGIFColorMap::MakePalette() const {
   entries.reserve(FEntries.size());
   for (const TGIFColor& c : FEntries) entries.push_back({c.Red, c.Green, c.Blue, PC_NOCOLLAPSE});
   return TPalette(std::move(entries));
+}
+
+// Tables made from the palettes and colour tables of bitmaps, the way an
+// imported bitmap hands its colours to its frame.
+void TGIFColorMap::TakePalette(const TPalette& palette) {
+  Clear();
+  const int count = std::min(palette.Count(), MaxGIFColors);
+  if (count == 0) return;
+  Reserve(count);
+  for (int i = 0; i < count; ++i) {
+    const TPaletteEntry& entry = palette.Entry(i);
+    FEntries.push_back({entry.peRed, entry.peGreen, entry.peBlue});
+  }
+  Changed();
+}
+
+void TGIFColorMap::TakeColorTable(const TRGBQuad* entries, int count) {
+  Clear();
+  count = std::clamp(count, 0, MaxGIFColors);
+  if (count == 0) return;
+  Reserve(count);
+  for (int i = 0; i < count; ++i) FEntries.push_back({entries[i].rgbRed, entries[i].rgbGreen, entries[i].rgbBlue});
+  Changed();
+}
+
+void TGIFColorMap::TakeImageColorTable(const TPixelImage& image) {
+  Clear();
+  const std::vector<TPaletteEntry>& table = image.ColorTable();
+  std::vector<TRGBQuad> quads;
+  quads.reserve(table.size());
+  for (std::size_t i = 0; i < table.size() && i < MaxGIFColors; ++i)
+    quads.push_back({table[i].peBlue, table[i].peGreen, table[i].peRed, 0});
+  TakeColorTable(quads.data(), static_cast<int>(quads.size()));
+  // An image without colours still counts as a change of the table.
+  if (quads.empty()) Changed();
 }
 
 void TGIFGlobalColorMap::Changed() {

@@ -15,7 +15,6 @@
 #include "Palette.h"
 
 class TPixelImage;
-class TStream;
 class TGIFHeader;
 class TGIFSubImage;
 
@@ -55,10 +54,9 @@ public:
   const std::vector<TGIFColor>& Entries() const { return FEntries; }
 
   void Clear();
-  // Reads count entries of 3 bytes; "Premature end of data" when they are not all there.
-  void ReadTable(TStream& stream, int count);
-  // Writes the entries, then black ones up to 2^BitsPerPixel; nothing when empty.
-  void WriteTable(TStream& stream) const;
+  // The table becomes these entries, unsorted, reserved as for their count,
+  // without signalling a change; "Color table overflow" beyond 256.
+  void TakeEntries(const std::vector<TGIFColor>& entries);
 
   // The entry equal in all three bytes: the first when sorted, else the last; -1 if none.
   int IndexOfColor(TColor color) const;
@@ -81,7 +79,7 @@ public:
   // for an empty table.
   std::optional<TPalette> MakePalette() const;
 
-  // Conversions and sorting (model/GIFColorMapTake.cpp, model/GIFColorMapSort.cpp).
+  // Conversions, and sorting (GIFColorMapSort.cpp).
   // The table becomes the palette's colours (at most 256); an empty palette
   // leaves it empty without signalling a change.
   void TakePalette(const TPalette& palette);

@@ -7,7 +7,8 @@
 #include "GIFColorMap.h"
 #include "GIFGraphicControlExtension.h"
 #include "GIFHeader.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFImageList.h"
 #include "GIFSubImage.h"
 
 namespace {

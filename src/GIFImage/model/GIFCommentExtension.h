@@ -3,7 +3,6 @@
 #pragma once
 
 #include "GIFExtension.h"
-#include "GIFSubBlocks.h"
 
 class TGIFCommentExtension : public TGIFExtension {
 public:
@@ -14,10 +13,7 @@ public:
 
   TGIFLines& Lines() { return FLines; }
   const TGIFLines& Lines() const { return FLines; }
-
-protected:
-  void SaveData(TStream& stream) override { WriteSubBlockLines(stream, FLines); }
-  void LoadData(TStream& stream) override { ReadSubBlockLines(stream, FLines); }
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
 private:
   TGIFLines FLines;

@@ -1,10 +1,7 @@
 #include "GIFGraphicControlExtension.h"
 
 #include "GIFMessages.h"
-#include "GIFStreamIO.h"
 #include "GIFSubImage.h"
-#include "LittleEndian.h"
-#include "Stream.h"
 
 const TGIFExtensionClass TGIFGraphicControlExtension::ClassInfo = {
     "TGIFGraphicControlExtension", 0xF9, CreateExtension<TGIFGraphicControlExtension>, TGIFExtension::KeepClass};
@@ -45,28 +42,12 @@ void TGIFGraphicControlExtension::SetTransparentIndex(std::uint8_t value) {
   FTransparentIndex = value;
 }
 
-void TGIFGraphicControlExtension::SaveData(TStream& stream) {
-  stream.WriteByte(FBlockSize);
-  stream.WriteByte(FPackedFields);
-  stream.WriteWord(FDelay);
-  stream.WriteByte(FTransparentIndex);
-  stream.WriteByte(FTerminator);
-}
-
-void TGIFGraphicControlExtension::LoadData(TStream& stream) {
-  // Bytes the stream cannot give keep their present values.
-  std::uint8_t bytes[6] = {FBlockSize,         FPackedFields,     static_cast<std::uint8_t>(FDelay),
-                           static_cast<std::uint8_t>(FDelay >> 8), FTransparentIndex, FTerminator};
-  const std::int64_t got = stream.ReadAvailable(bytes, 6);
+void TGIFGraphicControlExtension::TakeReadBytes(const std::uint8_t (&bytes)[6], bool cutShort) {
   FBlockSize = bytes[0];
   FPackedFields = bytes[1];
-  FDelay = LittleEndianWord(bytes + 2);
+  FDelay = static_cast<std::uint16_t>(bytes[2] | bytes[3] << 8);
   FTransparentIndex = bytes[4];
   FTerminator = bytes[5];
-  FCutShort = got < 6;
-  if (FCutShort) {
-    ReportWarning(WarningSeverity, sOutOfData);
-  } else if (Transparent() && SubImage() != nullptr) {
-    SubImage()->SetIsTransparent(true);
-  }
+  FCutShort = cutShort;
+  if (!FCutShort && Transparent() && SubImage() != nullptr) SubImage()->SetIsTransparent(true);
 }

@@ -35,10 +35,11 @@ public:
   void SetTransparentIndex(std::uint8_t value);
   // The file ended inside the block; what was there was kept.
   bool CutShort() const { return FCutShort; }
-
-protected:
-  void SaveData(TStream& stream) override;
-  void LoadData(TStream& stream) override;
+  // Takes the six bytes as read (those of a block the file cut short keep
+  // their present values, as the reader passes them); a complete block that
+  // is transparent makes its frame transparent.
+  void TakeReadBytes(const std::uint8_t (&bytes)[6], bool cutShort);
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
 private:
   std::uint8_t FBlockSize = 4;

@@ -2,23 +2,10 @@
 
 #include <algorithm>
 
-#include "GIFException.h"
-#include "GIFImage.h"
-#include "GIFMessages.h"
+#include "GIFDocument.h"
+#include "GIFImageList.h"
+#include "GIFSubImage.h"
 #include "GIFPackedFields.h"
-#include "Stream.h"
-
-namespace {
-
-// The largest version of the document's frames; 0 without frames.
-int DocumentVersion(const TGIFImage* image) {
-  int version = 0;
-  if (image == nullptr) return version;
-  for (int i = 0; i < image->Frames().Count(); ++i) version = std::max(version, image->Frames()[i].Version());
-  return version;
-}
-
-}  // namespace
 
 void TGIFHeader::Clear() {
   FGlobalMap.Clear();
@@ -50,17 +37,11 @@ void TGIFHeader::UpdateScreenFlags() {
   FScreenFlags = static_cast<std::uint8_t>(flags);
 }
 
-void TGIFHeader::SaveToStream(TStream& stream) {
-  const int version = DocumentVersion(Image());
-  if (version == 0) throw GIFException(sBadVersion);
-  stream.WriteBuffer(version == 1 ? "GIF87a" : "GIF89a", 6);
-  UpdateScreenFlags();
-  stream.WriteWord(FScreenWidth);
-  stream.WriteWord(FScreenHeight);
-  stream.WriteByte(FScreenFlags);
-  stream.WriteByte(FBackgroundIndex);
-  stream.WriteByte(FAspectRatio);
-  if ((FScreenFlags & ScreenFlag::GlobalTable) != 0) FGlobalMap.WriteTable(stream);
+int TGIFHeader::DocumentVersion() const {
+  int version = 0;
+  if (Image() == nullptr) return version;
+  for (int i = 0; i < Image()->Frames().Count(); ++i) version = std::max(version, Image()->Frames()[i].Version());
+  return version;
 }
 
 void TGIFHeader::Assign(const TGIFHeader& source) {

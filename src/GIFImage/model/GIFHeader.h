@@ -1,9 +1,6 @@
 // TGIFHeader: the logical screen of a GIF document, its 7-byte descriptor
 // held exactly as in the file, and the global colour table. The signature and
 // version are not kept: the version written follows the content.
-//
-// Its methods live by concern: model/GIFHeader.cpp (flags, writing, copies)
-// and io/GIFBlockReader.cpp (reading).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +11,7 @@
 
 class TGIFHeader : public TGIFItem {
 public:
-  explicit TGIFHeader(TGIFImage* image) : TGIFItem(image), FGlobalMap(this) {}
+  explicit TGIFHeader(TGIFDocument* image) : TGIFItem(image), FGlobalMap(this) {}
 
   std::uint16_t ScreenWidth() const { return FScreenWidth; }
   std::uint16_t ScreenHeight() const { return FScreenHeight; }
@@ -41,11 +38,9 @@ public:
   // The largest BitsPerPixel of the global table and of every frame's local
   // table (0 when all are empty): the size the screen flags announce.
   int LargestTableBits() const;
-  // Signature, version from the content, descriptor and global table;
-  // "Unsupported GIF version" for a document without frames.
-  void SaveToStream(TStream& stream) override;
-  // Signature (also behind a 4-byte prefix), descriptor and global table.
-  void LoadFromStream(TStream& stream) override;
+  // The version the document is written as: 1 when every frame's content
+  // fits GIF87a, 2 when one needs GIF89a; 0 without frames.
+  int DocumentVersion() const;
   // Copies the seven descriptor bytes and the global table.
   void Assign(const TGIFHeader& source);
 

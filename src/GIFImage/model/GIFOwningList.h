@@ -1,5 +1,5 @@
 // TGIFOwningList: the ordered list behind a document's frames and a frame's
-// extensions. It owns its items, writes them in order, and frees one by index.
+// extensions. It owns its items and frees one by index.
 #pragma once
 
 #include <memory>
@@ -25,10 +25,6 @@ public:
   // Frees the item at index; "List index out of bounds (%d)" when there is none.
   void Delete(int index) { FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
   void Clear() { FItems.clear(); }
-
-  void SaveToStream(TStream& stream) override {
-    for (const auto& item : FItems) item->SaveToStream(stream);
-  }
 
 private:
   std::size_t Checked(int index) const {

@@ -3,12 +3,13 @@
 #include <cstring>
 
 #include "GIFException.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFHeader.h"
+#include "GIFLZWDecoder.h"
 #include "GIFMessages.h"
 #include "GIFSettings.h"
-#include "MemoryStream.h"
 
-TGIFSubImage::TGIFSubImage(TGIFImage* image) : TGIFItem(image), FExtList(this), FLocalMap(this) {}
+TGIFSubImage::TGIFSubImage(TGIFDocument* image) : TGIFItem(image), FExtList(this), FLocalMap(this) {}
 
 // The extensions go first, while the fields a graphic control extension
 // updates on its way out are still there.
@@ -31,6 +32,26 @@ std::uint16_t TGIFSubImage::BoundsItem(int index) const {
     case 3: return FWidth;
     case 4: return FHeight;
     default: return 0;
+  }
+}
+
+void TGIFSubImage::TakeDescriptor(const TDescriptor& descriptor) {
+  FSeparator = descriptor.Separator;
+  FLeft = descriptor.Left;
+  FTop = descriptor.Top;
+  FWidth = descriptor.Width;
+  FHeight = descriptor.Height;
+  FFlags = descriptor.Flags;
+  FHasImageDescriptor = true;
+}
+
+void TGIFSubImage::UpdateImageFlags() {
+  if (FLocalMap.Count() > 0) {
+    int flags = ImageFlag::LocalTable | ((FLocalMap.BitsPerPixel() - 1) & ImageFlag::TableSize);
+    if (FLocalMap.IsSorted()) flags |= ImageFlag::Sorted;
+    FFlags = static_cast<std::uint8_t>(flags);
+  } else {
+    FFlags &= ImageFlag::Interlaced | ImageFlag::Reserved;
   }
 }
 
@@ -86,6 +107,19 @@ void TGIFSubImage::AllocatePixels(std::uint8_t fill) {
 
 void TGIFSubImage::LeaveUnwritten(const TGIFUnwritten& unwritten) {
   if (unwritten.From < FPixelCount) FUnwritten = unwritten;
+}
+
+// The codes were found clean when they were kept, so decoding them now has
+// nothing to tell and cannot fail but for want of memory; the codes stay
+// pending until the pixels are there.
+void TGIFSubImage::DecodePendingPixels() const {
+  const TGIFFrameCodes& codes = *FPendingCodes;
+  TPixelBuffer pixels = AllocatePixelBuffer(static_cast<std::size_t>(FPixelCount));
+  const TLZWDecoded decoded = DecodeFrameCodes(codes, {pixels.get(), static_cast<std::size_t>(FPixelCount)});
+  FPixels = std::move(pixels);
+  const TGIFUnwritten unwritten{static_cast<std::int64_t>(decoded.Reached), codes.Fill, codes.Interlaced};
+  if (unwritten.From < FPixelCount) FUnwritten = unwritten;
+  FPendingCodes.reset();
 }
 
 void TGIFSubImage::WriteUnwrittenPixels() const {
@@ -170,12 +204,8 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
     if (source.FCachedBitmap) FCachedBitmap = std::make_unique<TBitmap>(*source.FCachedBitmap);
   }
   // Extensions are copied also from a frame without an image (a trailing
-  // comment), as saving and reading the document again would keep them.
-  if (source.FExtList.Count() > 0) {
-    // Written and read back, the copies are exactly what a saved file would give.
-    TMemoryStream blocks;
-    const_cast<TGIFExtensionList&>(source.FExtList).SaveToStream(blocks);
-    blocks.SetPosition(0);
-    FExtList.LoadFromStream(blocks, this);
-  }
+  // comment), as saving and reading the document again would keep them. The
+  // document copies them, as a saved file would give them.
+  TGIFDocument* document = Image() != nullptr ? Image() : source.Image();
+  if (source.FExtList.Count() > 0 && document != nullptr) document->CopyExtensions(source, *this);
 }

@@ -5,16 +5,10 @@
 // hold extensions and no image at all.
 //
 // The frame also owns what rendering made of it: its bitmap, its transparency
-// mask and the palette of its bitmap, each made on first request; and it
-// draws itself onto a canvas.
-//
-// Its methods live by concern:
-//   model/GIFSubImage.cpp          sizes, pixels, tables, copies
-//   io/GIFBlockReader.cpp          reading the descriptor, table and data
-//   lzw/GIFLZWDecoder.cpp          decoding pixels kept for their first use
-//   io/GIFBlockWriter.cpp          writing
-//   render/GIFSubImageRender.cpp   bitmap, mask and palette
-//   render/GIFSubImageDraw.cpp     drawing onto a canvas
+// mask and the palette of its bitmap, each made on first request; it draws
+// itself onto a canvas and is made from pictures. GIFSubImage.cpp holds its
+// sizes, pixels, tables and copies; GIFSubImagePicture.cpp the frame as a
+// picture (rendering, drawing, import). io/ reads and writes it.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +34,7 @@ struct TGIFFrameCodes;
 
 class TGIFSubImage : public TGIFItem {
 public:
-  explicit TGIFSubImage(TGIFImage* image);
+  explicit TGIFSubImage(TGIFDocument* image);
   ~TGIFSubImage() override;
 
   TGIFExtensionList& ExtList() { return FExtList; }
@@ -70,6 +64,18 @@ public:
   void SetBounds(int left, int top, int width, int height);
   // True once an image descriptor was read or set (a frame of extensions only has none).
   bool HasImageDescriptor() const { return FHasImageDescriptor; }
+  // The image descriptor's fields as the file holds them.
+  struct TDescriptor {
+    std::uint8_t Separator = 0x2C;
+    std::uint16_t Left = 0;
+    std::uint16_t Top = 0;
+    std::uint16_t Width = 0;
+    std::uint16_t Height = 0;
+    std::uint8_t Flags = 0;
+  };
+  // Takes a descriptor as read into a cleared frame: bounds and flags kept as
+  // they are, no pixels made and the logical screen untouched.
+  void TakeDescriptor(const TDescriptor& descriptor);
 
   // Pixels kept as codes are decoded here, on first use ("Out of system
   // resources" is all that can go wrong then), and pixels the data did not
@@ -120,17 +126,11 @@ public:
   // Copies descriptor, transparency, pixels, local table and extensions of a non-empty source.
   void Assign(const TGIFSubImage& source);
 
-  // The extensions, then (unless the frame is empty) the descriptor with
-  // its flags recomputed, the local table and the image data.
-  void SaveToStream(TStream& stream) override;
   // Recomputes the descriptor's packed flags for writing: with a local table
   // its presence, sort state and size, and no interlacing (its rows are
   // written in display order); without one only the interlace and reserved
   // bits stay.
   void UpdateImageFlags();
-  // Extensions, then (unless the stream ends or a trailer or zero byte
-  // follows) descriptor, local table and image data.
-  void LoadFromStream(TStream& stream) override;
   // Renders the frame's cached bitmap, as RenderOnLoad asks after reading.
   void RenderBitmap() { Bitmap(); }
 
@@ -191,7 +191,7 @@ public:
   // Makes the bitmap a copy of Bitmap (an empty bitmap when there is none).
   void AssignTo(TBitmap& bitmap);
 
-  // Import (import/GIFSubImageImport.cpp). The frame becomes the picture, at
+  // Import. The frame becomes the picture, at
   // (0, 0) and of its size, growing the logical screen as the bounds setting
   // does (width first, then height). A bitmap of 1, 4 or 8 bits keeps its
   // colour table and its indices; any other is reduced first by the
@@ -224,7 +224,6 @@ private:
   // Where Draw without tile puts the bitmap for rect.
   TPlacement PlacementIn(const TRect& rect) const;
   void LoadFromBitmap(TBitmap& source);
-  void ReadImage(TStream& stream);
   std::int64_t CheckedPixelCount() const;
   void FreePixels();
   void CompletePixels() const {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "GIFExtension.h"
-#include "GIFSubBlocks.h"
 
 class TGIFTextExtension : public TGIFExtension {
 public:
@@ -14,6 +13,7 @@ public:
   const TGIFExtensionClass& Class() const override { return ClassInfo; }
 
   std::uint8_t BlockSize() const { return FBlockSize; }
+  void SetBlockSize(std::uint8_t value) { FBlockSize = value; }
   std::uint16_t Left() const { return FLeft; }
   std::uint16_t Top() const { return FTop; }
   std::uint16_t GridWidth() const { return FGridWidth; }
@@ -27,10 +27,7 @@ public:
   void SetColors(std::uint8_t foreground, std::uint8_t background);
   TGIFLines& Lines() { return FLines; }
   const TGIFLines& Lines() const { return FLines; }
-
-protected:
-  void SaveData(TStream& stream) override;
-  void LoadData(TStream& stream) override;
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
 private:
   std::uint8_t FBlockSize = 12;

@@ -22,10 +22,7 @@ public:
 
   std::vector<TGIFBlock>& Blocks() { return FBlocks; }
   const std::vector<TGIFBlock>& Blocks() const { return FBlocks; }
-
-protected:
-  void SaveBody(TStream& stream) override;
-  void LoadBody(TStream& stream) override;
+  void Accept(TGIFExtensionVisitor& visitor) override { visitor.Visit(*this); }
 
 private:
   std::vector<TGIFBlock> FBlocks;

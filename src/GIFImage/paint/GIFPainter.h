@@ -7,8 +7,7 @@
 // painter that is not threaded runs its whole loop on the calling thread.
 //
 // The document's TGIFPainterList owns every painter from its making until its
-// FinishPainter. Frame painting with disposal is in GIFPainterFrames.cpp, the
-// frame loop and its timing in GIFPainterLoop.cpp.
+// FinishPainter. The frame loop and its timing are in GIFPainterLoop.cpp.
 #pragma once
 
 #include <atomic>
@@ -21,7 +20,9 @@
 
 #include "Bitmap.h"
 #include "Color.h"
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFPainterHook.h"
+#include "GIFSettings.h"
 #include "Geometry.h"
 #include "ThreadServices.h"
 
@@ -54,7 +55,7 @@ class TGIFPainter {
 public:
   // Registers nothing: CreatePainter hands the painter to the document's
   // list, which it leaves in FinishPainter.
-  TGIFPainter(TGIFImage& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect, std::uint16_t options,
+  TGIFPainter(TGIFDocument& document, TGIFPainterList& list, TCanvas& canvas, const TRect& rect, std::uint16_t options,
               TThreadServices& services);
   ~TGIFPainter();
   TGIFPainter(const TGIFPainter&) = delete;
@@ -78,7 +79,7 @@ public:
   std::int32_t SpeedPercent() const { return FSpeedPercent; }
   std::uint8_t Priority() const { return FPriority; }
   void SetPriority(std::uint8_t priority) { FPriority = priority; }
-  TGIFImage* Document() const { return FDocument; }
+  TGIFDocument* Document() const { return FDocument; }
   TCanvas* Canvas() const { return FCanvas; }
   const TRect& DestRect() const { return FDestRect; }
   // The frame being shown, -1 outside a run; a hook may move it.
@@ -135,7 +136,7 @@ private:
   void PaintFrameBuffered();
   void ClearFrameArea();
 
-  TGIFImage* FDocument;
+  TGIFDocument* FDocument;
   // The list that owns this painter; it outlives the painter, also when the
   // document goes first.
   TGIFPainterList& FList;

@@ -6,7 +6,12 @@
 #include <cstdint>
 #include <exception>
 
+#include "GIFAppExtNSLoop.h"
+#include "GIFExtensionList.h"
+#include "GIFGraphicControlExtension.h"
+#include "GIFImageList.h"
 #include "GIFPainter.h"
+#include "GIFSubImage.h"
 
 struct TGIFPainter::TLoopState {
   int LoopCount = 1;  // passes still to play; -1 endless

@@ -93,7 +93,7 @@ TEST(GifRoundTrip, ApplicationBlocksOfOtherSizesAreWrittenAsRead) {
     ASSERT_EQ(source.Error, "");
     TGIFExtension& extension = source.Image->Frames()[0].ExtList()[0];
     TMemoryStream written;
-    extension.SaveToStream(written);
+    WriteExtension(written, extension);
     EXPECT_EQ(written.Bytes(), block);
     const std::unique_ptr<TGraphic> copy = source.Image->Clone();
     EXPECT_EQ(GifDocumentJson(dynamic_cast<TGIFImage&>(*copy)), source.Json);

@@ -25,7 +25,7 @@ std::vector<std::uint32_t> WrittenEntries(const TGIFColorMap& map) {
 // another terminator than 0), which giflib would read otherwise.
 std::optional<TOracleExtension> AsSubBlocks(TGIFExtension& extension, int beforeFrame) {
   TMemoryStream stream;
-  extension.SaveToStream(stream);
+  WriteExtension(stream, extension);
   const TBytes& bytes = stream.Bytes();
   TOracleExtension result{beforeFrame, bytes[1], {}};
   std::size_t at = 2;

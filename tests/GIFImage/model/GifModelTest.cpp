@@ -21,7 +21,7 @@ struct TWarnings {
 
 TBytes Written(TGIFExtension& extension) {
   TMemoryStream stream;
-  extension.SaveToStream(stream);
+  WriteExtension(stream, extension);
   return stream.Bytes();
 }
 
@@ -78,17 +78,17 @@ TEST(GifColorMap, CapacityBitsAndOverflow) {
   EXPECT_EQ(map.Count(), 256);
 
   TMemoryStream table(TBytes(9, 0x40));
-  map.ReadTable(table, 3);
+  ReadColorTable(table, map, 3);
   EXPECT_EQ(map.Count(), 3);
   EXPECT_EQ(map.Capacity(), 16);
   TMemoryStream written;
-  map.WriteTable(written);
+  WriteColorTable(written, map);
   TBytes expected(9, 0x40);
   expected.resize(12, 0);
   EXPECT_EQ(written.Bytes(), expected) << "filled up to a power of two with black";
 
   TMemoryStream tooShort(TBytes(8, 1));
-  EXPECT_EQ(RaisedBy([&] { map.ReadTable(tooShort, 3); }), sOutOfData);
+  EXPECT_EQ(RaisedBy([&] { ReadColorTable(tooShort, map, 3); }), sOutOfData);
 }
 
 TEST(GifSubImage, BoundsGrowTheScreenAndWarnOnlyWhenItHadASize) {
@@ -217,7 +217,7 @@ TEST(GifExtensionWriters, BlocksAsTheyAreWrittenAndReadBack) {
   // Read back, the comment's long line comes as two lines and the empty one is gone.
   TMemoryStream stream(expected);
   TGIFCommentExtension back(&frame);
-  back.LoadFromStream(stream);
+  ReadExtension(stream, back);
   EXPECT_EQ(back.Lines(), (TGIFLines{std::string(255, 'c'), std::string(45, 'c'), "end"}));
 }
 
@@ -226,9 +226,9 @@ TEST(GifExtensionWriters, ReadingChecksIntroducerAndLabel) {
   TGIFSubImage frame(&image);
   TGIFCommentExtension comment(&frame);
   TMemoryStream wrongIntroducer(TBytes{0x2C, 0xFE, 0});
-  EXPECT_EQ(RaisedBy([&] { comment.LoadFromStream(wrongIntroducer); }), sBadExtensionLabel);
+  EXPECT_EQ(RaisedBy([&] { ReadExtension(wrongIntroducer, comment); }), sBadExtensionLabel);
   TMemoryStream wrongLabel(TBytes{0x21, 0xF9, 0});
-  EXPECT_EQ(RaisedBy([&] { comment.LoadFromStream(wrongLabel); }), sBadExtensionInstance);
+  EXPECT_EQ(RaisedBy([&] { ReadExtension(wrongLabel, comment); }), sBadExtensionInstance);
 }
 
 // A custom extension class, registered under a label and an identifier.
@@ -280,7 +280,7 @@ TEST(GifDocument, HeaderWriterAndDefaults) {
   EXPECT_EQ(image.BackdropColor(), clNone);
 
   TMemoryStream nothing;
-  EXPECT_EQ(RaisedBy([&] { image.LogicalScreen().SaveToStream(nothing); }), sBadVersion);
+  EXPECT_EQ(RaisedBy([&] { WriteHeader(nothing, image.LogicalScreen()); }), sBadVersion);
   EXPECT_EQ(nothing.Size(), 0);
 
   TGIFSubImage& frame = image.Frames().Add(std::make_unique<TGIFSubImage>(&image));
@@ -290,7 +290,7 @@ TEST(GifDocument, HeaderWriterAndDefaults) {
   image.LogicalScreen().SetBackgroundIndex(2);
   image.LogicalScreen().SetAspectRatio(49);
   TMemoryStream header;
-  image.LogicalScreen().SaveToStream(header);
+  WriteHeader(header, image.LogicalScreen());
   // The size bits announce the global table as written, not the larger local one.
   TBytes expected = {'G', 'I', 'F', '8', '7', 'a', 3, 0, 1, 0, 0x80 | 0x70 | 0x01, 2, 49};
   for (int i = 0; i < 3; ++i) expected.insert(expected.end(), {static_cast<std::uint8_t>(i), 0, 0});
@@ -299,7 +299,7 @@ TEST(GifDocument, HeaderWriterAndDefaults) {
 
   frame.ExtList().Add(std::make_unique<TGIFCommentExtension>(&frame));
   TMemoryStream version89;
-  image.LogicalScreen().SaveToStream(version89);
+  WriteHeader(version89, image.LogicalScreen());
   EXPECT_EQ(std::string(version89.Bytes().begin(), version89.Bytes().begin() + 6), "GIF89a");
 
   TMemoryStream out;

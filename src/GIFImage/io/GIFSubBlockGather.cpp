@@ -1,4 +1,4 @@
-#include "GIFCodeStream.h"
+#include "GIFSubBlockGather.h"
 
 #include <algorithm>
 #include <cstring>

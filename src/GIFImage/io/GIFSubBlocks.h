@@ -2,12 +2,9 @@
 // sub-block when read, lines cut into 255-byte pieces when written.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "GIFExtension.h"
 
 class TStream;
-
-using TGIFLines = std::vector<std::string>;
 
 // Replaces lines with one line per non-empty sub-block, each cut at its first
 // 0x00 byte; a zero size or the end of the stream ends the text. A sub-block

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <memory>
 
-#include "GIFImage.h"
+#include "GIFDocument.h"
+#include "GIFException.h"
+#include "GIFHeader.h"
 #include "GIFLZWEncoder.h"
+#include "GIFMessages.h"
 #include "GIFRLEEncoder.h"
+#include "GIFSubImage.h"
 #include "GIFWriter.h"
 
 namespace {
@@ -43,12 +47,10 @@ void EncodeFrameData(const TGIFSubImage& frame, TStream& stream) {
   } else {
     encoder = std::make_unique<TLZWEncoder>(writer, sizes.MinimumCodeSize, sizes.ColorLimit);
   }
-  try {
-    encoder->Encode(frame);
-  } catch (...) {
-    writer.Flush();
-    throw;
-  }
+  const TFrameIndices indices{{frame.Pixels(), static_cast<std::size_t>(frame.PixelCount())},
+                              frame.Width(), frame.Height(), frame.Interlaced()};
+  const bool encoded = encoder->Encode(indices);
   writer.Flush();
+  if (!encoded) throw GIFException(sInvalidColor);
   stream.WriteByte(0);
 }

@@ -1,0 +1,5 @@
+#include "GIFImageList.h"
+
+#include "GIFSubImage.h"
+
+TGIFImageList::~TGIFImageList() = default;
