@@ -60,7 +60,9 @@ TEST(LzwSpans, DecodingFillsTheIndicesAndReportsWhatItMet) {
     EXPECT_EQ(decoded.MetShortBlock, c.MetShortBlock) << c.Name;
     EXPECT_EQ(decoded.EndedWithoutEndCode, c.EndedWithoutEndCode) << c.Name;
     EXPECT_EQ(decoded.Circular, c.Circular) << c.Name;
-    if (!c.Circular) EXPECT_EQ(indices, c.Indices) << c.Name;
+    if (!c.Circular) {
+      EXPECT_EQ(indices, c.Indices) << c.Name;
+    }
   }
 }
 
