@@ -180,13 +180,7 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
   if (&source == this) return;
   Clear();
   if (!source.Empty()) {
-    FSeparator = source.FSeparator;
-    FLeft = source.FLeft;
-    FTop = source.FTop;
-    FWidth = source.FWidth;
-    FHeight = source.FHeight;
-    FFlags = source.FFlags;
-    FHasImageDescriptor = true;
+    TakeDescriptor({source.FSeparator, source.FLeft, source.FTop, source.FWidth, source.FHeight, source.FFlags});
     FIsTransparent = source.FIsTransparent;
     if (source.FPendingCodes) {
       DeferPixels(source.FPendingCodes);
